@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace lt {
+
+class MSComm;
+
+// Selects port and line settings of the port without opening it: "COM1".."COM8"
+// give 1..8 (anything else 1); a baud text from the lists gives its rate
+// (anything else 9600); the settings become "<rate>,<tail>".
+void set_port(MSComm &comm, const QString &port, const QString &baud, const QString &tail);
+
+// The byte as two upper-case hexadecimal digits.
+QString byte_hex(int b);
+// Value of one hexadecimal digit given as a character code; anything else is 0.
+int hex_value(int c);
+// Key filters for hexadecimal and decimal boxes: the key code to insert, 0 to drop it.
+int hex_key(int key);
+int num_key(int key);
+// CRC-16 over buf[0..n-1], high byte first.
+QByteArray crc16(const QByteArray &buf, int n);
+
+// Byte i of a block, or -1 when the block is too short: parsers read through
+// this so that nothing is read past the received bytes.
+inline int byteAt(const QByteArray &block, int i)
+{
+    return i >= 0 && i < block.size() ? quint8(block.at(i)) : -1;
+}
+
+} // namespace lt

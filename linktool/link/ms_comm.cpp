@@ -1,0 +1,96 @@
+#include "ms_comm.h"
+
+#include "port_names.h"
+
+namespace lt {
+
+MSComm::MSComm(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("MSComm1"));
+    connect(&m_port, &QSerialPort::readyRead, this, &MSComm::received);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &MSComm::onError);
+}
+
+MSComm::OpenResult MSComm::open()
+{
+    close();
+    m_port.setPortName(deviceForPort(m_commPort));
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        switch (m_port.error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return NoSuchPort;
+        case QSerialPort::PermissionError:
+            return PortInUse;
+        default:
+            return OtherFailure;
+        }
+    }
+    if (!applySettings()) {
+        m_port.close();
+        return SettingsRefused;
+    }
+    m_port.clear();
+    setDTREnable(m_dtr);
+    return Opened;
+}
+
+bool MSComm::applySettings()
+{
+    const QStringList parts = m_settings.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return false;
+    bool ok = false;
+    const int rate = parts[0].toInt(&ok);
+    if (!ok)
+        return false;
+    QSerialPort::Parity parity;
+    switch (parts[1].toLower().at(0).toLatin1()) {
+    case 'n': parity = QSerialPort::NoParity; break;
+    case 'o': parity = QSerialPort::OddParity; break;
+    case 'e': parity = QSerialPort::EvenParity; break;
+    case 'm': parity = QSerialPort::MarkParity; break;
+    case 's': parity = QSerialPort::SpaceParity; break;
+    default: return false;
+    }
+    const auto dataBits = parts[2] == QLatin1String("7") ? QSerialPort::Data7 : QSerialPort::Data8;
+    const auto stopBits = parts[3] == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop;
+    return m_port.setBaudRate(rate) && m_port.setParity(parity) && m_port.setDataBits(dataBits)
+           && m_port.setStopBits(stopBits) && m_port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+void MSComm::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+void MSComm::setDTREnable(bool on)
+{
+    m_dtr = on;
+    // A pseudo-terminal has no DTR line; the call fails there and that is fine.
+    if (m_port.isOpen())
+        m_port.setDataTerminalReady(on);
+}
+
+QByteArray MSComm::input()
+{
+    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
+
+void MSComm::output(const QByteArray &data)
+{
+    if (m_port.isOpen())
+        m_port.write(data);
+}
+
+void MSComm::onError(QSerialPort::SerialPortError error)
+{
+    // A vanished device reports this error many thousand times a second until
+    // the port is closed: close at the first one and say so once.
+    if (error == QSerialPort::ResourceError && m_port.isOpen()) {
+        m_port.close();
+        emit vanished();
+    }
+}
+
+} // namespace lt

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace lt {
+
+class MainWindow;
+
+// The first steps of Connect: close the port if open, select port and line
+// settings, open, DTR off. A port error is reported with its message; false
+// means the port is closed and the window's controls stay as they were.
+bool open_link(MainWindow &main, QWidget *window, const QString &port, const QString &baud, const QString &tail);
+
+// After the window has disabled its controls: the signal-lamp notice, then DTR off again.
+void signal_lamp_notice(MainWindow &main, QWidget *window);
+
+} // namespace lt

@@ -1,0 +1,9 @@
+#include "smsconf_model.h"
+
+namespace qxsim {
+
+void SmsconfModel::handle(const QByteArray &, ModuleLink &)
+{
+}
+
+} // namespace qxsim

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# One entry point for building, testing and trying the tools against the simulator.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-base-dev-tools
+          cmake g++ ninja-build ccache xvfb fonts-noto-cjk)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+as_root() {
+    if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+}
+
+configure_and_build() {   # dir, extra cmake args...
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+}
+
+build() {
+    install_missing "${PACKAGES[@]}"
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQX_TESTS=OFF
+}
+
+need_display() {
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display: run it under Xvfb with 'xvfb-run -a ./run.sh $1' (or set QT_QPA_PLATFORM=offscreen)." >&2
+        exit 1
+    fi
+}
+
+# Starts the simulator as model $1, puts its device in QXCOM1 and runs program $2.
+with_simulator() {
+    local model=$1 program=$2 fifo sim_pid device
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    ./build/qxsim/qxsim --model "$model" > "$fifo" < <(tail -f /dev/null) &
+    sim_pid=$!
+    read -r device < "$fifo"
+    rm -f "$fifo"
+    trap 'kill $sim_pid 2>/dev/null || true' EXIT
+    echo "simulated $model on $device (COM1)"
+    QXCOM1=$device "$program"
+}
+
+cmd=${1:-}
+shift || true
+case "$cmd" in
+    build)
+        build ;;
+    demo)
+        build
+        [ "${QT_QPA_PLATFORM:-}" = offscreen ] || need_display demo
+        with_simulator "${1:-qx3100}" ./build/linktool/linktool ;;
+    smsconf)
+        build
+        [ "${QT_QPA_PLATFORM:-}" = offscreen ] || need_display smsconf
+        with_simulator smsconf ./build/smsconf/smsconf ;;
+    test)
+        install_missing "${PACKAGES[@]}"
+        configure_and_build build-test -DCMAKE_BUILD_TYPE=Debug -DQX_SANITIZE=ON
+        export QT_QPA_PLATFORM=offscreen
+        export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+        export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+        ctest --test-dir build-test --output-on-failure -j"$(nproc)" "$@" ;;
+    *)
+        echo "usage: ./run.sh build | demo [qx3100|qx3200] | smsconf | test [ctest args]" >&2
+        exit 2 ;;
+esac

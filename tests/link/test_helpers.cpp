@@ -1,0 +1,104 @@
+#include "link/frame.h"
+#include "link/helpers.h"
+#include "link/ms_comm.h"
+#include "link/typing_aids.h"
+
+#include "crc16.h"
+
+#include <QTest>
+
+using namespace lt;
+
+class HelpersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void crcKnownAnswerAndByteOrder()
+    {
+        const QByteArray text("123456789");
+        QCOMPARE(crc16(text, 9), QByteArray::fromHex("4B37"));
+        // On the wire the CRC goes low byte first; the CRC over frame plus CRC is then 0.
+        const std::uint16_t reg = qx::crc16(reinterpret_cast<const std::uint8_t *>(text.constData()), 9);
+        QByteArray framed = text;
+        framed.append(char(reg & 0xFF)).append(char(reg >> 8));
+        QCOMPARE(qx::crc16(reinterpret_cast<const std::uint8_t *>(framed.constData()), std::size_t(framed.size())), 0);
+        // n beyond the buffer never reads past it.
+        QCOMPARE(crc16(text, 100), crc16(text, 9));
+    }
+
+    void hexHelpers()
+    {
+        QCOMPARE(byte_hex(10), QStringLiteral("0A"));
+        QCOMPARE(byte_hex(0), QStringLiteral("00"));
+        QCOMPARE(byte_hex(255), QStringLiteral("FF"));
+        QCOMPARE(hex_value('a'), 0);
+        QCOMPARE(hex_value('F'), 15);
+        QCOMPARE(hex_value('7'), 7);
+        QCOMPARE(hex_key('b'), int('B'));
+        for (int k : {'g', 'G', ' ', '-', ':'})
+            QCOMPARE(hex_key(k), 0);
+        QCOMPARE(hex_key(8), 8);
+        QCOMPARE(hex_key(0x4E2D), 0x4E2D);   // double-byte characters pass
+        QCOMPARE(hex_key(-5), -5);
+        QCOMPARE(num_key('5'), int('5'));
+        QCOMPARE(num_key('A'), 0);
+        QCOMPARE(num_key(8), 8);
+    }
+
+    void setPortChoices()
+    {
+        MSComm comm;
+        set_port(comm, QStringLiteral("COM9"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(comm.commPort(), 1);
+        QCOMPARE(comm.settings(), QStringLiteral("9600,n,8,1"));
+        set_port(comm, QStringLiteral("COM3"), QStringLiteral("300bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(comm.commPort(), 3);
+        QCOMPARE(comm.settings(), QStringLiteral("9600,n,8,1"));
+        set_port(comm, QStringLiteral("COM8"), QStringLiteral("115200bps"), QStringLiteral("E,7,2"));
+        QCOMPARE(comm.commPort(), 8);
+        QCOMPARE(comm.settings(), QStringLiteral("115200,E,7,2"));
+        set_port(comm, QStringLiteral("9600"), QStringLiteral("9600"), QStringLiteral("n,8,1"));
+        QCOMPARE(comm.commPort(), 1);
+    }
+
+    void frameEnvelope()
+    {
+        QCOMPARE(frame::read_request(0xF8), QByteArray::fromHex("1A2A3A4A5A6A7A8AF803"));
+        QCOMPARE(frame::write_request(0xDA, QByteArray(1, '\x01')), QByteArray::fromHex("1A2A3A4A5A6A7A8ADA0101"));
+        const QByteArray good = QByteArray::fromHex("1A2A3A4A5A6A7A8AFD0380");
+        QVERIFY(frame::headAt(good));
+        QByteArray badSig = good;
+        badSig[4] = 0x5B;
+        QVERIFY(frame::startByteAt(badSig) && !frame::signatureAt(badSig));
+        QVERIFY(!frame::headAt(good.left(8)));
+        QVERIFY(!frame::startByteAt(QByteArray::fromHex("00") + good));
+        QVERIFY(frame::headAt(QByteArray::fromHex("00") + good, 1));
+    }
+
+    void hexColonTyping()
+    {
+        EditState s;
+        for (int key : {'0', 'a', '1', 'F'})
+            s = hexColonKey(s, key);
+        QCOMPARE(s.text, QStringLiteral("0A:1F:"));
+        s = {};
+        for (int key : {'1', '2', 'A', 'B'})
+            s = hexColonKey(s, key);
+        QCOMPARE(s.text, QStringLiteral("12:AB:"));
+        // A dropped key still runs the colon rule.
+        s = {QStringLiteral("12:A"), 4, 0};
+        s = hexColonKey(s, 'z');
+        QCOMPARE(s.text, QStringLiteral("12:A"));
+        s = {QStringLiteral("12:AB:3"), 7, 0};
+        s = hexColonKey(s, 8);
+        QCOMPARE(s.text, QStringLiteral("12:AB:"));
+        // A typed character replaces the selection; append mode always goes to the end.
+        s = hexColonKey({QStringLiteral("12:AB:"), 0, 1}, 'c');
+        QCOMPARE(s.text, QStringLiteral("C2:AB:"));
+        s = hexColonKey({QStringLiteral("1"), 0, 0}, '2', true);
+        QCOMPARE(s.text, QStringLiteral("12:"));
+    }
+};
+
+QTEST_GUILESS_MAIN(HelpersTest)
+#include "test_helpers.moc"
