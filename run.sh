@@ -25,6 +25,7 @@ install_missing() {
 
 configure_and_build() {   # dir, extra cmake args...
     local dir=$1; shift
+    export CCACHE_BASEDIR=$PWD
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
 }
