@@ -66,7 +66,8 @@ class KeyRule : public QObject
 {
 public:
     using Apply = std::function<void(int key)>;
-    KeyRule(QWidget *box, Apply apply) : QObject(box), m_apply(std::move(apply))
+    KeyRule(QWidget *box, Apply apply, std::function<bool()> active = {})
+        : QObject(box), m_apply(std::move(apply)), m_active(std::move(active))
     {
         box->installEventFilter(this);
         box->setAcceptDrops(false);
@@ -76,7 +77,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress || (m_active && !m_active()))
             return false;
         auto *e = static_cast<QKeyEvent *>(event);
         if (e->matches(QKeySequence::Paste)) {
@@ -94,6 +95,7 @@ protected:
 
 private:
     Apply m_apply;
+    std::function<bool()> m_active;
 };
 
 EditState stateOf(QLineEdit *box)
@@ -124,16 +126,19 @@ void setState(QPlainTextEdit *box, const EditState &s)
 }
 
 template<class Box>
-void installColon(Box *box, bool appendAtEnd)
+void installColon(Box *box, bool appendAtEnd, std::function<bool()> active = {})
 {
-    new KeyRule(box, [box, appendAtEnd](int key) {
-        if (box->isReadOnly())
-            return;
-        const EditState before = stateOf(box);
-        const EditState after = hexColonKey(before, key, appendAtEnd);
-        if (after.text != before.text || after.selStart != before.selStart)
-            setState(box, after);
-    });
+    new KeyRule(
+        box,
+        [box, appendAtEnd](int key) {
+            if (box->isReadOnly())
+                return;
+            const EditState before = stateOf(box);
+            const EditState after = hexColonKey(before, key, appendAtEnd);
+            if (after.text != before.text || after.selStart != before.selStart)
+                setState(box, after);
+        },
+        std::move(active));
 }
 
 } // namespace
@@ -146,6 +151,11 @@ void installHexColonAid(QLineEdit *box, bool appendAtEnd)
 void installHexColonAid(QPlainTextEdit *box, bool appendAtEnd)
 {
     installColon(box, appendAtEnd);
+}
+
+void installHexColonAid(QPlainTextEdit *box, bool appendAtEnd, std::function<bool()> active)
+{
+    installColon(box, appendAtEnd, std::move(active));
 }
 
 void installKeyFilter(QLineEdit *box, int (*filter)(int))

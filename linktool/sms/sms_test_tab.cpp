@@ -1,21 +1,308 @@
 #include "sms_test_tab.h"
 
+#include "link/helpers.h"
+#include "link/main_window.h"
+#include "link/message_box.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+#include "link/timing.h"
+#include "link/typing_aids.h"
+#include "sms_test_replies.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
 namespace lt {
+
+using namespace smstest;
+
+namespace {
+
+const QString kAddressWrong = QStringLiteral("您输入的模块地址不正确，请重新输入");
+const QString kContentWrong = QStringLiteral("您所发射的内容不符合要求， 请输入要发射的内容");
+const QString kNumberWrong = QStringLiteral("您接收方地址不符合要求， 请输入接收方地址");
+const QString kNotAscii = QStringLiteral("英文方式只能发射ASCII字符，请修改要发射的内容");
+const QString kTooLong = QStringLiteral("您所发射的内容太长，最多32767个字节，请减少要发射的内容");
+const QString kPortClosed = QStringLiteral("串口没有打开，请先连接模块");
+
+// The module needs this long after DTR drops before it takes a request.
+constexpr int kPauseMs = 2000;
+// Bursts less than this apart belong to one message. Like the receive quiet
+// gap it frames data rather than waits for it, so it is never scaled.
+constexpr int kMessageGapMs = 200;
+
+template<class Box>
+Box *named(Box *box, const QString &name)
+{
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
 
 SmsTestTab::SmsTestTab(MainWindow &main, QWidget *parent) : QWidget(parent), m_main(main)
 {
+    m_label31 = named(new QLabel(QStringLiteral("模块地址"), this), QStringLiteral("Label31"));
+    m_text22 = named(new QLineEdit(this), QStringLiteral("Text22"));
+    installHexColonAid(m_text22);
+
+    static const char *const captions[6] = {"源码区", "发送区", "接收区", nullptr, "发送方电话号码", "接收方电话号码"};
+    for (int i = 0; i < 6; ++i)
+        if (captions[i])
+            m_label21[i] = named(new QLabel(QString::fromUtf8(captions[i]), this), QStringLiteral("Label21_%1").arg(i));
+
+    m_source = named(new QPlainTextEdit(this), QStringLiteral("Text21_0"));
+    m_sendArea = named(new QPlainTextEdit(this), QStringLiteral("Text21_1"));
+    m_receive = named(new QPlainTextEdit(this), QStringLiteral("Text21_2"));
+    m_sender = named(new QLineEdit(this), QStringLiteral("Text21_3"));
+    m_receiver = named(new QLineEdit(this), QStringLiteral("Text21_4"));
+    m_source->setReadOnly(true);
+    m_receive->setReadOnly(true);
+    m_sender->setReadOnly(true);
+    m_source->setProperty("area", QByteArrayLiteral("source"));
+    m_receive->setProperty("area", QByteArrayLiteral("receive"));
+    m_sendArea->setProperty("area", QByteArrayLiteral("send"));
+    installHexColonAid(m_sendArea, true, [this] { return encoding() == Encoding::Hex; });
+    installKeyFilter(m_receiver, num_key);
+    m_receiver->setMaxLength(11);
+
+    static const char *const buttons[4] = {"读取短信", "发送状态", "发送短信", "复位"};
+    for (int i = 0; i < 4; ++i) {
+        m_command21[i] = named(new QPushButton(QString::fromUtf8(buttons[i]), this), QStringLiteral("Command21_%1").arg(i));
+        connect(m_command21[i], &QPushButton::clicked, this, [this, i] { Command21_Click(i); });
+    }
+    m_command21[3]->hide();
+    m_lock.setWidgets({m_command21[0], m_command21[1], m_command21[2], m_command21[3]});
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_label21[0], 0, 0);
+    grid->addWidget(m_source, 1, 0, 1, 4);
+    grid->addWidget(m_label21[1], 2, 0);
+    grid->addWidget(m_sendArea, 3, 0, 1, 2);
+    grid->addWidget(m_label21[2], 2, 2);
+    grid->addWidget(m_receive, 3, 2, 1, 2);
+    grid->addWidget(m_label21[4], 4, 0);
+    grid->addWidget(m_sender, 4, 1);
+    grid->addWidget(m_label21[5], 4, 2);
+    grid->addWidget(m_receiver, 4, 3);
+    grid->addWidget(m_label31, 5, 0);
+    grid->addWidget(m_text22, 5, 1);
+    auto *row = new QHBoxLayout;
+    for (QPushButton *b : m_command21)
+        row->addWidget(b);
+    grid->addLayout(row, 6, 0, 1, 4);
+    grid->setRowStretch(1, 2);
+    grid->setRowStretch(3, 1);
+
+    m_rTimer.setObjectName(QStringLiteral("rTimer"));
+    m_rTimer.setSingleShot(true);
+    connect(&m_rTimer, &QTimer::timeout, this, &SmsTestTab::rTimer_Timer);
+    m_pause.setSingleShot(true);
+    connect(&m_pause, &QTimer::timeout, this, &SmsTestTab::send_now);
+
+    connect(m_sendArea, &QPlainTextEdit::textChanged, this, &SmsTestTab::update_count);
+    connect(&main, &MainWindow::smsMannerChosen, this, [this] {
+        m_sendArea->clear();
+        update_count();
+    });
+}
+
+Encoding SmsTestTab::encoding() const
+{
+    switch (m_main.smsManner()) {
+    case MainWindow::SmsManner::English:
+        return Encoding::English;
+    case MainWindow::SmsManner::Hex:
+        return Encoding::Hex;
+    case MainWindow::SmsManner::Chinese:
+        break;
+    }
+    return Encoding::Chinese;
 }
 
 void SmsTestTab::prepare()
 {
+    auto &s = shared();
+    m_main.setSmsMannerVisible(true);
+    const bool passive = s.work_form == 0;
+    for (QWidget *w : {static_cast<QWidget *>(m_label31), static_cast<QWidget *>(m_text22),
+                       static_cast<QWidget *>(m_command21[0]), static_cast<QWidget *>(m_command21[1])})
+        w->setVisible(passive);
+    showTransForm(s.trans_form);
+    m_source->clear();
+    m_sendArea->clear();
+    m_receive->clear();
+    m_sender->clear();
+    m_receiver->clear();
+    m_text22->clear();
+    s.sms_tab_mode = 0;
+}
+
+void SmsTestTab::showWorkForm(int workForm)
+{
+    const bool passive = workForm == 0;
+    m_label31->setVisible(passive);
+    m_text22->setVisible(passive);
+    m_command21[0]->setVisible(passive);
+    m_command21[1]->setVisible(passive);
+    m_command21[2]->setVisible(true);
+}
+
+void SmsTestTab::showTransForm(int transForm)
+{
+    const bool format = transForm != 0;
+    m_label21[4]->setVisible(format);
+    m_label21[5]->setVisible(format);
+    m_sender->setVisible(format);
+    m_receiver->setVisible(format);
+}
+
+void SmsTestTab::update_count()
+{
+    m_main.setPanel(MainWindow::SendCountPanel, QString::number(sendCount(m_sendArea->toPlainText(), encoding())));
+}
+
+void SmsTestTab::refuse(int index, const QString &text, const QString &title)
+{
+    message(this, text, title, title == QLatin1String("系统提示") ? QMessageBox::Information : QMessageBox::Warning);
+    m_command21[index]->setEnabled(true);
+}
+
+void SmsTestTab::Command21_Click(int index)
+{
+    if (m_pause.isActive())
+        return;   // one request at a time, in the order they were asked for
+    auto &s = shared();
+    m_command21[index]->setEnabled(false);
+    s.parse_state = 0;
+    s.sms_tab_mode = 0;
+    if (index == 3)
+        return;
+
+    Pending pending;
+    pending.button = index;
+    const bool passive = s.work_form == 0;
+    if (index == 0 || index == 1) {
+        if (!addressValid(m_text22->text()))
+            return refuse(index, kAddressWrong);
+        const QByteArray address = moduleAddress(m_text22->text());
+        pending.frame = index == 0 ? readRequest(address) : statusRequest(address);
+        pending.reqKindAfterWrite = index == 0 ? 1 : 2;
+    } else {
+        const Encoding enc = encoding();
+        Body body;
+        switch (encodeBody(m_sendArea->toPlainText(), enc, body)) {
+        case BodyCheck::Ok:
+            break;
+        case BodyCheck::Unfit:
+            return refuse(index, kContentWrong);
+        case BodyCheck::NotAscii:
+            return refuse(index, kNotAscii);
+        }
+        const SendForm form{passive, s.trans_form != 0};
+        if (!lengthFits(form, int(body.bytes.size())))
+            return refuse(index, kTooLong);
+        if (passive && !addressValid(m_text22->text()))
+            return refuse(index, kAddressWrong);
+        if (form.format && !numberValid(m_receiver->text()))
+            return refuse(index, kNumberWrong);
+        pending.frame = sendRequest(form, moduleAddress(m_text22->text()), packNumber(m_receiver->text()), body);
+    }
+    if (!m_main.comm().portOpen())
+        return refuse(index, kPortClosed, QStringLiteral("端口错误"));
+
+    // The frame is fixed now: what is typed or chosen during the pause does not change it.
+    m_main.comm().setDTREnable(false);
+    if (index == 2)
+        s.req_kind = 3;
+    m_pending = pending;
+    m_lock.lock();
+    m_pause.start(timing::interval(kPauseMs));
+}
+
+void SmsTestTab::send_now()
+{
+    m_pause.stop();
+    const Pending pending = std::exchange(m_pending, Pending{});
+    auto &s = shared();
+    if (!m_main.comm().portOpen()) {
+        message(this, kPortClosed, QStringLiteral("端口错误"), QMessageBox::Warning);
+    } else {
+        s.send_buf = pending.frame;
+        m_main.send();
+        if (pending.reqKindAfterWrite)
+            s.req_kind = pending.reqKindAfterWrite;
+        log(logLines(kSendPrefix, hexText(pending.frame)));
+    }
+    m_main.comm().setDTREnable(true);
+    m_lock.unlock();
+    if (pending.button >= 0)
+        m_command21[pending.button]->setEnabled(true);
+}
+
+void SmsTestTab::log(const QStringList &lines)
+{
+    // Appended at the end whatever the caret, one line each.
+    QTextCursor end(m_source->document());
+    end.movePosition(QTextCursor::End);
+    for (const QString &line : lines)
+        end.insertText(line + QLatin1Char('\n'));
 }
 
 void SmsTestTab::parse()
 {
+    auto &s = shared();
+    const QByteArray burst = s.rece_buf.left(qMax(0, s.rece_len));
+    const ReplyContext context{s.work_form, s.trans_form, s.req_kind, m_rTimer.isActive()};
+    const ReplyOutcome out = parseBurst(burst, context);
+    s.parse_state = 0;
+    log(out.log);
+    if (!out.status.isEmpty())
+        m_main.setPanel(MainWindow::ModulePanel, out.status);
+    if (out.collectedAny) {
+        s.rx_hex += hexText(out.collected);
+        m_rTimer.stop();
+        m_rTimer.setInterval(kMessageGapMs);
+        m_rTimer.start();
+    }
+}
+
+void SmsTestTab::rTimer_Timer()
+{
+    m_rTimer.stop();
+    auto &s = shared();
+    s.parse_state = 0;
+    m_main.comm().setRThreshold(1);
+    m_main.comm().setInputLen(0);
+    if (s.rx_hex.isEmpty())
+        return;
+    log(logLines(kReceivePrefix, s.rx_hex));
+    const QByteArray bytes = bytesFromHexText(s.rx_hex);
+    s.rx_hex.clear();
+    const DecodedMessage m = decodeMessage(bytes, s.work_form, s.trans_form, encoding());
+    if (m.hasSender)
+        m_sender->setText(m.sender);
+    m_receive->setPlainText(m.text + QLatin1Char('\n'));
 }
 
 void SmsTestTab::linkLost()
 {
+    if (m_pause.isActive()) {
+        // The request can no longer be written: drop it and give the buttons back.
+        m_pause.stop();
+        const Pending pending = std::exchange(m_pending, Pending{});
+        m_main.comm().setDTREnable(true);
+        m_lock.unlock();
+        if (pending.button >= 0)
+            m_command21[pending.button]->setEnabled(true);
+    }
+    // What arrived before the line went is shown, not lost.
+    if (m_rTimer.isActive())
+        rTimer_Timer();
 }
 
 } // namespace lt

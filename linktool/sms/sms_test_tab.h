@@ -1,6 +1,16 @@
 #pragma once
 
+#include "link/button_lock.h"
+#include "sms_test_requests.h"
+
+#include <QByteArray>
+#include <QTimer>
 #include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace lt {
 
@@ -23,8 +33,47 @@ public:
     // The port went away: stop every timer, buttons usable again.
     void linkLost();
 
+    // The module reported its work form: read and status only make sense in
+    // passive form, where the module is addressed; sending works in both.
+    void showWorkForm(int workForm);
+    // The module reported its transfer form: phone numbers only travel in format form.
+    void showTransForm(int transForm);
+
+    // Command21(0..3), for the window's own show/hide on opening.
+    QPushButton *command21(int index) const { return m_command21[index]; }
+    // A request waits out the pause before it is written.
+    bool requestPending() const { return m_pause.isActive(); }
+
 private:
+    void Command21_Click(int index);
+    void send_now();
+    void rTimer_Timer();
+    void refuse(int index, const QString &text, const QString &title = QStringLiteral("系统提示"));
+    void log(const QStringList &lines);
+    void update_count();
+    smstest::Encoding encoding() const;
+
     MainWindow &m_main;
+    QLabel *m_label31;
+    QLineEdit *m_text22;
+    QLabel *m_label21[6] = {};
+    QPlainTextEdit *m_source;    // Text21(0)
+    QPlainTextEdit *m_sendArea;  // Text21(1)
+    QPlainTextEdit *m_receive;   // Text21(2)
+    QLineEdit *m_sender;         // Text21(3)
+    QLineEdit *m_receiver;       // Text21(4)
+    QPushButton *m_command21[4] = {};
+    QTimer m_rTimer;
+    QTimer m_pause;
+    ButtonLock m_lock;
+
+    // The request built at the click, written when the pause is over.
+    struct Pending
+    {
+        QByteArray frame;
+        int button = -1;
+        int reqKindAfterWrite = 0;   // read and status set req_kind once written
+    } m_pending;
 };
 
 } // namespace lt
