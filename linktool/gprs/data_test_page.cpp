@@ -313,7 +313,7 @@ void DataTestPage::on_rTimer()
 {
     rTimer.stop();
     auto &s = shared();
-    const datatest::Display d = datatest::display(s.rx_hex, s.work_form, s.trans_form);
+    const datatest::Shown d = datatest::display(s.rx_hex, s.work_form, s.trans_form);
     m_receive->setPlainText(d.receive);
     if (d.sender)
         m_sender->setText(*d.sender);

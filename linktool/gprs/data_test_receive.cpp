@@ -105,11 +105,11 @@ QString textRange(const QString &text, int start, int count)
     return text.mid(from, count);
 }
 
-Display display(const QString &t, int workForm, int transForm)
+Shown display(const QString &t, int workForm, int transForm)
 {
     const int len = int(t.size());
     const QString crlf = QStringLiteral("\r\n");
-    Display d;
+    Shown d;
     if (workForm != 0 && transForm != 0) {
         d.receive = crlf + textRange(t, 19, len);
         d.sender = textRange(t, 7, 6);

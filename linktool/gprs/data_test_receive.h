@@ -24,13 +24,13 @@ struct Outcome
 Outcome parseBurst(const QByteArray &burst, int workForm, int transForm, int reqKind);
 
 // What the display timer shows of the collected text T.
-struct Display
+struct Shown
 {
     QString receive;                // the receive area's new text
     std::optional<QString> sender;  // sender address (format transfer only)
     QString log;                    // line for the raw area, line end not included
 };
-Display display(const QString &collected, int workForm, int transForm);
+Shown display(const QString &collected, int workForm, int transForm);
 
 // Characters start.. (counted from 1) of text, at most count of them; empty when
 // the range lies outside the text or count is not positive.
