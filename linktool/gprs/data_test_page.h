@@ -47,6 +47,9 @@ public:
     void send_geshi();
     void send_stand_touming();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void on_rTimer();
     void log(const QString &line);

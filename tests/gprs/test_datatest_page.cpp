@@ -155,6 +155,9 @@ private slots:
         QCOMPARE(box("Text1_6")->text(), QStringLiteral("00:05:"));
         QTest::keyClicks(area("Text1_1"), QStringLiteral("a1b"));
         QCOMPARE(area("Text1_1")->toPlainText(), QStringLiteral("A1:B"));
+        for (auto key : {Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(area("Text1_1"), key);
+        QCOMPARE(area("Text1_1")->toPlainText(), QStringLiteral("A1:B"));
     }
 
     void activeTransparent()
