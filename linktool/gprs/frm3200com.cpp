@@ -1,0 +1,9 @@
+#include "frm3200com.h"
+
+namespace lt {
+
+void openFrm3200COM(MainWindow &)
+{
+}
+
+} // namespace lt
