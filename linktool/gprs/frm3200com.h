@@ -4,8 +4,9 @@ namespace lt {
 
 class MainWindow;
 
-// Opens frm3200COM, the QX3200 window, as a modeless child of the main window
-// (page by work_mode); a second call brings the one open instance to the front.
+// Opens the QX3200 window "模块设置" (frm3200COM) as a modeless child of the
+// main window, on the page that shared().work_mode asks for; a window that is
+// already open is brought to the front instead.
 void openFrm3200COM(MainWindow &main);
 
 } // namespace lt
