@@ -1,22 +1,348 @@
 #include "data_test_page.h"
 
+#include "data_test_frames.h"
+#include "data_test_receive.h"
+
+#include "link/main_window.h"
+#include "link/message_box.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+#include "link/timing.h"
+#include "link/typing_aids.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
 namespace lt {
+
+namespace {
+
+const QString kTitle = QStringLiteral("系统提示");
+const QString kCrLf = QStringLiteral("\r\n");
+
+QPlainTextEdit *area(QWidget *parent, const char *name, const char *role, bool readOnly)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setProperty("area", QByteArray(role));
+    box->setReadOnly(readOnly);
+    return box;
+}
+
+QLineEdit *addressBox(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(6);   // "hh:hh:"
+    return box;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+} // namespace
 
 DataTestPage::DataTestPage(MainWindow &main, QWidget *parent) : QWidget(parent), m_main(main)
 {
+    setObjectName(QStringLiteral("DataTestPage"));
+    rTimer.setObjectName(QStringLiteral("rTimer"));
+    rTimer.setSingleShot(true);
+    connect(&rTimer, &QTimer::timeout, this, &DataTestPage::on_rTimer);
+
+    m_send = area(this, "Text1_1", "send", false);
+    m_receive = area(this, "Text1_2", "receive", true);
+    m_source = area(this, "Text1_3", "source", true);
+    m_address = addressBox(this, "Text1_4");
+    m_sender = addressBox(this, "Text1_5");
+    m_sender->setReadOnly(true);
+    m_receiver = addressBox(this, "Text1_6");
+    installHexColonAid(m_send);
+    // The send area holds hex groups only: a line break or a tab would split them.
+    m_send->setTabChangesFocus(true);
+    m_send->installEventFilter(this);
+    installHexColonAid(m_address);
+    installHexColonAid(m_receiver);
+
+    m_senderLabel = label(this, "Label2_2", QStringLiteral("发送方地址"));
+    m_addressLabel = label(this, "Label2_4", QStringLiteral("模块地址"));
+    m_receiverLabel = label(this, "Label2_5", QStringLiteral("接收方地址"));
+    m_sendButton = button(this, "Command1_1", QStringLiteral("发送数据"));
+    m_readButton = button(this, "Command1_3", QStringLiteral("读取数据"));
+    m_memoryButton = button(this, "Command1_7", QStringLiteral("判断内存"));
+    connect(m_sendButton, &QPushButton::clicked, this, &DataTestPage::send_data);
+    connect(m_readButton, &QPushButton::clicked, this, &DataTestPage::read_bd_data);
+    connect(m_memoryButton, &QPushButton::clicked, this, &DataTestPage::read_empty);
+
+    auto *areas = new QGridLayout;
+    areas->addWidget(new QLabel(QStringLiteral("发送区"), this), 0, 0, Qt::AlignTop);
+    areas->addWidget(m_send, 0, 1);
+    areas->addWidget(new QLabel(QStringLiteral("接收区"), this), 1, 0, Qt::AlignTop);
+    areas->addWidget(m_receive, 1, 1);
+    areas->addWidget(new QLabel(QStringLiteral("源码区"), this), 2, 0, Qt::AlignTop);
+    areas->addWidget(m_source, 2, 1);
+    areas->setRowStretch(0, 1);
+    areas->setRowStretch(1, 1);
+    areas->setRowStretch(2, 2);
+
+    auto *side = new QVBoxLayout;
+    auto *addresses = new QGridLayout;
+    addresses->addWidget(m_addressLabel, 0, 0);
+    addresses->addWidget(m_address, 0, 1);
+    addresses->addWidget(m_senderLabel, 1, 0);
+    addresses->addWidget(m_sender, 1, 1);
+    addresses->addWidget(m_receiverLabel, 2, 0);
+    addresses->addWidget(m_receiver, 2, 1);
+    side->addLayout(addresses);
+    side->addStretch(1);
+    side->addWidget(m_sendButton);
+    side->addWidget(m_readButton);
+    side->addWidget(m_memoryButton);
+
+    auto *top = new QHBoxLayout(this);
+    top->addLayout(areas, 1);
+    top->addLayout(side);
+
+    // Until the module has told its modes, the mode-specific boxes are empty and hidden.
+    for (QLineEdit *box : {m_address, m_sender, m_receiver}) {
+        box->clear();
+        box->hide();
+    }
+    for (QLabel *l : {m_senderLabel, m_addressLabel, m_receiverLabel})
+        l->hide();
+}
+
+bool DataTestPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_send && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QList<QPushButton *> DataTestPage::buttons() const
 {
-    return {};
+    return {m_sendButton, m_readButton, m_memoryButton};
 }
+
+void DataTestPage::showWorkForm(bool active)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_readButton, m_memoryButton, m_addressLabel, m_address})
+        w->setVisible(!active);
+}
+
+void DataTestPage::showTransForm(bool format)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_sender, m_receiver, m_senderLabel, m_receiverLabel})
+        w->setVisible(format);
+}
+
+void DataTestPage::setModuleAddress(const QString &hexText)
+{
+    m_address->setText(hexText);
+}
+
+// ---- sending ------------------------------------------------------------
+
+void DataTestPage::send_data()
+{
+    const auto &s = shared();
+    if (s.work_form == 0)
+        send_beidong();
+    else if (s.trans_form != 0)
+        send_geshi();
+    else
+        send_stand_touming();
+}
+
+void DataTestPage::read_bd_data()
+{
+    const auto address = moduleAddress();
+    if (!address || !portReady())
+        return;
+    shared().req_kind = 1;
+    sendFrame(datatest::readFrame(*address), QStringLiteral("发送指令 "));
+}
+
+void DataTestPage::read_empty()
+{
+    const auto address = moduleAddress();
+    if (!address || !portReady())
+        return;
+    shared().req_kind = 2;
+    sendFrame(datatest::memoryCheckFrame(*address), QStringLiteral("发送指令 "));
+}
+
+void DataTestPage::send_beidong()
+{
+    const bool format = shared().trans_form != 0;
+    const auto address = moduleAddress();
+    if (!address)
+        return;
+    std::optional<QByteArray> receiver;
+    if (format && !(receiver = receiverAddress()))
+        return;
+    const auto data = sendData(true, format, true);
+    if (!data || !portReady())
+        return;
+    shared().req_kind = 3;
+    sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), QStringLiteral("发射数据：  "));
+    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
+}
+
+void DataTestPage::send_geshi()
+{
+    const auto receiver = receiverAddress();
+    if (!receiver)
+        return;
+    const auto data = sendData(false, true, true);
+    if (!data || !portReady())
+        return;
+    sendFrame(datatest::formatFrame(*receiver, *data), QStringLiteral("发射数据：  "));
+    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
+}
+
+void DataTestPage::send_stand_touming()
+{
+    // Transparent data has no frame around it: with no data there is nothing to write.
+    const auto data = sendData(false, false, false);
+    if (!data || !portReady())
+        return;
+    sendFrame(*data, QStringLiteral("发射数据：  "));
+    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
+}
+
+void DataTestPage::refuse(const QString &text)
+{
+    message(this, text, kTitle, QMessageBox::Information);
+}
+
+std::optional<QByteArray> DataTestPage::moduleAddress()
+{
+    if (m_address->text().isEmpty()) {
+        refuse(QStringLiteral("您还没有输入模块地址"));
+        return std::nullopt;
+    }
+    const auto bytes = datatest::addressBytes(m_address->text());
+    if (!bytes)
+        refuse(QStringLiteral("您输入的模块地址错误，模块地址是 2 个字节"));
+    return bytes;
+}
+
+std::optional<QByteArray> DataTestPage::receiverAddress()
+{
+    if (m_receiver->text().isEmpty()) {
+        refuse(QStringLiteral("您还没有输入接收方地址"));
+        return std::nullopt;
+    }
+    const auto bytes = datatest::addressBytes(m_receiver->text());
+    if (!bytes)
+        refuse(QStringLiteral("您输入的接收方地址错误，接收方地址是 2 个字节"));
+    return bytes;
+}
+
+std::optional<QByteArray> DataTestPage::sendData(bool passive, bool format, bool allowEmpty)
+{
+    const QString typed = m_send->toPlainText();
+    const QString cut = datatest::cutToGroups(typed);
+    const QByteArray data = datatest::hexBytes(cut);
+    if (data.isEmpty() && !allowEmpty) {
+        refuse(QStringLiteral("发送区没有数据"));
+        return std::nullopt;
+    }
+    const int most = datatest::maxData(passive, format);
+    if (data.size() > most) {
+        refuse(QStringLiteral("发送区数据太长，一次最多发送 %1 个字节").arg(most));
+        return std::nullopt;
+    }
+    if (cut != typed) {
+        m_send->setPlainText(cut);
+        m_send->moveCursor(QTextCursor::End);
+    }
+    return data;
+}
+
+bool DataTestPage::portReady()
+{
+    // Writing to a closed port would log a frame the module never got.
+    if (m_main.comm().portOpen())
+        return true;
+    message(this, QStringLiteral("串口没有打开，数据没有发出"), QStringLiteral("端口错误"), QMessageBox::Warning);
+    return false;
+}
+
+void DataTestPage::sendFrame(const QByteArray &frame, const QString &logPrefix)
+{
+    shared().send_buf = frame;
+    m_main.send();
+    log(logPrefix + datatest::hexText(frame));
+}
+
+void DataTestPage::log(const QString &line)
+{
+    QTextCursor end(m_source->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(line + kCrLf);
+    m_source->verticalScrollBar()->setValue(m_source->verticalScrollBar()->maximum());
+}
+
+// ---- receiving ----------------------------------------------------------
 
 void DataTestPage::parse()
 {
+    auto &s = shared();
+    const datatest::Outcome out = datatest::parseBurst(s.rece_buf.left(qMax(0, s.rece_len)), s.work_form,
+                                                       s.trans_form, s.req_kind);
+    s.parse_state = 0;
+    for (const QString &line : out.log)
+        log(line);
+    if (!out.collected.isEmpty()) {
+        s.rx_hex += out.collected;
+        rTimer.stop();
+        rTimer.start(timing::interval(200));
+    }
+}
+
+void DataTestPage::on_rTimer()
+{
+    rTimer.stop();
+    auto &s = shared();
+    const datatest::Shown d = datatest::display(s.rx_hex, s.work_form, s.trans_form);
+    m_receive->setPlainText(d.receive);
+    if (d.sender)
+        m_sender->setText(*d.sender);
+    log(d.log);
+    s.parse_state = 0;
+    s.rx_hex.clear();
+    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("接收数据"));
 }
 
 void DataTestPage::linkLost()
 {
+    // Bytes already collected were read from the module: show them rather than lose them.
+    if (rTimer.isActive())
+        on_rTimer();
+    rTimer.stop();
 }
 
 } // namespace lt

@@ -1,0 +1,98 @@
+#include "data_test_frames.h"
+
+#include "link/helpers.h"
+
+#include <limits>
+
+namespace lt::datatest {
+
+namespace {
+
+void appendLength(QByteArray &out, int n)
+{
+    out.append(char((n >> 8) & 0xFF));
+    out.append(char(n & 0xFF));
+}
+
+int digitAt(const QString &text, int i)
+{
+    return i < text.size() ? hex_value(text.at(i).unicode()) : 0;
+}
+
+} // namespace
+
+QString cutToGroups(const QString &text)
+{
+    return text.left(text.size() - text.size() % 3);
+}
+
+QByteArray hexBytes(const QString &text)
+{
+    const int n = int(text.size()) / 3;
+    QByteArray out;
+    out.reserve(n);
+    for (int i = 0; i < n; ++i)
+        out.append(char(digitAt(text, 3 * i) * 16 + digitAt(text, 3 * i + 1)));
+    return out;
+}
+
+std::optional<QByteArray> addressBytes(const QString &text)
+{
+    if (text.size() < 5)
+        return std::nullopt;
+    QByteArray out;
+    out.append(char(digitAt(text, 0) * 16 + digitAt(text, 1)));
+    out.append(char(digitAt(text, 3) * 16 + digitAt(text, 4)));
+    return out;
+}
+
+int maxData(bool passive, bool format)
+{
+    if (!passive && !format)
+        return std::numeric_limits<int>::max();   // raw bytes: no length field
+    return passive && format ? kMaxLength - 6 : kMaxLength;
+}
+
+QByteArray readFrame(const QByteArray &address)
+{
+    return QByteArray("$") + address.left(2) + "R\r";
+}
+
+QByteArray memoryCheckFrame(const QByteArray &address)
+{
+    QByteArray out = QByteArray("$") + address.left(2) + "W";
+    appendLength(out, 0);
+    out.append('\r');
+    return out;
+}
+
+QByteArray formatFrame(const QByteArray &receiver, const QByteArray &data)
+{
+    QByteArray out("\xD7\x01", 2);
+    out.append(receiver.left(2));
+    appendLength(out, int(data.size()));
+    out.append(data);
+    return out;
+}
+
+QByteArray passiveWriteFrame(const QByteArray &address, const QByteArray &data,
+                             const std::optional<QByteArray> &receiver)
+{
+    const QByteArray message = receiver ? formatFrame(*receiver, data) : data;
+    QByteArray out = QByteArray("$") + address.left(2) + "W";
+    appendLength(out, int(message.size()));
+    out.append(message);
+    out.append('\r');
+    return out;
+}
+
+QString hexText(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size() * 3);
+    for (char c : bytes)
+        out += byte_hex(quint8(c)) + QLatin1Char(':');
+    return out;
+}
+
+} // namespace lt::datatest

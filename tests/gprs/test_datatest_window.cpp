@@ -1,0 +1,125 @@
+#include "gprs/data_test_page.h"
+#include "gprs/frm3200com.h"
+#include "gprs/frm3200com_window.h"
+
+#include "link/helpers.h"
+#include "link/main_window.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+#include "link/timing.h"
+#include "models/qx3200_model.h"
+
+#include "test_support.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace lt;
+
+// The data test inside the QX3200 window, against the simulated QX3200, in the
+// modes the window's read chain found.
+class DataTestWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::SimModule> sim;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<test::MessageRecorder> rec;
+
+    template<class T = QWidget>
+    T *w(const char *name)
+    {
+        T *found = Frm3200COM::instance()->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QString source() { return w<QPlainTextEdit>("Text1_3")->toPlainText(); }
+
+    void openAndWaitForChain()
+    {
+        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->comm().open(), MSComm::Opened);
+        shared().work_mode = 1;
+        openFrm3200COM(*main);
+        QVERIFY(Frm3200COM::instance());
+        QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>("Timer6")->isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>("Timer2")->isActive(), 8000);
+        QVERIFY(!shared().para_mode);
+        w<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    }
+
+private slots:
+    void init()
+    {
+        test::resetProgramState();
+        timing::setScale(0.25, 250);
+        sim = std::make_unique<test::SimModule>(QStringLiteral("qx3200"));
+        main = std::make_unique<MainWindow>();
+        rec = std::make_unique<test::MessageRecorder>();
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        QTest::qWait(0);
+        sim.reset();
+        rec.reset();
+    }
+
+    void activeFormat()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "1");
+        openAndWaitForChain();
+        QVERIFY(w("Command1_3")->isHidden() && !w("Text1_6")->isHidden());
+        QTest::keyClicks(w("Text1_6"), QStringLiteral("0005"));
+        QTest::keyClicks(w("Text1_1"), QStringLiteral("4142"));
+        sim->sim().clearRequests();
+        w<QPushButton>("Command1_1")->click();
+        QTRY_COMPARE(w<QPlainTextEdit>("Text1_2")->toPlainText(), QStringLiteral("\n41:42:"));
+        QCOMPARE(sim->sim().requests().value(0), QByteArray::fromHex("D70100050002 4142"));
+        QCOMPARE(w<QLineEdit>("Text1_5")->text(), QStringLiteral("00:05:"));
+        QCOMPARE(source(), QStringLiteral("发射数据：  D7:01:00:05:00:02:41:42:\n接收数据：  D7:01:00:05:00:02:41:42:\n"));
+    }
+
+    void activeTransparent()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "0");
+        openAndWaitForChain();
+        QVERIFY(w("Text1_6")->isHidden());
+        QTest::keyClicks(w("Text1_1"), QStringLiteral("31323"));
+        w<QPushButton>("Command1_1")->click();
+        QCOMPARE(w<QPlainTextEdit>("Text1_1")->toPlainText(), QStringLiteral("31:32:"));
+        QTRY_COMPARE(w<QPlainTextEdit>("Text1_2")->toPlainText(), QStringLiteral("\n31:32:"));
+        QCOMPARE(main->panelText(MainWindow::ModulePanel), QStringLiteral("模块状态：接收数据"));
+    }
+
+    void passive()
+    {
+        sim->set("f8", "0");
+        sim->set("f9", "0");
+        sim->set("passive", "0x3031");
+        openAndWaitForChain();
+        // The window's read chain filled in the module address.
+        QCOMPARE(w<QLineEdit>("Text1_4")->text(), QStringLiteral("30:31:"));
+        QVERIFY(!w("Command1_3")->isHidden());
+        QTest::keyClicks(w("Text1_1"), QStringLiteral("55"));
+        w<QPushButton>("Command1_1")->click();
+        QTRY_VERIFY(source().endsWith(QStringLiteral("接收  21:30:31:00:\n")));
+        w<QPushButton>("Command1_7")->click();
+        QTRY_VERIFY(source().endsWith(QStringLiteral("接收  21:30:31:00:01:0D:\n")));
+        w<QPushButton>("Command1_3")->click();
+        QTRY_COMPARE(w<QPlainTextEdit>("Text1_2")->toPlainText(), QStringLiteral("\n55:"));
+        w<QPushButton>("Command1_3")->click();
+        QTRY_VERIFY(source().endsWith(QStringLiteral("接收  21:30:31:00:00:0D:\n")));
+    }
+};
+
+QTEST_MAIN(DataTestWindowTest)
+#include "test_datatest_window.moc"
