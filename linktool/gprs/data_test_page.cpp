@@ -77,8 +77,6 @@ DataTestPage::DataTestPage(MainWindow &main, QWidget *parent) : QWidget(parent),
     m_receiver = addressBox(this, "Text1_6");
     installHexColonAid(m_send);
     // The send area holds hex groups only: a line break or a tab would split them.
-    m_send->setTabChangesFocus(true);
-    m_send->installEventFilter(this);
     installHexColonAid(m_address);
     installHexColonAid(m_receiver);
 
@@ -128,16 +126,6 @@ DataTestPage::DataTestPage(MainWindow &main, QWidget *parent) : QWidget(parent),
     }
     for (QLabel *l : {m_senderLabel, m_addressLabel, m_receiverLabel})
         l->hide();
-}
-
-bool DataTestPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_send && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QList<QPushButton *> DataTestPage::buttons() const

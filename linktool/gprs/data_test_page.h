@@ -47,9 +47,6 @@ public:
     void send_geshi();
     void send_stand_touming();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void on_rTimer();
     void log(const QString &line);

@@ -67,8 +67,13 @@ class KeyRule : public QObject
 public:
     using Apply = std::function<void(int key)>;
     KeyRule(QWidget *box, Apply apply, std::function<bool()> active = {})
-        : QObject(box), m_apply(std::move(apply)), m_active(std::move(active))
+        : QObject(box), m_apply(std::move(apply)), m_active(std::move(active)),
+          m_multiLine(qobject_cast<QPlainTextEdit *>(box) != nullptr)
     {
+        // In a multi-line box Tab and Enter would break the groups: Tab moves
+        // on, Enter is a key like any other and goes through the rule.
+        if (auto *edit = qobject_cast<QPlainTextEdit *>(box))
+            edit->setTabChangesFocus(true);
         box->installEventFilter(this);
         box->setAcceptDrops(false);
         box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -86,7 +91,8 @@ protected:
                 m_apply(c.unicode());
             return true;
         }
-        const int code = keyCode(e);
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        const int code = m_multiLine && enter ? 13 : keyCode(e);
         if (code == 0)
             return false;
         m_apply(code);
@@ -96,6 +102,7 @@ protected:
 private:
     Apply m_apply;
     std::function<bool()> m_active;
+    bool m_multiLine;
 };
 
 EditState stateOf(QLineEdit *box)
@@ -144,11 +151,6 @@ void installColon(Box *box, bool appendAtEnd, std::function<bool()> active = {})
 } // namespace
 
 void installHexColonAid(QLineEdit *box, bool appendAtEnd)
-{
-    installColon(box, appendAtEnd);
-}
-
-void installHexColonAid(QPlainTextEdit *box, bool appendAtEnd)
 {
     installColon(box, appendAtEnd);
 }

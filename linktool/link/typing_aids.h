@@ -28,10 +28,10 @@ EditState hexColonKey(EditState state, int key, bool appendAtEnd = false);
 
 // Installs the rule on a box; pasted text is typed key by key through the same rule.
 void installHexColonAid(QLineEdit *box, bool appendAtEnd = false);
-void installHexColonAid(QPlainTextEdit *box, bool appendAtEnd = false);
-// The same rule only while active() holds; otherwise the box takes keys as usual
-// (a box whose content is hexadecimal in one mode and plain text in another).
-void installHexColonAid(QPlainTextEdit *box, bool appendAtEnd, std::function<bool()> active);
+// In a multi-line box Enter goes through the rule too and Tab moves on. With
+// active, the rule holds only while active() does; otherwise the box takes keys
+// as usual (a box whose content is hexadecimal in one mode and plain text in another).
+void installHexColonAid(QPlainTextEdit *box, bool appendAtEnd = false, std::function<bool()> active = {});
 
 // A plain key filter (hex_key or num_key): the filtered character is inserted at the caret.
 void installKeyFilter(QLineEdit *box, int (*filter)(int));
