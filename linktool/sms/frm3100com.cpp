@@ -382,6 +382,7 @@ void Frm3100COM::load()
     Timer5.start(timing::interval(1000));
     s.parse_mode = 101;
     Timer6.start(timing::interval(1000));
+    m_phone->checkDb();
 }
 
 void Frm3100COM::sendFrame(const QByteArray &frame)

@@ -36,8 +36,16 @@ bool PhoneDb::clear()
 {
     if (!m_open)
         return false;
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    return q.exec(QStringLiteral("delete from Phone_Table"));
+    // One transaction: a loop starts from an empty table or from the old one, never from half of it.
+    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    if (!db.transaction())
+        return false;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("delete from Phone_Table"))) {
+        db.rollback();
+        return false;
+    }
+    return db.commit();
 }
 
 bool PhoneDb::add(const QString &slave, const QString &phoneNumber)

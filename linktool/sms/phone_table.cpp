@@ -127,6 +127,21 @@ bool PhoneTableGroup::dbUsable()
     return false;
 }
 
+void PhoneTableGroup::checkDb()
+{
+    if (m_db.isOpen())
+        return;
+    setEnabled(false);
+    dbUsable();
+}
+
+void PhoneTableGroup::store(const QString &address, const QString &number)
+{
+    if (!m_db.add(address, number))
+        message(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
+                QStringLiteral("系统提示"), QMessageBox::Warning);
+}
+
 void PhoneTableGroup::Command11_Click()
 {
     const QString address = Text8->text();
@@ -188,7 +203,8 @@ void PhoneTableGroup::Command13_Click()
     m_stopIndex = *last;
     Timer4.start(timing::interval(100));
     grid_row = 1;
-    m_db.clear();
+    if (!m_db.clear())
+        message(this, QStringLiteral("电话号码数据库无法清空"), QStringLiteral("系统提示"), QMessageBox::Warning);
     m_window.lockKeeping(Command13);
 }
 
@@ -226,11 +242,11 @@ void PhoneTableGroup::entryRead(const QByteArray &rec)
             return;
         putRow(grid_row, address, number);
         ++grid_row;
-        m_db.add(address, number);
+        store(address, number);
     } else {
         resetGrid();
         putRow(1, address, number);
-        m_db.add(address, number);
+        store(address, number);
     }
 }
 
@@ -241,7 +257,7 @@ void PhoneTableGroup::entryWritten(int high, int low)
         return;
     }
     message(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
-    m_db.add(Text8->text(), Text9->text());
+    store(Text8->text(), Text9->text());
     putRow(grid_row, Text8->text(), Text9->text());
     ++grid_row;
 }

@@ -30,6 +30,9 @@ public:
     QList<QWidget *> inputs() const;
     PhoneDb &db() { return m_db; }
 
+    // Window load: a database that cannot be opened is reported and the group disabled.
+    void checkDb();
+
     // Answers decoded by the frame half of sms_parser.
     void entryRead(const QByteArray &phoneRec);
     void entryWritten(int high, int low);
@@ -45,6 +48,7 @@ private:
     void resetGrid();
     void putRow(int row, const QString &address, const QString &number);
     bool dbUsable();
+    void store(const QString &address, const QString &number);
 
     Frm3100COM &m_window;
     PhoneDb m_db;

@@ -61,6 +61,9 @@ Qx3100Model::Qx3100Model() : HandshakeModel(2)
             link.reply(frame(0xD1, f.operation, QByteArray(1, char(m_d1))));
     });
     addPhoneTable();
+    // A few entries so that a first read shows something; entry 2 is erased.
+    m_phones.insert(1, numberBytes(QStringLiteral("13900000001")));
+    m_phones.insert(3, numberBytes(QStringLiteral("13900000003")));
 }
 
 void Qx3100Model::addParam(const Param &p)

@@ -12,6 +12,7 @@
 #include "link/timing.h"
 #include "sms/frm3100com.h"
 #include "sms/frm3100com_window.h"
+#include "sms/phone_table.h"
 
 #include "models/qx3100_model.h"
 
