@@ -1,0 +1,251 @@
+#include "sms3100_fixture.h"
+
+#include "sms/phone_db.h"
+#include "sms/qx3100_protocol.h"
+
+#include "crc16.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace lt;
+
+class PhoneTableTest : public QObject
+{
+    Q_OBJECT
+    sms3100::Fixture f;
+
+    QLineEdit *edit(const char *name) { return f.control<QLineEdit>(QLatin1String(name)); }
+    QTableWidget *grid() { return f.control<QTableWidget>(QStringLiteral("Grid")); }
+    QString label28() { return f.control<QLabel>(QStringLiteral("Label28"))->text(); }
+    PhoneDb &db() { return f.window()->findChild<PhoneTableGroup *>()->db(); }
+
+    QStringList rows()
+    {
+        QStringList out;
+        for (int r = 0; r < grid()->rowCount(); ++r) {
+            auto *a = grid()->item(r, 1);
+            auto *n = grid()->item(r, 2);
+            out << (a ? a->text() : QString()) + QLatin1Char(' ') + (n ? n->text() : QString());
+        }
+        return out;
+    }
+
+    QStringList records()
+    {
+        QStringList out;
+        for (const auto &[slave, number] : db().records())
+            out << slave + QLatin1Char(' ') + number;
+        return out;
+    }
+
+    void openOnTab1()
+    {
+        f.openQuick();
+        f.control<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        QCOMPARE(shared().sms_tab_mode, 0);
+        QVERIFY(db().isOpen());
+        QVERIFY(db().clear());
+    }
+
+    void waitLoopOver()
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(f.command(13)->text(), QStringLiteral("开始读取"), 10000);
+        QTest::qWait(250);
+    }
+
+private slots:
+    void init() { f.start(); }
+    void cleanup() { f.stop(); }
+
+    void writeEntry()
+    {
+        openOnTab1();
+        struct Refused {
+            const char *address;
+            const char *number;
+            const char *message;
+            const char *title;
+        } refused[] = {
+            {"**:**:", "13912345678", "您输入的地址不正确", "请重新输入地址"},
+            {"00:05", "13912345678", "您输入的地址不正确", "请重新输入地址"},
+            {"00:05:", "1391234567", "您输入的电话号码不正确", "请重新输入电话号码"},
+            {"00:05:", "***********", "您输入的电话号码不正确", "请重新输入电话号码"},
+        };
+        for (const Refused &r : refused) {
+            edit("Text8")->setText(QString::fromUtf8(r.address));
+            edit("Text9")->setText(QString::fromUtf8(r.number));
+            f.command(11)->click();
+            QCOMPARE(f.messages->messages.last().text, QString::fromUtf8(r.message));
+            QCOMPARE(f.messages->messages.last().title, QString::fromUtf8(r.title));
+        }
+        QTest::qWait(100);
+        QCOMPARE(f.heard(), QStringList{});
+
+        // A good entry: 22 bytes, CRC low byte first; the echo confirms it and it lands in row 1.
+        edit("Text8")->setText(QStringLiteral("00:05:"));
+        edit("Text9")->setText(QStringLiteral("13912345678"));
+        f.command(11)->click();
+        QTRY_VERIFY(f.messages->saw(QStringLiteral("模块的电话号码与地址配置正确")));
+        QCOMPARE(f.messages->messages.last().title, QStringLiteral("正确提示！！"));
+        const QByteArray sent = (*f.sim)->requests().value(0);
+        QCOMPARE(sent.size(), 22);
+        QCOMPARE(sent.mid(8, 12), QByteArray::fromHex("D40200050005013912345678"));
+        QCOMPARE(qx::crc16(reinterpret_cast<const std::uint8_t *>(sent.constData()), 22), 0);
+        QCOMPARE(f.model().phoneEntry(5), QByteArray::fromHex("013912345678"));
+        QCOMPARE(rows(), QStringList{"00:05: 13912345678"});
+        QCOMPARE(records(), QStringList{"00:05: 13912345678"});
+
+        // The same number again, or one already stored with a quote in it: refused, nothing sent.
+        f.forget();
+        f.command(11)->click();
+        QCOMPARE(f.messages->messages.last().text, QStringLiteral("电话号码有重复，请检查电话号码"));
+        QVERIFY(db().add(QStringLiteral("00:09:"), QStringLiteral("1'3' or '1")));
+        edit("Text9")->setText(QStringLiteral("1'3' or '1"));
+        QCOMPARE(edit("Text9")->text().size(), 10);
+        edit("Text9")->setText(QStringLiteral("1'3' or '1'"));
+        QVERIFY(db().add(QStringLiteral("00:0A:"), QStringLiteral("1'3' or '1'")));
+        f.command(11)->click();
+        QCOMPARE(f.messages->messages.last().text, QStringLiteral("电话号码有重复，请检查电话号码"));
+        QTest::qWait(100);
+        QCOMPARE(f.heard(), QStringList{});
+
+        // Erasing: six 0xFF and a matching CRC.
+        edit("Text8")->setText(QStringLiteral("00:03:"));
+        edit("Text9")->setText(QStringLiteral("FFFFFFFFFFF"));
+        f.command(11)->click();
+        QTRY_COMPARE(f.model().phoneEntry(3), QByteArray(6, '\xFF'));
+        QCOMPARE((*f.sim)->requests().value(0).mid(14, 6), QByteArray(6, '\xFF'));
+        QTRY_COMPARE(rows().size(), 2);
+
+        // An echo of another address: reported wrong, nothing stored.
+        f.sim->set(QStringLiteral("wrong-ack"), QStringLiteral("1"));
+        edit("Text8")->setText(QStringLiteral("00:07:"));
+        edit("Text9")->setText(QStringLiteral("13700000007"));
+        const int before = records().size();
+        f.command(11)->click();
+        QTRY_VERIFY(f.messages->saw(QStringLiteral("模块的电话号码与地址配置错误")));
+        QCOMPARE(records().size(), before);
+        QCOMPARE(rows().size(), 2);
+    }
+
+    void readLoop()
+    {
+        openOnTab1();
+        QElapsedTimer clock;
+        QList<qint64> times;
+        connect(&f.sim->sim(), &qxsim::Simulator::requestReceived, this, [&] { times << clock.elapsed(); });
+        edit("Text10")->setText(QStringLiteral("1"));
+        edit("Text12")->setText(QStringLiteral("3"));
+        clock.start();
+        f.command(13)->click();
+        QCOMPARE(f.command(13)->text(), QStringLiteral("暂停读取"));
+        // Locked, but the pause button stays usable.
+        QVERIFY(!f.command(11)->isEnabled());
+        QVERIFY(!f.command(8)->isEnabled());
+        QVERIFY(f.command(13)->isEnabled());
+        QVERIFY(!f.control<QTabWidget>(QStringLiteral("SSTab1"))->tabBar()->isEnabled());
+        QTRY_COMPARE(label28(), QStringLiteral("读1"));
+        QTRY_COMPARE(label28(), QStringLiteral("读2"));
+        QTRY_COMPARE(label28(), QStringLiteral("读3"));
+        waitLoopOver();
+        QCOMPARE(f.heard(), (QStringList{"D40100010001", "D40100020002", "D40100030003"}));
+        QCOMPARE(times.size(), 3);
+        for (int i = 1; i < 3; ++i)
+            QVERIFY2(times[i] - times[i - 1] >= 150 && times[i] - times[i - 1] < 400, qPrintable(QString::number(times[i] - times[i - 1])));
+        QCOMPARE(rows(), (QStringList{"00:01: 13900000001", "00:03: 13900000003"}));
+        QCOMPARE(records(), (QStringList{"00:01: 13900000001", "00:03: 13900000003"}));
+        QVERIFY(f.command(8)->isEnabled());
+        QVERIFY(f.control<QTabWidget>(QStringLiteral("SSTab1"))->tabBar()->isEnabled());
+
+        // A broken CRC drops that entry silently and the loop goes on.
+        f.sim->set(QStringLiteral("bad-crc-entry"), QStringLiteral("1"));
+        f.forget();
+        f.command(13)->click();
+        waitLoopOver();
+        QCOMPARE(f.heard().size(), 3);
+        QCOMPARE(rows(), QStringList{"00:03: 13900000003"});
+        QCOMPARE(records(), QStringList{"00:03: 13900000003"});
+        QVERIFY(!f.messages->saw(QStringLiteral("电话号码没有保存到数据库：")));
+    }
+
+    void answersSharingABurstAreAllKept()
+    {
+        openOnTab1();
+        edit("Text10")->setText(QStringLiteral("1"));
+        edit("Text12")->setText(QStringLiteral("1"));
+        f.command(13)->click();
+        waitLoopOver();
+        QCOMPARE(records().size(), 1);
+        // Two answers of the loop that reach the program as one burst: both kept.
+        auto answer = [](int entry, const char *number) {
+            const QByteArray a = qx3100::be16(quint16(entry));
+            return qx3100::withCrc(sms3100::head() + QByteArray::fromHex("D401") + a + a + QByteArray::fromHex(number));
+        };
+        f.sim->sim().send(answer(7, "013700000007") + answer(8, "013700000008"));
+        QTRY_COMPARE(records().size(), 3);
+        QCOMPARE(rows(), (QStringList{"00:01: 13900000001", "00:07: 13700000007", "00:08: 13700000008"}));
+    }
+
+    void pauseRestartAndSingleReads()
+    {
+        openOnTab1();
+        edit("Text10")->setText(QStringLiteral("1"));
+        edit("Text12")->setText(QStringLiteral("500"));
+        f.command(13)->click();
+        QTRY_COMPARE(label28(), QStringLiteral("读4"));
+        f.command(13)->click();
+        QCOMPARE(f.command(13)->text(), QStringLiteral("开始读取"));
+        QVERIFY(!f.control<QTimer>(QStringLiteral("Timer4"))->isActive());
+        QVERIFY(f.command(11)->isEnabled());
+        QTest::qWait(250);
+        QVERIFY(!rows().isEmpty());
+        // Restarting empties table and grid first.
+        f.command(13)->click();
+        QCOMPARE(rows(), QStringList{});
+        QCOMPARE(records(), QStringList{});
+        f.command(13)->click();
+        QTest::qWait(250);
+
+        // One entry, decimal or colon text; an erased one is shown and stored as it is.
+        edit("Text10")->setText(QStringLiteral("2"));
+        f.forget();
+        f.command(12)->click();
+        QTRY_COMPARE(rows(), QStringList{"00:02: FFFFFFFFFFFF"});
+        QVERIFY(records().contains(QStringLiteral("00:02: FFFFFFFFFFFF")));
+        edit("Text10")->setText(QStringLiteral("00:03:"));
+        f.command(12)->click();
+        QTRY_COMPARE(rows(), QStringList{"00:03: 13900000003"});
+        QCOMPARE(f.heard(), (QStringList{"D40100020002", "D40100030003"}));
+        edit("Text10")->setText(QStringLiteral("0"));
+        edit("Text10")->setText(QStringLiteral("abc"));
+        f.forget();
+        f.command(12)->click();
+        QCOMPARE(f.messages->messages.last().text, QStringLiteral("您输入的开始位置不正确"));
+        QTest::qWait(100);
+        QCOMPARE(f.heard(), QStringList{});
+    }
+
+    void databaseSurvivesReopening()
+    {
+        {
+            PhoneDb first;
+            QVERIFY(first.isOpen());
+            QVERIFY(first.fileName().contains(QStringLiteral(".qttest")));
+            QVERIFY(first.clear());
+            QVERIFY(first.add(QStringLiteral("00:01:"), QStringLiteral("13900000001")));
+        }
+        PhoneDb second;
+        QCOMPARE(second.records(), (QList<QPair<QString, QString>>{{QStringLiteral("00:01:"), QStringLiteral("13900000001")}}));
+        QVERIFY(second.hasNumber(QStringLiteral("13900000001")));
+        QVERIFY(!second.hasNumber(QStringLiteral("13900000001' or '1'='1")));
+    }
+};
+
+QTEST_MAIN(PhoneTableTest)
+#include "test_phone_table.moc"

@@ -1,0 +1,297 @@
+#include "sms3100_fixture.h"
+
+#include "link/strings.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+using namespace lt;
+
+class Sms3100WindowTest : public QObject
+{
+    Q_OBJECT
+    sms3100::Fixture f;
+
+    QString label(const char *name) { return f.control<QLabel>(QLatin1String(name))->text(); }
+    QLineEdit *edit(const char *name) { return f.control<QLineEdit>(QLatin1String(name)); }
+    QComboBox *combo(const char *name) { return f.control<QComboBox>(QLatin1String(name)); }
+    QRadioButton *option(int i) { return f.control<QRadioButton>(QStringLiteral("Option%1").arg(i)); }
+
+    // Clicks a set button and returns what the module heard.
+    QStringList click(int command)
+    {
+        f.forget();
+        f.command(command)->click();
+        QTest::qWait(120);
+        return f.heard();
+    }
+
+private slots:
+    void init() { f.start(); }
+    void cleanup() { f.stop(); }
+
+    void openingReadsTheWholePath()
+    {
+        openFrm3100COM(*f.main);
+        auto *w = f.window();
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("短信模块参数设置"));
+        QCOMPARE(shared().parse_mode, 101);
+        QCOMPARE(f.main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
+        QCOMPARE(edit("Text5")->text(), QStringLiteral("1"));
+        // Opening a second time keeps the one window.
+        openFrm3100COM(*f.main);
+        QCOMPARE(f.main->findChildren<Frm3100COM *>().size(), 1);
+        // Locked while the sequence runs.
+        QTRY_VERIFY_WITH_TIMEOUT(!f.command(8)->isEnabled(), 3000);
+        QVERIFY(!f.control(QStringLiteral("SSTab1"))->isEnabled());
+        f.waitIdle();
+        QVERIFY(f.command(8)->isEnabled());
+
+        // Default module: password used, passive form, format transfer, power saving on.
+        QCOMPARE(f.heard(), (QStringList{"EC03", "A302", "A103", "A10101", "F103", "F803", "E203", "F903", "D303",
+                                         "D203", "DB03"}));
+        QCOMPARE(label("Label8"), QStringLiteral("13800000000"));
+        QCOMPARE(label("Label7"), QStringLiteral("9600bps"));
+        QCOMPARE(label("Label12"), QStringLiteral("60"));
+        QCOMPARE(edit("Text4")->text(), QStringLiteral("60"));
+        QCOMPARE(label("Label10"), QStringLiteral("有密码"));
+        QVERIFY(option(1)->isChecked());
+        QCOMPARE(label("Label5"), QStringLiteral("12:34:56:78:"));
+        QCOMPARE(label("Label3"), QStringLiteral("被动方式"));
+        QCOMPARE(combo("Combo1")->currentText(), QStringLiteral("被动形式"));
+        QCOMPARE(label("Label9"), QStringLiteral("00:01:"));
+        QCOMPARE(edit("Text3")->text(), QStringLiteral("00:01:"));
+        QCOMPARE(label("Label4"), QStringLiteral("格式传输"));
+        QCOMPARE(shared().work_form, 0);
+        QCOMPARE(shared().trans_form, 1);
+        QCOMPARE(label("Label19"), QStringLiteral("有省电"));
+        QCOMPARE(label("Label22"), QStringLiteral("0.8s   10s"));
+        QCOMPARE(edit("Text11")->text(), QStringLiteral("800"));
+        QCOMPARE(edit("Text13")->text(), QStringLiteral("10000"));
+        QCOMPARE(label("Label30"), QStringLiteral("模式1"));
+        QVERIFY(option(7)->isChecked());
+        QCOMPARE(label("Label6"), QStringLiteral("***********"));
+        QCOMPARE(label("Label13"), QStringLiteral("********"));
+    }
+
+    void shortPathsKeepPlaceholders()
+    {
+        f.sim->set(QStringLiteral("a1"), QStringLiteral("00"));
+        f.sim->set(QStringLiteral("f8"), QStringLiteral("1"));
+        f.sim->set(QStringLiteral("f9"), QStringLiteral("0"));
+        f.sim->set(QStringLiteral("fb"), QStringLiteral("00"));
+        f.sim->set(QStringLiteral("e1"), QStringLiteral("03020A02"));
+        f.sim->set(QStringLiteral("d3"), QStringLiteral("00"));
+        f.openAndSettle();
+        QCOMPARE(f.heard(), (QStringList{"EC03", "A302", "A103", "A10100", "F803", "F903", "FB03", "E103", "D303"}));
+        QCOMPARE(label("Label5"), QStringLiteral("**:**:**:**:"));
+        QCOMPARE(label("Label9"), QStringLiteral("**:**:"));
+        QCOMPARE(label("Label3"), QStringLiteral("主动方式"));
+        QVERIFY(!edit("Text3")->isEnabled());
+        QCOMPARE(label("Label4"), QStringLiteral("透明方式2"));
+        QCOMPARE(label("Label15"), QStringLiteral("3"));
+        QCOMPARE(label("Label16"), QStringLiteral("2"));
+        QCOMPARE(label("Label17"), QStringLiteral("10"));
+        QCOMPARE(label("Label18"), QStringLiteral("BCD码"));
+        QCOMPARE(combo("Combo4")->currentText(), QStringLiteral("BCD码"));
+        QCOMPARE(label("Label19"), QStringLiteral("无省电"));
+        QCOMPARE(label("Label22"), QStringLiteral("**"));
+        QCOMPARE(label("Label30"), QStringLiteral("**"));
+        QVERIFY(option(6)->isChecked());
+
+        // Transparent mode 1 reads the receiver number instead; a refresh puts the placeholders back first.
+        f.sim->set(QStringLiteral("fb"), QStringLiteral("01"));
+        f.sim->set(QStringLiteral("a2"), QStringLiteral("013912345678"));
+        f.sim->set(QStringLiteral("e1"), QStringLiteral("03020A07"));
+        f.forget();
+        f.command(8)->click();
+        QCOMPARE(label("Label4"), QStringLiteral("* * * *"));
+        f.waitIdle();
+        QCOMPARE(f.heard(), (QStringList{"EC03", "A302", "A103", "F803", "F903", "FB03", "A203", "D303"}));
+        QCOMPARE(label("Label4"), QStringLiteral("透明方式1"));
+        QCOMPARE(label("Label6"), QStringLiteral("13912345678"));
+        QCOMPARE(edit("Text2")->text(), QStringLiteral("13912345678"));
+        QCOMPARE(label("Label15"), QStringLiteral("**"));
+    }
+
+    void missingAnswerEndsTheSequence()
+    {
+        (*f.sim)->faults().silent = true;
+        f.openAndSettle();
+        QCOMPARE(f.heard(), QStringList{"EC03"});
+        QCOMPARE(label("Label8"), QStringLiteral("***********"));
+        QVERIFY(f.command(5)->isEnabled());
+    }
+
+    void setButtons()
+    {
+        f.openQuick();
+        edit("Text4")->setText(QStringLiteral("60"));
+        QCOMPARE(click(7), QStringList{"A30100002EE0"});
+        combo("Combo3")->setEditText(QStringLiteral("9600"));
+        QCOMPARE(click(6), QStringList{"F20100"});
+        combo("Combo3")->setCurrentIndex(8);
+        QCOMPARE(click(6), QStringList{"F2010B"});
+        QCOMPARE(f.model().baudCode(), 11);
+
+        edit("Text3")->clear();
+        QTest::keyClicks(edit("Text3"), QStringLiteral("12ab"));
+        QCOMPARE(edit("Text3")->text(), QStringLiteral("12:AB:"));
+        QCOMPARE(click(4), QStringList{"E2011 2AB"}.replaceInStrings(" ", ""));
+        QTRY_COMPARE(label("Label9"), QStringLiteral("12:AB:"));
+
+        edit("Text1")->setText(QStringLiteral("0A:1B:2C:3D:"));
+        QCOMPARE(click(2), QStringList{"F1010A1B2C3D"});
+        QTRY_COMPARE(label("Label5"), QStringLiteral("0A:1B:2C:3D:"));
+        edit("Text2")->setText(QStringLiteral("13912345678"));
+        QCOMPARE(click(3), QStringList{"A201013912345678"});
+        option(2)->click();
+        QTest::qWait(120);
+        QCOMPARE(f.model().param(0xA1), QByteArray(1, '\0'));
+        QCOMPARE(click(1), QStringList{"A10100"});
+
+        // The model button sends nothing until a model is chosen.
+        QCOMPARE(click(9), QStringList{});
+        option(3)->click();
+        QCOMPARE(click(9), QStringList{"D10102"});
+        QCOMPARE(f.model().moduleType(), 2);
+        option(4)->click();
+        QCOMPARE(click(9), QStringList{"D10101"});
+    }
+
+    void shortTextsAreRefused()
+    {
+        f.openQuick();
+        struct Case {
+            const char *box;
+            const char *text;
+            int command;
+            const char *message;
+        } cases[] = {
+            {"Text1", "12:34:56:7", 2, "您输入的短信密码不正确"},
+            {"Text2", "1391234567", 3, "您输入的接收方号码不正确"},
+            {"Text3", "12:A", 4, "您输入的模块地址不正确"},
+            {"Text4", "abc", 7, "您输入的重起时间不正确"},
+            {"Text4", "20000000", 7, "您输入的重起时间不正确"},
+        };
+        for (const Case &c : cases) {
+            edit(c.box)->setText(QString::fromUtf8(c.text));
+            QCOMPARE(click(c.command), QStringList{});
+            QVERIFY2(f.messages->saw(QString::fromUtf8(c.message)), c.box);
+            QCOMPARE(edit(c.box)->text(), QString::fromUtf8(c.text));
+        }
+    }
+
+    void workModeSequence()
+    {
+        f.openQuick();
+        // Nothing chosen: told at once, nothing sent, nothing locked.
+        combo("Combo1")->setEditText(QStringLiteral("无"));
+        QCOMPARE(click(5), QStringList{});
+        QVERIFY(f.messages->saw(QStringLiteral("你必须选择需要的工作方式")));
+        QVERIFY(f.command(5)->isEnabled());
+        combo("Combo1")->setCurrentIndex(0);
+        combo("Combo2")->setEditText(QStringLiteral("无"));
+        QCOMPARE(click(5), QStringList{});
+        QVERIFY(f.messages->saw(QStringLiteral("你必须选择需要的传输方式")));
+
+        // "透明2" typed: F8, F9 with 0, then E1 from the spinners (not from the boxes).
+        combo("Combo2")->setEditText(QStringLiteral("透明2"));
+        QVERIFY(combo("Combo4")->isEnabled());
+        combo("Combo4")->setCurrentIndex(2);
+        f.control<QScrollBar>(QStringLiteral("VS1"))->setValue(3);
+        QCOMPARE(edit("Text5")->text(), QStringLiteral("3"));
+        f.control<QScrollBar>(QStringLiteral("VS3"))->setValue(255);
+        edit("Text6")->setText(QStringLiteral("77"));
+        f.forget();
+        f.command(5)->click();
+        QVERIFY(!f.command(5)->isEnabled());
+        f.waitIdle();
+        QCOMPARE(f.heard(), (QStringList{"F80101", "F90100", "E10103 01FF02"}.replaceInStrings(" ", "")));
+        QVERIFY(f.command(5)->isEnabled());
+        QCOMPARE(f.model().param(0xE1), QByteArray::fromHex("0301FF02"));
+
+        combo("Combo1")->setCurrentIndex(1);
+        combo("Combo2")->setCurrentIndex(1);
+        QVERIFY(!combo("Combo4")->isEnabled());
+        f.forget();
+        f.command(5)->click();
+        f.waitIdle();
+        QCOMPARE(f.heard(), (QStringList{"F80100", "F90100"}));
+        QCOMPARE(shared().work_form, 0);
+    }
+
+    void powerSavingSequence()
+    {
+        f.openQuick();
+        option(5)->click();
+        option(8)->click();
+        edit("Text11")->setText(QStringLiteral("1000"));
+        edit("Text13")->setText(QStringLiteral("10000"));
+        f.forget();
+        f.command(14)->click();
+        QVERIFY(!f.command(1)->isEnabled());
+        f.waitIdle();
+        QCOMPARE(f.heard(), (QStringList{"D30101", "DB0101000000", "D20100020019"}));
+        QVERIFY(f.command(14)->isEnabled());
+        QTRY_COMPARE(label("Label30"), QStringLiteral("模式2"));
+
+        option(6)->click();
+        f.forget();
+        f.command(14)->click();
+        f.waitIdle();
+        QCOMPARE(f.heard(), QStringList{"D30100"});
+
+        // A delay whose 400 ms count does not fit 16 bits is refused before anything is sent.
+        option(5)->click();
+        edit("Text13")->setText(QStringLiteral("30000000"));
+        QCOMPARE(click(14), QStringList{});
+        QVERIFY(f.messages->saw(QStringLiteral("您输入的醒后延时不正确")));
+        QVERIFY(f.command(14)->isEnabled());
+    }
+
+    void initialisationNoticeAndTabs()
+    {
+        f.openQuick();
+        f.sim->set(QStringLiteral("announce-init"), QStringLiteral("0"));
+        f.command(6)->click();
+        QTRY_VERIFY(f.messages->saw(QStringLiteral("模块初始化已经完成，您可以设置参数了")));
+        QCOMPARE(f.messages->messages.last().title, QStringLiteral("提示信息"));
+
+        auto *tabs = f.control<QTabWidget>(QStringLiteral("SSTab1"));
+        tabs->setCurrentIndex(1);
+        QCOMPARE(f.window()->windowTitle(), QStringLiteral("短信模块通信测试"));
+        QCOMPARE(shared().sms_tab_mode, 0);
+        tabs->setCurrentIndex(0);
+        QCOMPARE(f.window()->windowTitle(), QStringLiteral("短信模块参数设置"));
+        QCOMPARE(shared().sms_tab_mode, -1);
+    }
+
+    void vanishingPortUnlocks()
+    {
+        lt::openFrm3100COM(*f.main);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.command(8)->isEnabled(), 3000);
+        (*f.sim)->vanish();
+        QTRY_VERIFY(f.command(8)->isEnabled());
+        QVERIFY(f.control(QStringLiteral("SSTab1"))->isEnabled());
+        QVERIFY(!f.control<QTimer>(QStringLiteral("Timer2"))->isActive());
+        QVERIFY(!f.main->comm().portOpen());
+    }
+
+    void exitClosesThePort()
+    {
+        f.openQuick();
+        f.command(10)->click();
+        QTRY_VERIFY(!f.window());
+        QVERIFY(!f.main->comm().portOpen());
+        QCOMPARE(f.main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
+    }
+};
+
+QTEST_MAIN(Sms3100WindowTest)
+#include "test_sms3100_window.moc"
