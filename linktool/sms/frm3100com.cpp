@@ -368,8 +368,7 @@ QWidget *Frm3100COM::buildModelGroup()
 
 void Frm3100COM::load()
 {
-    for (int i = 0; i <= 3; ++i)
-        showSmsTestControl(QStringLiteral("Command21_%1").arg(i).toLatin1().constData(), false);
+    m_smsTest->hideButtons();
     auto &s = shared();
     s.parse_state = 0;
     s.parse_mode = 17;
@@ -680,12 +679,6 @@ void Frm3100COM::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void Frm3100COM::showSmsTestControl(const char *name, bool visible)
-{
-    if (auto *w = m_smsTest->findChild<QWidget *>(QLatin1String(name)))
-        w->setVisible(visible);
-}
-
 void Frm3100COM::chooseFromReply(QRadioButton *option)
 {
     // A reply chooses like the user does; for the password options that sends 0xA1.
@@ -707,19 +700,14 @@ void Frm3100COM::showWorkForm(bool passive)
 {
     Label3->setText(passive ? QStringLiteral("被动方式") : QStringLiteral("主动方式"));
     Combo1->setCurrentIndex(passive ? 1 : 0);
-    showSmsTestControl("Label31", passive);
-    showSmsTestControl("Text22", passive);
-    showSmsTestControl("Command21_0", passive);
-    showSmsTestControl("Command21_1", passive);
-    showSmsTestControl("Command21_2", true);
+    m_smsTest->showWorkForm(passive ? 0 : 1);
 }
 
 void Frm3100COM::showTransForm(bool transparent)
 {
     Label4->setText(transparent ? QStringLiteral("透明传输") : QStringLiteral("格式传输"));
     Combo2->setCurrentIndex(transparent ? 1 : 0);
-    for (const char *name : {"Label21_4", "Label21_5", "Text21_3", "Text21_4"})
-        showSmsTestControl(name, !transparent);
+    m_smsTest->showTransForm(transparent ? 0 : 1);
 }
 
 void Frm3100COM::showReceiver(const QString &number)

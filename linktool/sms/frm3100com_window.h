@@ -74,7 +74,6 @@ private:
     void Combo1_Click();
     void Combo2_Click();
     void chooseFromReply(QRadioButton *option);
-    void showSmsTestControl(const char *name, bool visible);
 
     // SmsFrameView
     void initialisationFinished() override;

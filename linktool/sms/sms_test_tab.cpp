@@ -152,6 +152,12 @@ void SmsTestTab::showWorkForm(int workForm)
     m_command21[2]->setVisible(true);
 }
 
+void SmsTestTab::hideButtons()
+{
+    for (QPushButton *b : m_command21)
+        b->hide();
+}
+
 void SmsTestTab::showTransForm(int transForm)
 {
     const bool format = transForm != 0;

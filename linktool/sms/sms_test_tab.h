@@ -39,7 +39,8 @@ public:
     // The module reported its transfer form: phone numbers only travel in format form.
     void showTransForm(int transForm);
 
-    // Command21(0..3), for the window's own show/hide on opening.
+    // The window opens with the four buttons hidden until the module's work form is known.
+    void hideButtons();
     QPushButton *command21(int index) const { return m_command21[index]; }
     // A request waits out the pause before it is written.
     bool requestPending() const { return m_pause.isActive(); }

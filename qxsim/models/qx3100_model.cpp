@@ -125,6 +125,8 @@ QByteArray Qx3100Model::phoneEntry(int entry) const
 
 void Qx3100Model::handle(const QByteArray &request, ModuleLink &link)
 {
+    // Messages on a timer go out on this line, in the forms the module is in now.
+    m_smsTest.attach(&link, m_f8, m_f9);
     HandshakeModel::handle(request, link);
     if (m_announceInitMs >= 0) {
         link.sendUnsolicited(initFinishedFrame(), m_announceInitMs);
