@@ -2,7 +2,7 @@
 
 #include "message_box.h"
 #include "simulator.h"
-#include "smsconf_model.h"
+#include "models/smsconf_model.h"
 #include "timing.h"
 
 #include <QList>
