@@ -113,8 +113,8 @@ void SerialPort::ReaderLoop()
         }
         std::lock_guard lock(rxMutex);
         if (m_readSizes.size() >= 1000)
-            m_readSizes.removeFirst();
-        m_readSizes.append(int(m));
+            m_readSizes.erase(m_readSizes.begin());
+        m_readSizes.push_back(int(m));
         rxPending = 1;
         rxIdleTicks = 0;
         if (rxCount + m < kBufferSize) {
@@ -196,7 +196,7 @@ void SerialPort::DiscardReceived()
 QList<int> SerialPort::readSizes() const
 {
     std::lock_guard lock(rxMutex);
-    return m_readSizes;
+    return QList<int>(m_readSizes.begin(), m_readSizes.end());
 }
 
 void SerialPort::clearReadSizes()

@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace sms {
 
@@ -67,7 +68,7 @@ private:
     int rxCount = 0;
     int rxPending = 0;
     int rxIdleTicks = 0;
-    QList<int> m_readSizes;
+    std::vector<int> m_readSizes;   // plain storage: no shared copies across threads
 };
 
 } // namespace sms
