@@ -7,6 +7,11 @@ PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-base-dev-tools
           cmake g++ ninja-build ccache xvfb fonts-noto-cjk)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
+build_fuzzers() {
+    install_missing "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    CC=clang CXX=clang++ configure_and_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQX_FUZZ=ON
+}
+
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
 }
@@ -70,13 +75,25 @@ case "$cmd" in
         [ "${QT_QPA_PLATFORM:-}" = offscreen ] || need_display smsconf
         with_simulator smsconf ./build/smsconf/smsconf ;;
     test)
-        install_missing "${PACKAGES[@]}"
-        configure_and_build build-test -DCMAKE_BUILD_TYPE=Debug -DQX_SANITIZE=ON
+        build_fuzzers
+        configure_and_build build-test -DCMAKE_BUILD_TYPE=Debug -DQX_SANITIZE=ON -DQX_FUZZ_DIR="$PWD/build-fuzz"
         export QT_QPA_PLATFORM=offscreen
         export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
         export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
         ctest --test-dir build-test --output-on-failure -j"$(nproc)" "$@" ;;
+    fuzz)
+        build_fuzzers
+        seconds=${1:-60}
+        export QT_QPA_PLATFORM=offscreen
+        for target in build-fuzz/tests/fuzz/fuzz_*; do
+            name=$(basename "$target"); corpus=tests/fuzz/corpus/${name#fuzz_}
+            work=$(mktemp -d)
+            echo "== $name for ${seconds}s"
+            "$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 "$work" "$corpus" 2>&1 \
+                | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|crash-' || true
+            rm -rf "$work"
+        done ;;
     *)
-        echo "usage: ./run.sh build | demo [qx3100|qx3200] | smsconf | test [ctest args]" >&2
+        echo "usage: ./run.sh build | demo [qx3100|qx3200] | smsconf | test [ctest args] | fuzz [seconds]" >&2
         exit 2 ;;
 esac

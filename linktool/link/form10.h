@@ -22,7 +22,7 @@ private:
     void tick();
 
     QLabel *m_label1;
-    QTimer m_timer1;
+    QTimer *m_timer1;
     QString m_text;
     qint16 m_count = 0;
 };

@@ -210,8 +210,12 @@ void MainWindow::receiveTick()
 {
     m_timer12.stop();
     const QByteArray block = m_comm->input();
-    if (block.isEmpty())
-        return;
+    if (!block.isEmpty())
+        dispatch(block);
+}
+
+void MainWindow::dispatch(const QByteArray &block)
+{
     auto &s = shared();
     s.rece_buf = block;
     s.rece_len = int(block.size());

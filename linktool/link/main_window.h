@@ -48,6 +48,9 @@ public:
     // The parser the receive tick calls for a parse_mode; dropped with its owner.
     void registerParser(int mode, QObject *owner, std::function<void()> parser);
 
+    // Hands one received block to the parser of parse_mode, as the receive tick does.
+    void dispatch(const QByteArray &block);
+
     // Shows a child window inside the frame (a single instance per name stays the caller's job).
     QMdiSubWindow *addChild(QWidget *window);
 

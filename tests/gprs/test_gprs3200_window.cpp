@@ -1,0 +1,361 @@
+#include "gprs/frm3200com.h"
+#include "gprs/frm3200com_window.h"
+
+#include "link/form10.h"
+#include "link/helpers.h"
+#include "link/main_window.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+#include "link/timing.h"
+
+#include "test_support.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace lt;
+
+namespace {
+
+const QByteArray kHead = QByteArray::fromHex("1A2A3A4A5A6A7A8A");
+
+QByteArray frame(const char *hex)
+{
+    return kHead + QByteArray::fromHex(hex);
+}
+
+// Command codes of the requests the module heard, in order.
+QList<int> codes(const QList<QByteArray> &requests)
+{
+    QList<int> out;
+    for (const QByteArray &r : requests)
+        out << byteAt(r, 8);
+    return out;
+}
+
+} // namespace
+
+class Gprs3200WindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::SimModule> sim;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<test::MessageRecorder> rec;
+
+    Frm3200COM *window() { return Frm3200COM::instance(); }
+    qxsim::Simulator &S() { return sim->sim(); }
+    template<class T = QWidget>
+    T *w(const QString &name)
+    {
+        T *found = window()->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QString label1(int i) { return w<QLabel>(QStringLiteral("Label1_%1").arg(i))->text(); }
+    QPushButton *button(int i) { return w<QPushButton>(QStringLiteral("Command1_%1").arg(i)); }
+
+    // The connect window's part: port open, working mode chosen, window opened.
+    void open(int workMode)
+    {
+        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,2"));
+        QCOMPARE(main->comm().open(), MSComm::Opened);
+        shared().work_mode = quint8(workMode);
+        openFrm3200COM(*main);
+        QVERIFY(window());
+    }
+
+    bool chainRunning()
+    {
+        return w<QTimer>(QStringLiteral("Timer6"))->isActive() || w<QTimer>(QStringLiteral("Timer2"))->isActive();
+    }
+
+    void waitForChain()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>(QStringLiteral("Timer6"))->isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
+        QVERIFY(!shared().para_mode);
+        QCOMPARE(window()->steps().para_step, qint16(100));
+    }
+
+    void choose(const char *list, int index)
+    {
+        auto *c = w<QComboBox>(QLatin1String(list));
+        c->setCurrentIndex(index);
+        c->setEditText(c->itemText(index));
+        emit c->activated(index);
+    }
+
+    bool allButtonsEnabled()
+    {
+        for (int i : {0, 2, 4, 5, 6, 8, 9, 10, 11})
+            if (button(i)->testAttribute(Qt::WA_ForceDisabled))
+                return false;
+        return true;
+    }
+
+private slots:
+    void init()
+    {
+        test::resetProgramState();
+        timing::setScale(0.25, 250);
+        sim = std::make_unique<test::SimModule>(QStringLiteral("qx3200"));
+        main = std::make_unique<MainWindow>();
+        rec = std::make_unique<test::MessageRecorder>();
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        QTest::qWait(0);
+        sim.reset();
+        rec.reset();
+    }
+
+    void activeTransparentChain()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "0");
+        sim->set("submode", "0");
+        sim->set("power", "1");
+        sim->set("addr-start", "3");
+        sim->set("addr-length", "2");
+        sim->set("group-max", "200");
+        sim->set("addr-type", "1");
+        open(1);
+        QCOMPARE(w<QTabWidget>("SSTab1")->currentIndex(), 0);
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,2"));
+        QCOMPARE(w<QComboBox>("Combo7")->currentText(), QStringLiteral("9600bps"));
+        QVERIFY(w<QRadioButton>("Option10")->isChecked() && w<QRadioButton>("Option5")->isChecked());
+        QVERIFY(!w<QComboBox>("Combo2")->isEnabled());
+        // Page 2 belongs to address setting.
+        w<QTabWidget>("SSTab1")->setCurrentIndex(2);
+        QCOMPARE(w<QTabWidget>("SSTab1")->currentIndex(), 1);
+
+        QTRY_VERIFY(!allButtonsEnabled());
+        waitForChain();
+        QCOMPARE(codes(S().requests()), (QList<int>{0xF4, 0xEC, 0xF6, 0xE4, 0xD3, 0xD2, 0xDB, 0xF8, 0xF9, 0xF3, 0xFB, 0xE1}));
+        QCOMPARE(label1(0), QStringLiteral("12:34:"));
+        QCOMPARE(label1(27), QStringLiteral("56:78:"));
+        QCOMPARE(w<QLineEdit>("Text3")->text(), QStringLiteral("234"));
+        QCOMPARE(label1(3), QStringLiteral("300秒"));
+        QCOMPARE(w<QLabel>("Label5")->text(), QStringLiteral("5"));
+        QCOMPARE(w<QLabel>("Label7")->text(), QStringLiteral("有省电"));
+        QCOMPARE(w<QLabel>("Label8")->text(), QStringLiteral("1.2s   10s"));
+        QCOMPARE(w<QLabel>("Label10")->text(), QStringLiteral("模式1"));
+        QCOMPARE(label1(4), QStringLiteral("主动方式"));
+        QCOMPARE(label1(5), QStringLiteral("透明传输"));
+        QCOMPARE(label1(1), QStringLiteral("00:00:"));
+        QCOMPARE(label1(6), QStringLiteral("方式2"));
+        QCOMPARE(label1(7), QStringLiteral("3"));
+        QCOMPARE(label1(33), QStringLiteral("200"));
+        QCOMPARE(label1(34), QStringLiteral("16进制"));
+        // The lists followed, and the address boxes show what was read.
+        QCOMPARE(w<QComboBox>("Combo3")->count(), 2);
+        QCOMPARE(w<QComboBox>("Combo4")->currentText(), QStringLiteral("16进制"));
+        QVERIFY(w<QComboBox>("Combo4")->isEnabled());
+        QCOMPARE(w<QLineEdit>("Text5")->text(), QStringLiteral("3"));
+        QCOMPARE(w<QLineEdit>("Text7")->text(), QStringLiteral("200"));
+        QVERIFY(allButtonsEnabled());
+        QVERIFY(rec->messages.isEmpty());
+
+        // Working mode with "透明传输" and "方式2": four writes a second apart.
+        S().clearRequests();
+        button(10)->click();
+        QVERIFY(!button(4)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 4000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F801 01"), frame("F901 00"), frame("FB01 00"),
+                                                    frame("E101 03 02 C8 01")}));
+    }
+
+    void passiveFormatChainAndWrites()
+    {
+        sim->set("f8", "0");
+        sim->set("f9", "1");
+        sim->set("passive", "0x3035");
+        open(0);
+        QCOMPARE(w<QTabWidget>("SSTab1")->currentIndex(), 2);
+        w<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        QCOMPARE(w<QTabWidget>("SSTab1")->currentIndex(), 2);
+        waitForChain();
+        QCOMPARE(codes(S().requests()), (QList<int>{0xF4, 0xEC, 0xF6, 0xE4, 0xD3, 0xF8, 0xE2, 0xF9}));
+        QCOMPARE(w<QLabel>("Label7")->text(), QStringLiteral("无省电"));
+        QCOMPARE(label1(4), QStringLiteral("被动方式"));
+        QCOMPARE(label1(30), QStringLiteral("30:35:"));
+        QCOMPARE(w<QLineEdit>("Text9")->text(), QStringLiteral("05"));
+        QCOMPARE(label1(5), QStringLiteral("格式传输"));
+        QCOMPARE(label1(1), QStringLiteral("**:**:"));   // not read in format transfer
+        QCOMPARE(w<QComboBox>("Combo3")->count(), 1);
+        QVERIFY(!w<QComboBox>("Combo3")->isEnabled());
+        QCOMPARE(shared().work_form, 0);
+        QCOMPARE(shared().trans_form, 1);
+
+        // Working mode with "格式传输": F8 then F9, one (scaled) second apart.
+        S().clearRequests();
+        QElapsedTimer clock;
+        QList<qint64> at;
+        connect(&sim->sim(), &qxsim::Simulator::requestReceived, this, [&] { at << clock.elapsed(); });
+        clock.start();
+        button(10)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 4000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F801 00"), frame("F901 01")}));
+        QVERIFY2(at.value(1) - at.value(0) >= 200, qPrintable(QString::number(at.value(1) - at.value(0))));
+
+        // "不省电" sends D3 alone and gives the buttons back on the next tick.
+        S().clearRequests();
+        w<QRadioButton>("Option4")->setChecked(true);
+        button(9)->click();
+        QVERIFY(!button(0)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 2000);
+        QCOMPARE(S().requests(), QList<QByteArray>{frame("D301 00")});
+
+        // Heartbeat and restart count, then read back by a refresh.
+        S().clearRequests();
+        w<QLineEdit>("Text4")->setText(QStringLiteral("510"));
+        w<QLineEdit>("Text10")->setText(QStringLiteral("7"));
+        button(2)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(S().requests().size(), 2, 3000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F601 01FE"), frame("E401 07")}));
+        QTRY_VERIFY(allButtonsEnabled());
+        button(4)->click();
+        waitForChain();
+        QCOMPARE(label1(3), QStringLiteral("510秒"));
+        QCOMPARE(w<QLabel>("Label5")->text(), QStringLiteral("7"));
+
+        // Passive address, serial line and target address go out at once.
+        S().clearRequests();
+        w<QLineEdit>("Text9")->setText(QStringLiteral("7"));
+        button(11)->click();
+        QTRY_COMPARE(S().requests().size(), 1);
+        w<QRadioButton>("Option9")->setChecked(true);
+        button(8)->click();
+        QTRY_COMPARE(S().requests().size(), 2);
+        w<QLineEdit>("Text8")->setText(QStringLiteral("2"));
+        w<QLineEdit>("Text1_0")->setText(QStringLiteral("345"));
+        button(6)->click();
+        QTRY_COMPARE(S().requests().size(), 3);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("E201 3037"), frame("F201 06 1F 1F"), frame("F301 2345")}));
+    }
+
+    void refusedInput()
+    {
+        open(1);
+        waitForChain();
+        S().clearRequests();
+        w<QLineEdit>("Text3")->setText(QStringLiteral("23"));
+        button(0)->click();
+        QVERIFY(rec->saw(QStringLiteral("您输入站点号错误，站点号是 3 位")));
+        QVERIFY(!shared().para_mode);
+        w<QLineEdit>("Text2")->clear();
+        button(0)->click();
+        QVERIFY(rec->saw(QStringLiteral("您还没有输入工程号")));
+        w<QLineEdit>("Text8")->clear();
+        button(6)->click();
+        QCOMPARE(rec->count(QStringLiteral("您还没有输入工程号")), 2);
+        // Working mode still at "无".
+        w<QComboBox>("Combo1")->setEditText(QStringLiteral("无"));
+        button(10)->click();
+        QVERIFY(rec->saw(QStringLiteral("模块设置时参数不全")));
+        QVERIFY(allButtonsEnabled());
+        w<QLineEdit>("Text9")->clear();
+        button(11)->click();
+        QVERIFY(rec->saw(QStringLiteral("您还没有输入被动方式地址")));
+        w<QLineEdit>("Text10")->setText(QStringLiteral("256"));
+        button(2)->click();
+        QVERIFY(rec->saw(QStringLiteral("模块重起次数必须在 0 到 255 之间")));
+        w<QRadioButton>("Option3")->setChecked(true);
+        w<QLineEdit>("Text11")->setText(QStringLiteral("30000000"));
+        button(9)->click();
+        QVERIFY(rec->saw(QStringLiteral("醒后时间必须在 0 到 26214000 毫秒之间")));
+        QVERIFY(!w<QTimer>("Timer5")->isActive());
+        QVERIFY(!w<QTimer>("Timer1")->isActive());
+        // Length before type.
+        w<QScrollBar>("VScroll4")->setValue(-2);
+        QVERIFY(rec->saw(QStringLiteral("您必须选择地址的类型才可以选择地址的长度")));
+        QTest::qWait(300);
+        QVERIFY(S().requests().isEmpty());
+        QVERIFY(allButtonsEnabled());
+    }
+
+    void identityOutcomes_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("operations");
+        QTest::newRow("accepted") << 0 << QStringLiteral("模块身份地址设置成功") << QList<int>{1};
+        QTest::newRow("refused") << 1 << QStringLiteral("对不起，模块身份地址设置失败") << QList<int>{1};
+        QTest::newRow("taken") << 2 << QStringLiteral("模块身份地址设置成功") << QList<int>{1, 2};
+        QTest::newRow("offline") << 3 << QStringLiteral("对不起，您的模块没有上网") << QList<int>{1};
+        QTest::newRow("status") << 4 << QStringLiteral("模块身份地址设置成功") << QList<int>{1, 1};
+    }
+
+    void identityOutcomes()
+    {
+        QFETCH(int, result);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, operations);
+        sim->set("slave-result", QString::number(result));
+        sim->set("slave-delay-ms", "50");
+        // A module that keeps quiet ends the start-up chain at once.
+        S().faults().silent = true;
+        open(0);
+        waitForChain();
+        S().faults().silent = false;
+        S().clearRequests();
+        w<QLineEdit>("Text2")->setText(QStringLiteral("9"));
+        w<QLineEdit>("Text3")->setText(QStringLiteral("876"));
+        button(0)->click();
+        QVERIFY(window()->findChild<Form10 *>());
+        QTRY_VERIFY_WITH_TIMEOUT(rec->saw(text), 3000);
+        QTRY_VERIFY(!window()->findChild<Form10 *>());
+        QCOMPARE(rec->messages.size(), result == 2 ? 2 : 1);
+        if (result == 2)
+            QCOMPARE(rec->messages.first().text, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"));
+        QList<int> seen;
+        for (const QByteArray &r : S().requests()) {
+            QCOMPARE(r.mid(10), QByteArray::fromHex("9876"));
+            seen << byteAt(r, 9);
+        }
+        QCOMPARE(seen, operations);
+        QVERIFY(!window()->steps().slave_pending);
+        if (result == 2) {
+            button(4)->click();
+            waitForChain();
+            QCOMPARE(label1(0), QStringLiteral("98:76:"));
+        }
+    }
+
+    void exitReleasesThePort()
+    {
+        open(1);
+        waitForChain();
+        button(5)->click();
+        QTRY_VERIFY(!Frm3200COM::instance());
+        QVERIFY(!main->comm().portOpen());
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
+    }
+
+    void vanishedStopsTheChain()
+    {
+        open(1);
+        QTRY_VERIFY_WITH_TIMEOUT(w<QTimer>(QStringLiteral("Timer2"))->isActive(), 3000);
+        sim->sim().vanish();
+        QTRY_VERIFY(!main->comm().portOpen());
+        QVERIFY(!chainRunning());
+        QVERIFY(allButtonsEnabled());
+        QVERIFY(!shared().para_mode);
+    }
+};
+
+QTEST_MAIN(Gprs3200WindowTest)
+#include "test_gprs3200_window.moc"

@@ -1,0 +1,53 @@
+#include "link/form10.h"
+#include "link/timing.h"
+
+#include "test_support.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using namespace lt;
+
+class Form10Test : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { test::resetProgramState(); }
+
+    void rowGrowsToThirtyThenTimesOut()
+    {
+        test::MessageRecorder messages;
+        timing::setScale(0.01, 5);
+        QPointer<Form10> notice = new Form10;
+        notice->show();
+        QCOMPARE(notice->windowTitle(), QStringLiteral("正在与数据中心联系......请稍候"));
+        QStringList shown;
+        connect(notice->findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout, this,
+                [&] { shown.append(notice->label()->text()); });
+        QTRY_VERIFY_WITH_TIMEOUT(!notice, 5000);
+        QCOMPARE(shown.size(), 180);
+        QCOMPARE(shown[29], QString(30, QLatin1Char('>')));
+        QCOMPARE(shown[30], QStringLiteral(">"));
+        QCOMPARE(shown[179], QString(30, QLatin1Char('>')));
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages[0].text, QStringLiteral("连接超时，可能是网络忙。请少后再试"));
+        QCOMPARE(messages.messages[0].title, QStringLiteral("网络出错！"));
+    }
+
+    void closedEarlyShowsNothing()
+    {
+        test::MessageRecorder messages;
+        timing::setScale(0.01, 5);
+        QPointer<Form10> notice = new Form10;
+        notice->show();
+        QTRY_VERIFY(notice->ticks() >= 10);
+        notice->close();
+        QTest::qWait(1200);
+        QVERIFY(messages.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(Form10Test)
+#include "test_form10.moc"

@@ -1,0 +1,166 @@
+#include "link/main_window.h"
+#include "link/ms_comm.h"
+#include "link/open_link.h"
+#include "link/shared_state.h"
+
+#include "pty.h"
+#include "test_support.h"
+
+#include <QMenu>
+#include <QSerialPort>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace lt;
+
+// The receive tick over a real pseudo-terminal: framing by the quiet gap,
+// dispatch by parse_mode, the port errors and a device that goes away.
+class LinkDispatchTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<qxsim::Pty> pty;
+    QList<QByteArray> blocks;
+
+    void writePeer(const QByteArray &bytes)
+    {
+        QCOMPARE(::write(pty->masterFd(), bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    }
+
+private slots:
+    void init()
+    {
+        test::resetProgramState();
+        pty = std::make_unique<qxsim::Pty>();
+        QVERIFY(pty->open());
+        qputenv("QXCOM2", pty->slavePath().toLocal8Bit());
+        main = std::make_unique<MainWindow>();
+        blocks.clear();
+        main->registerParser(101, this, [this] { blocks.append(shared().rece_buf.left(shared().rece_len)); });
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        pty.reset();
+    }
+
+    void startUpState()
+    {
+        QCOMPARE(main->windowTitle(), QStringLiteral("GPRS短信模块 测试程序"));
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
+        QCOMPARE(main->panelText(MainWindow::ModulePanel), QStringLiteral("模块状态：未使用"));
+        QCOMPARE(main->panelText(MainWindow::SendCountPanel), QStringLiteral("发射区字节数：0"));
+        QVERIFY(!main->findChild<QMenu *>(QStringLiteral("sms_Manner"))->menuAction()->isVisible());
+        QVERIFY(!main->findChild<QWidget *>(QStringLiteral("frmMain")));
+        QTRY_VERIFY_WITH_TIMEOUT(main->findChild<QWidget *>(QStringLiteral("frmMain")), 1000);
+    }
+
+    void smsMannerIsOneRadioGroup()
+    {
+        auto *englist = main->findChild<QAction *>(QStringLiteral("englist"));
+        auto *chinese = main->findChild<QAction *>(QStringLiteral("chinese"));
+        auto *sendhex = main->findChild<QAction *>(QStringLiteral("sendhex"));
+        QVERIFY(chinese->isChecked());
+        int chosen = 0;
+        connect(main.get(), &MainWindow::smsMannerChosen, this, [&] { ++chosen; });
+        englist->trigger();
+        englist->trigger();
+        QVERIFY(englist->isChecked() && !chinese->isChecked() && !sendhex->isChecked());
+        QCOMPARE(chosen, 2);
+        QCOMPARE(main->smsManner(), MainWindow::SmsManner::English);
+    }
+
+    void quietGapFramesBlocks()
+    {
+        test::MessageRecorder messages;
+        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        shared().parse_mode = 101;
+        // Pieces 40 ms apart arrive as one block.
+        writePeer("\x1A\x2A");
+        QTest::qWait(40);
+        writePeer("\x3A\x4A");
+        QTest::qWait(40);
+        writePeer("\x5A");
+        QTRY_COMPARE(blocks.size(), 1);
+        QCOMPARE(blocks[0], QByteArray("\x1A\x2A\x3A\x4A\x5A"));
+        // A pause of more than 100 ms makes two blocks.
+        writePeer("AB");
+        QTest::qWait(180);
+        writePeer("CD");
+        QTRY_COMPARE(blocks.size(), 3);
+        QCOMPARE(blocks[1], QByteArray("AB"));
+        QCOMPARE(blocks[2], QByteArray("CD"));
+        QVERIFY(messages.messages.isEmpty());
+    }
+
+    void otherParseModesDropTheBlock()
+    {
+        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        shared().parse_mode = 17;
+        writePeer("dropped");
+        QTest::qWait(250);
+        QVERIFY(blocks.isEmpty());
+        shared().parse_mode = 101;
+        writePeer("kept");
+        QTRY_COMPARE(blocks.size(), 1);
+        QCOMPARE(blocks[0], QByteArray("kept"));
+    }
+
+    void portErrors()
+    {
+        test::MessageRecorder messages;
+        qputenv("QXCOM5", "/dev/does-not-exist-qx");
+        QVERIFY(!open_link(*main, main.get(), QStringLiteral("COM5"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages[0].text, QStringLiteral("本机没有这个串口，请选择其它串口重试"));
+        QCOMPARE(messages.messages[0].title, QStringLiteral("端口错误"));
+        QCOMPARE(messages.messages[0].icon, QMessageBox::Warning);
+
+        QSerialPort other(pty->slavePath());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        QVERIFY(!open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(messages.messages[1].text, QStringLiteral("串口已经打开，请关闭其它程序重试"));
+        QVERIFY(!main->comm().portOpen());
+    }
+
+    void refusedLineSettingsLeaveNoOpenPort()
+    {
+        // A pseudo-terminal refuses 7 data bits and parity, as some adapters do.
+        test::MessageRecorder messages;
+        QVERIFY(!open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("4800bps"), QStringLiteral("E,7,2")));
+        QCOMPARE(main->comm().settings(), QStringLiteral("4800,E,7,2"));
+        QVERIFY(!main->comm().portOpen());
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages[0].text, QStringLiteral("串口参数设置失败，请选择其它参数重试"));
+    }
+
+    void vanishedDeviceClosesOnceWithoutBusyLoop()
+    {
+        test::MessageRecorder messages;
+        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        main->showPortInUse();
+        pty.reset();   // the cable is pulled
+        QTRY_VERIFY(!main->comm().portOpen());
+        QTRY_COMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages[0].text, QStringLiteral("串口已断开，请检查连接"));
+        QCOMPARE(messages.messages[0].title, QStringLiteral("端口错误"));
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
+        const double before = test::cpuMillis();
+        QTest::qWait(1000);
+        QVERIFY2(test::cpuMillis() - before < 300, "the program keeps busy after the device vanished");
+        QCOMPARE(messages.messages.size(), 1);
+
+        // A new device behind the same port number connects again.
+        pty = std::make_unique<qxsim::Pty>();
+        QVERIFY(pty->open());
+        qputenv("QXCOM2", pty->slavePath().toLocal8Bit());
+        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+    }
+};
+
+QTEST_MAIN(LinkDispatchTest)
+#include "test_link_dispatch.moc"

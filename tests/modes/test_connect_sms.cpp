@@ -1,0 +1,132 @@
+#include "connect_fixture.h"
+
+#include "modes/connect_windows.h"
+
+#include <QPointer>
+
+using namespace lt;
+
+// The SMS module's connect window against a simulated module.
+class ConnectSmsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ConnectFixture> f;
+
+    QDialog *openWindow()
+    {
+        openSmsConnect(*f->main);
+        auto *w = f->child<QDialog>("frm3000MOD");
+        Q_ASSERT(w);
+        return w;
+    }
+
+private slots:
+    void init() { f = std::make_unique<ConnectFixture>(QStringLiteral("qx3100")); }
+    void cleanup() { f.reset(); }
+
+    void qx3100OpensItsWindow()
+    {
+        QPointer<QDialog> w = openWindow();
+        QCOMPARE(w->windowTitle(), QStringLiteral("工作方式选择"));
+        QList<int> shown;
+        connect(&f->main->handshake().timer11, &QTimer::timeout, this,
+                [&] { shown.append(w->findChild<QProgressBar *>(QStringLiteral("PBar"))->value()); });
+        f->module->faults().splitAt = 5;    // replies in two bursts close together still parse as one
+        f->module->faults().splitGapMs = 30;
+        w->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+        QCOMPARE(f->main->comm().settings(), QStringLiteral("9600,n,8,1"));
+        QCOMPARE(f->main->comm().commPort(), 1);
+        QVERIFY(f->messages->saw(QStringLiteral("请确认您的模块信号指示灯已经不在闪烁，否则模块和计算机通信不正常。")));
+        QCOMPARE(f->messages->messages[0].title, QStringLiteral("注意：系统提示！！！"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
+        QTRY_VERIFY(f->main->findChild<QWidget *>(QStringLiteral("frm3100COM")));
+        QCOMPARE(shown, (QList<int>{0, 1, 2, 3, 4}));
+        const auto &s = shared();
+        QCOMPARE(s.val_f8, 0x00);
+        QCOMPARE(s.val_f9, 0x01);
+        QCOMPARE(s.val_ec_text, QStringLiteral("13800000000"));
+        QCOMPARE(s.val_ec[10], quint8('0'));
+        QCOMPARE(s.val_d6, 0x00);
+        QCOMPARE(s.val_d1, 0x02);
+        QCOMPARE(s.hello_val[2], 0x80);
+        QVERIFY(f->main->comm().portOpen());
+        QVERIFY(!f->main->handshake().running());
+    }
+
+    void otherModuleTypeIsRefused()
+    {
+        f->module.set(QStringLiteral("d1"), QStringLiteral("1"));
+        QPointer<QDialog> w = openWindow();
+        w->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
+        QTRY_VERIFY(f->messages->saw(QStringLiteral("您的模块与测试软件不一样，请与厂家联系")));
+        QCOMPARE(f->messages->messages.last().title, QStringLiteral("提示"));
+        QVERIFY(!f->main->findChild<QWidget *>(QStringLiteral("frm3100COM")));
+    }
+
+    void silentModuleTimesOutAndCanRetry()
+    {
+        f->module->faults().silent = true;
+        QPointer<QDialog> w = openWindow();
+        auto *connectButton = w->findChild<QPushButton *>(QStringLiteral("Command1_0"));
+        connectButton->click();
+        QVERIFY(!connectButton->isEnabled());
+        QVERIFY(!w->findChild<QComboBox *>(QStringLiteral("Combo1"))->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(f->messages->saw(QStringLiteral("模块和计算机通信失败，请检查串口号、波特率")), 3000);
+        QCOMPARE(f->messages->messages.last().title, QStringLiteral("系统提示"));
+        QVERIFY(!f->main->comm().portOpen());
+        QVERIFY(connectButton->isEnabled());
+        QVERIFY(w->findChild<QPushButton *>(QStringLiteral("Command1_1"))->isEnabled());
+        QVERIFY(w->findChild<QComboBox *>(QStringLiteral("Combo1"))->isEnabled());
+        QVERIFY(w->findChild<QComboBox *>(QStringLiteral("Combo2"))->isEnabled());
+
+        f->module->faults().silent = false;
+        connectButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
+    }
+
+    void lateIdentificationAnswerIsIgnored()
+    {
+        QPointer<QDialog> w = openWindow();
+        w->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+        QTRY_VERIFY(f->requestsWithCommand(0xF8) == 1);
+        // A second FD with another working mode while the reads run.
+        f->module->send(QByteArray::fromHex("1A2A3A4A5A6A7A8AFD030100"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
+        QCOMPARE(shared().hello_val[2], 0x80);
+    }
+
+    void cancelStopsTheExchange()
+    {
+        QPointer<QDialog> w = openWindow();
+        w->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+        QTRY_VERIFY(f->requestsWithCommand(0xF9) == 1);
+        w->findChild<QPushButton *>(QStringLiteral("Command1_1"))->click();
+        QTRY_VERIFY(!w);
+        QVERIFY(!f->main->comm().portOpen());
+        QVERIFY(!f->main->handshake().running());
+        const auto sent = f->module->requests().size();
+        QTest::qWait(700);
+        QCOMPARE(f->module->requests().size(), sent);
+    }
+
+    void vanishedModuleGivesControlsBack()
+    {
+        QPointer<QDialog> w = openWindow();
+        auto *connectButton = w->findChild<QPushButton *>(QStringLiteral("Command1_0"));
+        connectButton->click();
+        QTRY_VERIFY(f->requestsWithCommand(0xF8) == 1);
+        f->module->vanish();
+        QTRY_VERIFY(f->messages->saw(QStringLiteral("串口已断开，请检查连接")));
+        QVERIFY(!f->main->handshake().running());
+        QVERIFY(connectButton->isEnabled());
+        f->module.restart();
+        connectButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
+        QCOMPARE(f->messages->count(QStringLiteral("串口已断开，请检查连接")), 1);
+    }
+};
+
+QTEST_MAIN(ConnectSmsTest)
+#include "test_connect_sms.moc"
