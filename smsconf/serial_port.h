@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace sms {
+
+// The configurator's one serial port: fixed 8N1 line at a chosen baud rate, a
+// reader thread that polls the line every 10 ms into one receive buffer, and
+// the quiet-gap rule that turns the buffer into a reply. The receive buffer
+// and its three counters are shared with the dialog's thread under rxMutex.
+class SerialPort
+{
+public:
+    static constexpr int kBufferSize = 8192;
+    static constexpr int kMaxRead = 1000;        // bytes per reader cycle
+    static constexpr int kPollMs = 10;
+    static constexpr int kQuietTicks = 5;        // a reply completes on the 6th quiet tick
+
+    SerialPort() = default;
+    ~SerialPort();
+    SerialPort(const SerialPort &) = delete;
+    SerialPort &operator=(const SerialPort &) = delete;
+
+    // 1 when the device of port number n opened, 0 when it did not.
+    int OpenPort(int portNumber, int baud);
+    int OpenDevice(const QString &path, int baud);
+    // count when the bytes were written whole, 0 when the write failed.
+    int WritePort(int count, const char *bytes);
+    int WritePort(const QByteArray &bytes) { return WritePort(int(bytes.size()), bytes.constData()); }
+    void ClosePort();
+    // One tick of the 50 ms reply timer; calls applyReply with a complete reply.
+    void ReplyTimerTick(const std::function<void(const QByteArray &)> &applyReply);
+    // Drops what has been received so far (rxCount and rxPending to 0).
+    void DiscardReceived();
+
+    bool isOpen() const { return portHandle >= 0; }
+    // The device went away under the reader (cable pulled, simulator killed);
+    // the reader has stopped, the port still has to be closed.
+    bool lineLost() const { return m_lost.load(); }
+
+    // Observation points for tests: sizes of the reads the reader made, a way
+    // to keep the reader from reading for a while, and the most readers that
+    // ever ran at once in this process.
+    QList<int> readSizes() const;
+    void clearReadSizes();
+    void holdReader(bool hold) { m_hold.store(hold); }
+    static int mostReadersAtOnce();
+
+private:
+    void ReaderLoop();
+
+    int portHandle = -1;
+    std::thread readerThread;
+    std::atomic<int> readerRunning{0};
+    std::atomic<bool> m_lost{false};
+    std::atomic<bool> m_hold{false};
+
+    mutable std::mutex rxMutex;
+    char rxBuffer[kBufferSize] = {};
+    int rxCount = 0;
+    int rxPending = 0;
+    int rxIdleTicks = 0;
+    std::vector<int> m_readSizes;   // plain storage: no shared copies across threads
+};
+
+} // namespace sms

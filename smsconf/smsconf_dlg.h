@@ -1,0 +1,130 @@
+#pragma once
+
+#include "command_protocol.h"
+#include "input_dialogs.h"
+#include "serial_port.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace sms {
+
+
+// The whole program: phone and message tables, addresses, the module's
+// serial parameters and the PC port, in one fixed-layout dialog.
+class CSmsconfDlg : public QDialog, private ConfigView
+{
+    Q_OBJECT
+public:
+    explicit CSmsconfDlg(QWidget *parent = nullptr);
+    ~CSmsconfDlg() override;
+
+    SerialPort &port() { return m_port; }
+    CommandProtocol &protocol() { return m_protocol; }
+
+    QTableWidget *phoneList() const { return m_phoneList; }
+    QTableWidget *messageList() const { return m_messageList; }
+    QLineEdit *deviceAddressBox() const { return m_deviceAddress; }
+    QLineEdit *registerAddressBox() const { return m_registerAddress; }
+    QLineEdit *portNumberBox() const { return m_portNumber; }
+    QLineEdit *positionBox() const { return m_position; }
+    QComboBox *pcBaudList() const { return m_pcBaud; }
+    QComboBox *moduleList(SerialList list) const;
+    QProgressBar *progressBar() const { return m_progress; }
+    // The input box opened by the last double-click, while it is open.
+    CInputMsg *phoneInput() const { return m_phoneInput; }
+    CInfoDlg *messageInput() const { return m_messageInput; }
+    // Operation group in its fixed order; the port group's two editable controls.
+    QList<QPushButton *> operationGroup() const { return m_operationGroup; }
+    QList<QWidget *> portGroup() const { return m_portGroup; }
+    QPushButton *button(const QString &objectName) const;
+    QTimer &readTimer() { return m_timer2; }
+    QTimer &writeTimer() { return m_timer3; }
+
+    // The index a module list shows: the entry matching its text, -1 when the
+    // text matches none (nothing chosen, or a value typed in).
+    static int selectedIndex(const QComboBox *list);
+
+    void OnOpenClose();
+    void OnWritePhoneTable();
+    void OnReadPhoneTable();
+    void OnClearMessages();
+    void OnReadMessages();
+    void OnStopRead();
+    void OnWriteMessages();
+    void OnStopWrite();
+    void OnWriteSingle();
+    void OnSetDeviceAddress();
+    void OnQueryDeviceAddress();
+    void OnSetRegisterAddress();
+    void OnQueryRegisterAddress();
+    void OnSetSerialParams();
+    void OnQuerySerialParams();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // ConfigView
+    QString phoneNumber(int row) const override;
+    void setPhoneNumber(int row, const QString &number) override;
+    QString messageText(int row) const override;
+    void setMessageText(int row, const QString &text) override;
+    void selectSerialParam(SerialList list, int index) override;
+    void setDeviceAddress(const QString &text) override;
+    void setRegisterAddress(const QString &text) override;
+    void setProgress(int value) override;
+    void loopEnded(Loop loop) override;
+    void showMessage(const QString &text, const QString &title) override;
+
+    void buildControls();
+    void fillLists();
+    QPushButton *addButton(const QString &name, const QString &caption, int x, int y, int w, int h,
+                           void (CSmsconfDlg::*slot)());
+    void setOperationGroup(bool enabled, QPushButton *except = nullptr);
+    void setPortOpenLook(bool open);
+    void closePort();
+    void onReplyTick();
+    void onLineLost();
+    void editPhone(int row);
+    void editMessage(int row);
+    // Value of an address box, or false (with the message) when it holds none.
+    bool addressValue(const QLineEdit *box, int *value);
+
+    SerialPort m_port;
+    CommandProtocol m_protocol;
+    QTimer m_timer1;   // reply completion, all the time
+    QTimer m_timer2;   // read loop
+    QTimer m_timer3;   // write loop
+
+    QTableWidget *m_phoneList = nullptr;
+    QTableWidget *m_messageList = nullptr;
+    QLineEdit *m_deviceAddress = nullptr;
+    QLineEdit *m_registerAddress = nullptr;
+    QLineEdit *m_portNumber = nullptr;
+    QLineEdit *m_position = nullptr;
+    QComboBox *m_pcBaud = nullptr;
+    QComboBox *m_moduleBaud = nullptr;
+    QComboBox *m_dataBits = nullptr;
+    QComboBox *m_parity = nullptr;
+    QComboBox *m_stopBits = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QPushButton *m_openButton = nullptr;
+    QPushButton *m_stopRead = nullptr;
+    QPushButton *m_stopWrite = nullptr;
+    QList<QPushButton *> m_operationGroup;
+    QList<QWidget *> m_portGroup;
+    QPointer<CInputMsg> m_phoneInput;
+    QPointer<CInfoDlg> m_messageInput;
+};
+
+} // namespace sms

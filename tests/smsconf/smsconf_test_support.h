@@ -1,0 +1,61 @@
+#pragma once
+
+#include "message_box.h"
+#include "simulator.h"
+#include "models/smsconf_model.h"
+#include "timing.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <memory>
+
+namespace smstest {
+
+// Records every message box of the configurator and answers it at once.
+class Messages
+{
+public:
+    Messages()
+    {
+        sms::setMessageHook([this](const QString &text, const QString &title) { seen.append({text, title}); });
+    }
+    ~Messages() { sms::setMessageHook({}); }
+    int count(const QString &text) const
+    {
+        int n = 0;
+        for (const auto &m : seen)
+            n += m.first == text;
+        return n;
+    }
+    bool saw(const QString &text, const QString &title) const { return seen.contains({text, title}); }
+    QList<QPair<QString, QString>> seen;
+};
+
+// An in-process simulated module behind COM<port> (via QXCOM<port>).
+class Module
+{
+public:
+    explicit Module(int port = 4) : m_port(port) { restart(); }
+    void restart()
+    {
+        m_sim = std::make_unique<qxsim::Simulator>(std::make_unique<qxsim::SmsconfModel>());
+        if (!m_sim->start())
+            qFatal("cannot open a pseudo-terminal");
+        qputenv(("QXCOM" + QByteArray::number(m_port)).constData(), m_sim->devicePath().toLocal8Bit());
+    }
+    qxsim::Simulator &sim() { return *m_sim; }
+    qxsim::SmsconfModel &model() { return static_cast<qxsim::SmsconfModel &>(m_sim->model()); }
+    void set(const QString &key, int value)
+    {
+        if (!model().setOption(key, QString::number(value)))
+            qFatal("unknown module option %s", qPrintable(key));
+    }
+
+private:
+    int m_port;
+    std::unique_ptr<qxsim::Simulator> m_sim;
+};
+
+} // namespace smstest

@@ -1,0 +1,337 @@
+#include "frames.h"
+#include "smsconf_dlg.h"
+#include "smsconf_test_support.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace sms;
+
+namespace {
+
+// 320 texts of every kind a record holds: Chinese, English, empty, the longest.
+QStringList sampleTexts()
+{
+    QStringList texts;
+    for (int i = 0; i < kMessageCount; ++i) {
+        switch (i % 4) {
+        case 0: texts << QStringLiteral("水位超限报警%1号").arg(i); break;
+        case 1: texts << QStringLiteral("Pump %1 stopped").arg(i); break;
+        case 2: texts << QString(); break;
+        default: texts << QString(59, QChar(i % 2 ? u'温' : u'Z')); break;
+        }
+    }
+    return texts;
+}
+
+// Block b of the module's table counted in requests.
+int blockRequests(qxsim::Simulator &sim, int block)
+{
+    return int(sim.requests().count(messageBlockRequest(block)));
+}
+
+} // namespace
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<smstest::Module> module;
+    std::unique_ptr<smstest::Messages> msgs;
+    std::unique_ptr<CSmsconfDlg> dlg;
+
+    void openPort()
+    {
+        dlg->button("openPort")->click();
+        QCOMPARE(dlg->button("openPort")->text(), QString("关闭串口"));
+    }
+    void setTexts(const QStringList &texts)
+    {
+        for (int i = 0; i < texts.size(); ++i)
+            dlg->messageList()->item(i, 1)->setText(texts.at(i));
+    }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (int i = 0; i < kMessageCount; ++i)
+            out << dlg->messageList()->item(i, 1)->text();
+        return out;
+    }
+    bool waitFor(const QString &text, int ms)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (msgs->count(text) == 0 && t.elapsed() < ms)
+            QTest::qWait(20);
+        return msgs->count(text) > 0;
+    }
+
+private slots:
+    void init()
+    {
+        // The loops count ticks, so a quarter of the tick keeps their shape: a reply
+        // still needs six quiet ticks (about 80 ms here, far above the reader's 10 ms
+        // poll and the module's 20 ms request gap).
+        timing::setScale(0.25);
+        module = std::make_unique<smstest::Module>(4);
+        msgs = std::make_unique<smstest::Messages>();
+        dlg = std::make_unique<CSmsconfDlg>();
+        dlg->show();
+    }
+    void cleanup()
+    {
+        dlg.reset();
+        msgs.reset();
+        module.reset();
+        timing::setScale(1.0);
+    }
+
+    void fullWriteThenFullRead()
+    {
+        openPort();
+        const QStringList sample = sampleTexts();
+        setTexts(sample);
+        dlg->button("writeMessages")->click();
+        QVERIFY(dlg->button("stopWrite")->isEnabled());
+        QVERIFY(!dlg->button("readMessages")->isEnabled());
+        QCOMPARE(dlg->progressBar()->maximum(), 10);
+        QVERIFY(waitFor("写信息成功", 30000));
+        QCOMPARE(dlg->progressBar()->value(), 10);
+        for (int i = 0; i < kMessageCount; ++i)
+            QCOMPARE(module->model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
+        for (auto *b : dlg->operationGroup())
+            QVERIFY(b->isEnabled());
+
+        setTexts(QStringList(kMessageCount, QStringLiteral("stale")));
+        dlg->button("readMessages")->click();
+        QCOMPARE(dlg->messageList()->item(319, 1)->text(), QString());   // emptied at the start
+        QVERIFY(dlg->button("stopRead")->isEnabled());
+        QVERIFY(!dlg->button("writeMessages")->isEnabled());
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QCOMPARE(texts(), sample);
+        QCOMPARE(dlg->progressBar()->value(), 40);
+        QVERIFY(!dlg->readTimer().isActive());
+        QCOMPARE(msgs->seen.size(), 2);   // nothing else was said
+    }
+
+    void readRetriesABadBlockAndTakesBursts()
+    {
+        for (int i = 0; i < kMessageCount; ++i)
+            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+        module->set("bad-crc-block", 5);
+        module->set("bad-crc-times", 1);
+        module->set("split-block", 3);
+        module->set("split-gap-ms", 30);
+        openPort();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QVERIFY(blockRequests(module->sim(), 5) >= 2);   // one more when a loaded machine cut a reply
+        QCOMPARE(blockRequests(module->sim(), 6), 1);
+        QCOMPARE(dlg->messageList()->item(47, 1)->text(), QString("47"));
+        QCOMPARE(dlg->messageList()->item(319, 1)->text(), QString("319"));
+    }
+
+    void fourFailuresInARowStopTheRead()
+    {
+        for (int i = 0; i < kMessageCount; ++i)
+            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+        module->set("bad-crc-block", 2);
+        module->set("bad-crc-times", -1);
+        openPort();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息失败", 30000));
+        QCOMPARE(blockRequests(module->sim(), 2), 4);
+        QCOMPARE(blockRequests(module->sim(), 3), 0);
+        QCOMPARE(dlg->messageList()->item(15, 1)->text(), QString("15"));
+        QCOMPARE(dlg->messageList()->item(16, 1)->text(), QString());
+        QVERIFY(dlg->button("readMessages")->isEnabled());
+        QVERIFY(!dlg->readTimer().isActive());
+    }
+
+    void anotherBlockNumberIsNotTheBlockAskedFor()
+    {
+        for (int i = 0; i < kMessageCount; ++i)
+            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+        module->set("other-block", 1);
+        openPort();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息失败", 30000));
+        QCOMPARE(blockRequests(module->sim(), 0), 4);
+        QCOMPARE(dlg->messageList()->item(8, 1)->text(), QString("8"));   // block 1's rows, as sent
+        QCOMPARE(dlg->messageList()->item(0, 1)->text(), QString());
+        QVERIFY(!msgs->count("读取信息成功"));
+    }
+
+    void interruptLeavesTheRestEmpty()
+    {
+        for (int i = 0; i < kMessageCount; ++i)
+            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+        openPort();
+        setTexts(QStringList(kMessageCount, QStringLiteral("old")));
+        dlg->button("readMessages")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dlg->protocol().readBlock >= 3, 20000);
+        dlg->button("stopRead")->click();
+        for (auto *b : dlg->operationGroup())
+            QVERIFY(b->isEnabled());
+        QTest::qWait(400);   // a block still on its way fills its rows, nothing more is asked
+        const int asked = int(module->sim().requests().size());
+        QTest::qWait(300);
+        QCOMPARE(int(module->sim().requests().size()), asked);
+        QCOMPARE(dlg->messageList()->item(0, 1)->text(), QString("0"));
+        QCOMPARE(dlg->messageList()->item(8 * 6, 1)->text(), QString());
+        QCOMPARE(dlg->messageList()->item(319, 1)->text(), QString());
+        QVERIFY(msgs->seen.isEmpty());
+    }
+
+    void writeRetriesARefusedPageAndSingleWrite()
+    {
+        openPort();
+        dlg->messageList()->item(40, 1)->setText(QStringLiteral("单页"));
+        module->set("answer-only-retry", 1);
+        dlg->positionBox()->setText("40");
+        dlg->button("writeSingle")->click();
+        QTest::qWait(600);
+        QCOMPARE(msgs->count("单次写入成功"), 0);   // the first attempt goes unanswered
+        dlg->button("writeSingle")->click();
+        QVERIFY(waitFor("单次写入成功", 5000));
+        QCOMPARE(module->model().messageTable().mid(40 * kRecordLen, kRecordLen), encodeRecord(QStringLiteral("单页")));
+        QCOMPARE(module->sim().requests().last(), messagePageWrite(1, [&] {
+                     QStringList t;
+                     for (int i = 32; i < 64; ++i)
+                         t << dlg->messageList()->item(i, 1)->text();
+                     return t;
+                 }()));
+
+        module->set("answer-only-retry", 0);
+        module->set("refuse-page", 7);
+        module->set("refuse-times", 2);
+        dlg->button("writeMessages")->click();
+        QVERIFY(waitFor("写信息成功", 30000));
+        QCOMPARE(int(module->sim().requests().count(messagePageWrite(7, dlg->protocol().pageTexts(7)))), 3);
+        QCOMPARE(msgs->count("单次写入成功"), 1);
+    }
+
+    void phoneTableAddressesAndSerialParams()
+    {
+        // The address buttons work with the port closed; the requests go nowhere.
+        dlg->deviceAddressBox()->setText("9");
+        dlg->button("setDeviceAddress")->click();
+        QVERIFY(msgs->seen.isEmpty());
+        openPort();
+
+        for (int r = 0; r < 20; ++r)
+            dlg->phoneList()->item(r, 1)->setText(r % 3 ? QString("1380013%1").arg(r, 4, 10, QChar('0')) : QString());
+        dlg->button("writePhoneTable")->click();
+        QVERIFY(waitFor("号码表写入成功", 5000));
+        QVERIFY(msgs->saw("号码表写入成功", "提示"));
+        QCOMPARE(module->model().phoneTable().mid(20, 20), QByteArray("13800130001") + QByteArray(9, char(0xFF)));
+        for (int r = 0; r < 20; ++r)
+            dlg->phoneList()->item(r, 1)->setText("x");
+        dlg->button("readPhoneTable")->click();
+        QTRY_COMPARE(dlg->phoneList()->item(1, 1)->text(), QString("13800130001"));
+        QCOMPARE(dlg->phoneList()->item(0, 1)->text(), QString());
+        QCOMPARE(dlg->phoneList()->item(19, 1)->text(), QString("13800130019"));
+
+        dlg->deviceAddressBox()->setText("25");
+        dlg->button("setDeviceAddress")->click();
+        QTRY_COMPARE(module->model().deviceAddress(), 25);
+        dlg->registerAddressBox()->setText("40001");
+        dlg->button("setRegisterAddress")->click();
+        QTRY_COMPARE(module->model().registerAddress(), 40001);
+        QTest::qWait(200);
+        dlg->button("queryDeviceAddress")->click();
+        QVERIFY(dlg->deviceAddressBox()->text().isEmpty());
+        QTRY_COMPARE(dlg->deviceAddressBox()->text(), QString("25"));
+        dlg->button("queryRegisterAddress")->click();
+        QTRY_COMPARE(dlg->registerAddressBox()->text(), QString("40001"));
+
+        dlg->moduleList(SerialList::Baud)->setCurrentIndex(8);
+        dlg->moduleList(SerialList::DataBits)->setCurrentIndex(1);
+        dlg->moduleList(SerialList::Parity)->setCurrentIndex(2);
+        dlg->moduleList(SerialList::StopBits)->setCurrentIndex(1);
+        dlg->button("setSerialParams")->click();
+        QTRY_COMPARE(module->model().serialParams(), QList<int>({9, 9, 2, 2}));
+        QTest::qWait(200);
+        dlg->button("querySerialParams")->click();
+        QCOMPARE(CSmsconfDlg::selectedIndex(dlg->moduleList(SerialList::Baud)), -1);
+        QTRY_COMPARE(dlg->moduleList(SerialList::Baud)->currentText(), QString("115200"));
+        QCOMPARE(dlg->moduleList(SerialList::DataBits)->currentText(), QString("9位"));
+        QCOMPARE(dlg->moduleList(SerialList::Parity)->currentText(), QString("偶校验"));
+        QCOMPARE(dlg->moduleList(SerialList::StopBits)->currentText(), QString("2位"));
+
+        dlg->button("clearMessages")->click();
+        QVERIFY(waitFor("信息表清除成功", 5000));
+        QCOMPARE(module->model().messageTable(), QByteArray(kMessageCount * kRecordLen, char(0xFF)));
+    }
+
+    void closingDuringALoopStopsIt()
+    {
+        openPort();
+        module->sim().faults().silent = true;
+        dlg->button("writeMessages")->click();
+        QTest::qWait(100);
+        dlg->button("openPort")->click();
+        QCOMPARE(dlg->button("openPort")->text(), QString("打开串口"));
+        QCOMPARE(dlg->protocol().writeState, 100);
+        QVERIFY(!dlg->writeTimer().isActive());
+        QTest::qWait(300);
+        for (auto *b : dlg->operationGroup())
+            QVERIFY(!b->isEnabled());
+        QVERIFY(msgs->seen.isEmpty());
+    }
+
+    void vanishedModuleDuringALoop()
+    {
+        openPort();
+        dlg->button("readMessages")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dlg->protocol().readBlock >= 2, 20000);
+        module->sim().vanish();
+        QTRY_COMPARE_WITH_TIMEOUT(msgs->seen.size(), 1, 3000);
+        QVERIFY(msgs->seen.first().first.startsWith("串口已断开"));
+        QCOMPARE(dlg->button("openPort")->text(), QString("打开串口"));
+        QCOMPARE(dlg->protocol().readState, 100);
+        QVERIFY(!dlg->readTimer().isActive());
+        QVERIFY(!dlg->port().isOpen());
+        for (auto *b : dlg->operationGroup())
+            QVERIFY(!b->isEnabled());
+        QTest::qWait(300);
+        QCOMPARE(msgs->seen.size(), 1);
+
+        module->restart();
+        openPort();
+        dlg->button("readPhoneTable")->click();
+        QTRY_VERIFY(module->sim().requests().contains(phoneTableRequest()));
+    }
+
+    // Full transfers at the real tick, for the timing report; run with SMSCONF_TIMING=1.
+    void realTimeTransfers()
+    {
+        if (qEnvironmentVariableIsEmpty("SMSCONF_TIMING"))
+            QSKIP("set SMSCONF_TIMING=1 to time full transfers at the real tick");
+        dlg.reset();
+        timing::setScale(1.0);
+        dlg = std::make_unique<CSmsconfDlg>();
+        dlg->show();
+        dlg->pcBaudList()->setCurrentText("115200");
+        openPort();
+        setTexts(sampleTexts());
+        QElapsedTimer t;
+        t.start();
+        dlg->button("writeMessages")->click();
+        QVERIFY(waitFor("写信息成功", 60000));
+        qInfo("full write: %lld ms", t.elapsed());
+        t.restart();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 120000));
+        qInfo("full read: %lld ms", t.elapsed());
+        QCOMPARE(texts(), sampleTexts());
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "test_end_to_end.moc"

@@ -1,0 +1,171 @@
+#include "serial_port.h"
+#include "pty.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace sms;
+
+namespace {
+
+void feed(const qxsim::Pty &pty, const QByteArray &bytes)
+{
+    QCOMPARE(::write(pty.masterFd(), bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+}
+
+QByteArray drain(const qxsim::Pty &pty)
+{
+    QByteArray out;
+    char buf[8192];
+    for (ssize_t n; (n = ::read(pty.masterFd(), buf, sizeof buf)) > 0;)
+        out.append(buf, int(n));
+    return out;
+}
+
+} // namespace
+
+class SerialPortTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void missingDevice()
+    {
+        SerialPort port;
+        qputenv("QXCOM9", "/nonexistent/tty");
+        QCOMPARE(port.OpenPort(9, 9600), 0);
+        QVERIFY(!port.isOpen());
+        QCOMPARE(port.WritePort(QByteArray("x")), 0);   // a closed port sends nothing, quietly
+    }
+
+    void readsAtMostThousandBytesACycle()
+    {
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        port.holdReader(true);
+        QTest::qWait(30);
+        feed(pty, QByteArray(1000, 'a'));
+        QTest::qWait(60);
+        port.holdReader(false);
+        QTRY_COMPARE(port.readSizes(), QList<int>({1000}));
+
+        port.holdReader(true);
+        QTest::qWait(30);
+        port.clearReadSizes();
+        feed(pty, QByteArray(1001, 'b'));
+        QTest::qWait(60);
+        port.holdReader(false);
+        QTRY_COMPARE(port.readSizes(), QList<int>({1000, 1}));
+
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((port.ReplyTimerTick([&](const QByteArray &r) { reply = r; }), !reply.isEmpty()), 2000);
+        QCOMPARE(reply, QByteArray(1000, 'a') + QByteArray(1001, 'b'));
+    }
+
+    void replyNeedsThreeHundredMsOfQuiet()
+    {
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 9600), 1);
+        QList<QByteArray> replies;
+        QElapsedTimer sinceLast;
+        qint64 completedAfter = -1;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            port.ReplyTimerTick([&](const QByteArray &r) {
+                replies << r;
+                completedAfter = sinceLast.elapsed();
+            });
+        });
+        tick.start(50);
+        for (int i = 0; i < 6; ++i) {
+            feed(pty, QByteArray(1, char('0' + i)));
+            sinceLast.start();
+            QTest::qWait(200);
+            QVERIFY2(replies.isEmpty(), "a reply completed while bytes kept coming");
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 1, 1000);
+        QCOMPARE(replies.at(0), QByteArray("012345"));
+        QVERIFY2(completedAfter >= 250 && completedAfter <= 400, qPrintable(QString::number(completedAfter)));
+    }
+
+    void writesWholeAndDropsOverflow()
+    {
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        QByteArray page(4109, '\0');
+        for (int i = 0; i < page.size(); ++i)
+            page[i] = char(i * 7);
+        QCOMPARE(port.WritePort(page), 4109);
+        QByteArray got;
+        QTRY_VERIFY((got += drain(pty), got.size() == 4109));
+        QCOMPARE(got, page);
+
+        // 8,191 bytes fill the buffer; a burst that would pass it is dropped whole.
+        port.holdReader(true);
+        QTest::qWait(30);
+        feed(pty, QByteArray(8000, 'x'));
+        QTest::qWait(30);
+        port.holdReader(false);
+        QTRY_COMPARE(port.readSizes().size(), 8);
+        feed(pty, QByteArray(191, 'y'));
+        QTRY_COMPARE(port.readSizes().size(), 9);
+        feed(pty, QByteArray(1, 'z'));
+        QTRY_COMPARE(port.readSizes().size(), 10);
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((port.ReplyTimerTick([&](const QByteArray &r) { reply = r; }), !reply.isEmpty()), 2000);
+        QCOMPARE(reply.size(), 8191);
+        QVERIFY(!reply.contains('z'));
+    }
+
+    void closeAndReopenGiveAFreshReader()
+    {
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 9600), 1);
+        feed(pty, "old");
+        QTRY_COMPARE(port.readSizes().size(), 1);
+        port.ClosePort();
+        QVERIFY(!port.isOpen());
+        // Bytes that arrive while closed, and the half reply held at close, are not part of what comes next.
+        feed(pty, "stale");
+        QTest::qWait(50);
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 9600), 1);
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 9600), 1);   // open on open: still one reader
+        port.clearReadSizes();
+        feed(pty, "new");
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((port.ReplyTimerTick([&](const QByteArray &r) { reply = r; }), !reply.isEmpty()), 2000);
+        QCOMPARE(reply, QByteArray("new"));
+        for (int i = 0; i < 20; ++i) {
+            port.ClosePort();
+            QCOMPARE(port.OpenDevice(pty.slavePath(), 9600), 1);
+        }
+        QCOMPARE(SerialPort::mostReadersAtOnce(), 1);
+    }
+
+    void vanishedDeviceStopsTheReader()
+    {
+        auto pty = std::make_unique<qxsim::Pty>();
+        QVERIFY(pty->open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty->slavePath(), 9600), 1);
+        pty.reset();   // the other end goes away
+        QTRY_VERIFY(port.lineLost());
+        QCOMPARE(port.WritePort(QByteArray("after")), 0);
+        port.ClosePort();
+        QVERIFY(!port.isOpen());
+    }
+};
+
+QTEST_GUILESS_MAIN(SerialPortTest)
+#include "test_serial_port.moc"
