@@ -48,6 +48,10 @@ void openFrm3200COM(MainWindow &main)
         if (auto *sub = qobject_cast<QMdiSubWindow *>(g_window->parentWidget()))
             main.mdi().setActiveSubWindow(sub);
         g_window->raise();
+        // The connect window has just opened the port and left its own parser
+        // armed (after a lost link, or with another working mode): the window
+        // takes the new link as it does when it opens.
+        g_window->load();
         return;
     }
     auto *window = new Frm3200COM(main);
@@ -319,8 +323,10 @@ void Frm3200COM::send(const QByteArray &frame)
 
 void Frm3200COM::openPortIfClosed()
 {
-    if (!m_main.comm().portOpen())
-        m_main.comm().open();
+    // After a lost link this is how the window gets its port back: the
+    // status panel says so again.
+    if (!m_main.comm().portOpen() && m_main.comm().open() == MSComm::Opened)
+        m_main.showPortInUse();
 }
 
 void Frm3200COM::set_slave(quint8 operation)

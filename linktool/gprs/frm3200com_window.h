@@ -36,11 +36,13 @@ public:
     // Shared with the parser (and looked at by tests).
     gprs::ParamSteps &steps() { return m_steps; }
 
+    // Window load: parser armed, port open, the first parameter read a second later.
+    void load();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void load();
     void Command1_Click(int index);
     void SSTab1_Click(int page);
 

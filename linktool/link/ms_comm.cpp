@@ -2,6 +2,8 @@
 
 #include "port_names.h"
 
+#include <poll.h>
+
 namespace lt {
 
 MSComm::MSComm(QObject *parent) : QObject(parent)
@@ -85,12 +87,28 @@ void MSComm::output(const QByteArray &data)
 
 void MSComm::onError(QSerialPort::SerialPortError error)
 {
-    // A vanished device reports this error many thousand times a second until
-    // the port is closed: close at the first one and say so once.
-    if (error == QSerialPort::ResourceError && m_port.isOpen()) {
+    // A vanished device reports an error many thousand times a second until
+    // the port is closed: close at the first one and say so once. A write
+    // fails with ResourceError, but a read of a hung-up line returns nothing
+    // and the error it reports depends on whatever errno an earlier call left
+    // (ENOTTY from the DTR call on a pty makes it a ReadError): the line
+    // itself is asked whether it hung up.
+    if (!m_port.isOpen())
+        return;
+    const bool gone = error == QSerialPort::ResourceError
+                      || ((error == QSerialPort::ReadError || error == QSerialPort::WriteError
+                           || error == QSerialPort::UnknownError)
+                          && lineHungUp());
+    if (gone) {
         m_port.close();
         emit vanished();
     }
+}
+
+bool MSComm::lineHungUp() const
+{
+    pollfd p{int(m_port.handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
 } // namespace lt

@@ -49,6 +49,7 @@ signals:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    bool lineHungUp() const;
     bool applySettings();
 
     QSerialPort m_port;

@@ -53,8 +53,11 @@ void ConnectWindow::connectClicked()
     setListsEnabled(false);
     signal_lamp_notice(m_main, this);
     // The notice is modal: the user may have cancelled, or the cable gone, meanwhile.
-    if (!m_main.comm().portOpen())
+    // No exchange runs yet to give the controls back, so that is done here.
+    if (!m_main.comm().portOpen()) {
+        restoreControls();
         return;
+    }
     m_main.handshake().start(m_parseMode, this, this);
 }
 

@@ -81,6 +81,10 @@ void openFrm3100COM(MainWindow &main)
     if (g_window) {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(g_window->parentWidget()))
             main.mdi().setActiveSubWindow(sub);
+        // The connect window has just opened the port and left its own parser
+        // armed (after a lost link, or for another module): the window takes
+        // the new link as it does when it opens.
+        g_window->load();
         return;
     }
     auto *window = new Frm3100COM(main);

@@ -344,17 +344,6 @@ private slots:
         QVERIFY(!main->comm().portOpen());
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
     }
-
-    void vanishedStopsTheChain()
-    {
-        open(1);
-        QTRY_VERIFY_WITH_TIMEOUT(w<QTimer>(QStringLiteral("Timer2"))->isActive(), 3000);
-        sim->sim().vanish();
-        QTRY_VERIFY(!main->comm().portOpen());
-        QVERIFY(!chainRunning());
-        QVERIFY(allButtonsEnabled());
-        QVERIFY(!shared().para_mode);
-    }
 };
 
 QTEST_MAIN(Gprs3200WindowTest)

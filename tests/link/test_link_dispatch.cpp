@@ -160,6 +160,29 @@ private slots:
         qputenv("QXCOM2", pty->slavePath().toLocal8Bit());
         QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
     }
+
+    void hungUpLineIsNoticedWithoutAWrite()
+    {
+        // A read of a hung-up line returns nothing, and the error the port
+        // reports for it follows whatever errno an earlier call left: after the
+        // DTR call on a pty that is ENOTTY, which makes it a read error, not a
+        // resource error. That report is played here at once, before the
+        // event loop runs; nothing is written, so only the read side can tell.
+        test::MessageRecorder messages;
+        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        int vanished = 0;
+        connect(&main->comm(), &MSComm::vanished, this, [&] { ++vanished; });
+        auto &port = const_cast<QSerialPort &>(main->comm().port());
+        emit port.errorOccurred(QSerialPort::ReadError);   // a live line: not a disconnect
+        QVERIFY(main->comm().portOpen());
+        pty.reset();
+        emit port.errorOccurred(QSerialPort::ReadError);
+        QVERIFY(!main->comm().portOpen());
+        QCOMPARE(vanished, 1);
+        QVERIFY2(test::cpuMillisWhileWaiting(1000) < 300, "the program keeps busy after the line hung up");
+        QCOMPARE(vanished, 1);
+        QCOMPARE(messages.count(QStringLiteral("串口已断开，请检查连接")), 1);
+    }
 };
 
 QTEST_MAIN(LinkDispatchTest)

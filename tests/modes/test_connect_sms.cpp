@@ -110,22 +110,6 @@ private slots:
         QTest::qWait(700);
         QCOMPARE(f->module->requests().size(), sent);
     }
-
-    void vanishedModuleGivesControlsBack()
-    {
-        QPointer<QDialog> w = openWindow();
-        auto *connectButton = w->findChild<QPushButton *>(QStringLiteral("Command1_0"));
-        connectButton->click();
-        QTRY_VERIFY(f->requestsWithCommand(0xF8) == 1);
-        f->module->vanish();
-        QTRY_VERIFY(f->messages->saw(QStringLiteral("串口已断开，请检查连接")));
-        QVERIFY(!f->main->handshake().running());
-        QVERIFY(connectButton->isEnabled());
-        f->module.restart();
-        connectButton->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
-        QCOMPARE(f->messages->count(QStringLiteral("串口已断开，请检查连接")), 1);
-    }
 };
 
 QTEST_MAIN(ConnectSmsTest)

@@ -272,17 +272,6 @@ private slots:
         QCOMPARE(shared().sms_tab_mode, -1);
     }
 
-    void vanishingPortUnlocks()
-    {
-        lt::openFrm3100COM(*f.main);
-        QTRY_VERIFY_WITH_TIMEOUT(!f.command(8)->isEnabled(), 3000);
-        (*f.sim)->vanish();
-        QTRY_VERIFY(f.command(8)->isEnabled());
-        QVERIFY(f.control(QStringLiteral("SSTab1"))->isEnabled());
-        QVERIFY(!f.control<QTimer>(QStringLiteral("Timer2"))->isActive());
-        QVERIFY(!f.main->comm().portOpen());
-    }
-
     void exitClosesThePort()
     {
         f.openQuick();

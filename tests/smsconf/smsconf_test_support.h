@@ -8,10 +8,26 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QTest>
+
+#include <sys/resource.h>
 
 #include <memory>
 
 namespace smstest {
+
+// CPU time (user + system) the process spends while its event loop runs for ms milliseconds.
+inline double cpuMillisWhileWaiting(int ms)
+{
+    auto now = [] {
+        rusage u{};
+        getrusage(RUSAGE_SELF, &u);
+        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+    };
+    const double before = now();
+    QTest::qWait(ms);
+    return now() - before;
+}
 
 // Records every message box of the configurator and answers it at once.
 class Messages

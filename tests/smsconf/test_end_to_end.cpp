@@ -285,21 +285,38 @@ private slots:
         QVERIFY(msgs->seen.isEmpty());
     }
 
+    void vanishedModuleDuringALoop_data()
+    {
+        QTest::addColumn<bool>("writing");
+        QTest::newRow("read loop") << false;
+        QTest::newRow("write loop") << true;
+    }
+
     void vanishedModuleDuringALoop()
     {
+        QFETCH(bool, writing);
         openPort();
-        dlg->button("readMessages")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(dlg->protocol().readBlock >= 2, 20000);
+        if (writing) {
+            setTexts(sampleTexts());
+            dlg->button("writeMessages")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(dlg->protocol().writePage >= 2, 20000);
+        } else {
+            dlg->button("readMessages")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(dlg->protocol().readBlock >= 2, 20000);
+        }
         module->sim().vanish();
         QTRY_COMPARE_WITH_TIMEOUT(msgs->seen.size(), 1, 3000);
-        QVERIFY(msgs->seen.first().first.startsWith("串口已断开"));
+        QCOMPARE(msgs->seen.first(), qMakePair(QStringLiteral("串口已断开，请检查连接后重新打开串口"), QStringLiteral("提示")));
         QCOMPARE(dlg->button("openPort")->text(), QString("打开串口"));
+        QVERIFY(dlg->button("openPort")->isEnabled());
         QCOMPARE(dlg->protocol().readState, 100);
+        QCOMPARE(dlg->protocol().writeState, 100);
         QVERIFY(!dlg->readTimer().isActive());
+        QVERIFY(!dlg->writeTimer().isActive());
         QVERIFY(!dlg->port().isOpen());
         for (auto *b : dlg->operationGroup())
             QVERIFY(!b->isEnabled());
-        QTest::qWait(300);
+        QVERIFY2(smstest::cpuMillisWhileWaiting(1000) < 300, "the dialog keeps busy after the module vanished");
         QCOMPARE(msgs->seen.size(), 1);
 
         module->restart();

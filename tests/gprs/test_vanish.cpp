@@ -1,0 +1,169 @@
+#include "gprs/frm3200com.h"
+#include "gprs/frm3200com_window.h"
+
+#include "link/helpers.h"
+#include "link/main_window.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+#include "link/timing.h"
+#include "modes/connect_windows.h"
+
+#include "test_support.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace lt;
+
+// The QX3200 window loses its module in its read chain and in the data test:
+// one message, the port closed, nothing left writing or spinning, the window
+// usable, and after the user connects again through the connect window the
+// same window talks to the new module.
+class Gprs3200VanishTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::SimModule> sim;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<test::MessageRecorder> rec;
+
+    template<class T = QWidget>
+    T *w(const QString &name)
+    {
+        T *found = Frm3200COM::instance()->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QPushButton *button(int i) { return w<QPushButton>(QStringLiteral("Command1_%1").arg(i)); }
+    bool chainRunning() { return w<QTimer>(QStringLiteral("Timer6"))->isActive() || w<QTimer>(QStringLiteral("Timer2"))->isActive(); }
+
+    void open()
+    {
+        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->comm().open(), MSComm::Opened);
+        shared().work_mode = 1;
+        openFrm3200COM(*main);
+        QVERIFY(Frm3200COM::instance());
+    }
+
+    void vanish()
+    {
+        rec->messages.clear();
+        sim->sim().vanish();
+    }
+
+    void expectVanished()
+    {
+        QTRY_VERIFY(!main->comm().portOpen());
+        QTRY_COMPARE(rec->messages.size(), 1);
+        QCOMPARE(rec->messages[0].text, QStringLiteral("串口已断开，请检查连接"));
+        QCOMPARE(rec->messages[0].title, QStringLiteral("端口错误"));
+        for (QTimer *t : Frm3200COM::instance()->findChildren<QTimer *>())
+            QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
+        QVERIFY(!main->findChild<QWidget *>(QStringLiteral("Form10")));
+        QVERIFY2(test::cpuMillisWhileWaiting(1000) < 300, "the program keeps busy after the module vanished");
+        QCOMPARE(rec->messages.size(), 1);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(!button(i)->testAttribute(Qt::WA_ForceDisabled), qPrintable(QStringLiteral("Command1_%1").arg(i)));
+        QVERIFY(!shared().para_mode);
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
+    }
+
+    // The user's way back: the QX3200 connect window over a module that is
+    // there again, then "进入"; the window that stayed open reads the new module.
+    void reconnect()
+    {
+        QPointer<Frm3200COM> window = Frm3200COM::instance();
+        sim->restart();
+        sim->set("f8", "0");
+        sim->set("passive", "0x3039");
+        openQx3200Connect(*main);
+        QPointer<QDialog> connect = main->findChild<QDialog *>(QStringLiteral("frmQX3200"));
+        QVERIFY(connect);
+        auto *connectButton = connect->findChild<QPushButton *>(QStringLiteral("Command1_0"));
+        auto *enter = connect->findChild<QPushButton *>(QStringLiteral("Command1_2"));
+        connectButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(enter->isEnabled(), 8000);
+        enter->click();
+        QTRY_VERIFY(!connect);
+        QCOMPARE(Frm3200COM::instance(), window.data());
+        QVERIFY(main->comm().portOpen());
+        QTRY_COMPARE_WITH_TIMEOUT(w<QLineEdit>(QStringLiteral("Text1_4"))->text(), QStringLiteral("30:39:"), 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
+        QCOMPARE(rec->count(QStringLiteral("串口已断开，请检查连接")), 1);
+    }
+
+private slots:
+    void init()
+    {
+        test::resetProgramState();
+        timing::setScale(0.25, 250);
+        sim = std::make_unique<test::SimModule>(QStringLiteral("qx3200"));
+        main = std::make_unique<MainWindow>();
+        rec = std::make_unique<test::MessageRecorder>();
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        QTest::qWait(0);
+        sim.reset();
+        rec.reset();
+    }
+
+    void inTheReadChain()
+    {
+        open();
+        QTRY_VERIFY_WITH_TIMEOUT(w<QTimer>(QStringLiteral("Timer2"))->isActive(), 3000);
+        QTRY_VERIFY(sim->sim().requests().size() >= 2);
+        vanish();
+        expectVanished();
+        // The window's own way back: its read chain opens the port when it is closed.
+        sim->restart();
+        sim->set("f8", "0");
+        sim->set("passive", "0x3039");
+        button(4)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(w<QLineEdit>(QStringLiteral("Text1_4"))->text(), QStringLiteral("30:39:"), 8000);
+        QVERIFY(main->comm().portOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
+        QCOMPARE(rec->count(QStringLiteral("串口已断开，请检查连接")), 1);
+    }
+
+    void inTheDataTest()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "0");
+        open();
+        QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>(QStringLiteral("Timer6"))->isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
+        w<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        // The module takes its time to answer, and goes before it does.
+        sim->sim().faults().delayMs = 2000;
+        sim->sim().clearRequests();
+        QTest::keyClicks(w(QStringLiteral("Text1_1")), QStringLiteral("3132"));
+        button(1)->click();
+        QTRY_COMPARE(sim->sim().requests().size(), 1);
+        vanish();
+        expectVanished();
+        QCOMPARE(w<QPlainTextEdit>(QStringLiteral("Text1_2"))->toPlainText(), QString());
+        reconnect();
+        // The data test talks again: the new module is passive, answers with its address and holds no data.
+        w<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        sim->sim().clearRequests();
+        button(7)->click();
+        QTRY_COMPARE(sim->sim().requests().size(), 1);
+        QTRY_COMPARE(w<QPlainTextEdit>(QStringLiteral("Text1_3"))->toPlainText().section(QLatin1Char('\n'), -2), QStringLiteral("接收  21:30:39:00:00:0D:\n"));
+    }
+};
+
+QTEST_MAIN(Gprs3200VanishTest)
+#include "test_vanish.moc"
