@@ -107,7 +107,8 @@ private slots:
             rec->messages.append({text, title, icon});
             if (text.startsWith(QStringLiteral("请确认"))) {
                 module->vanish();
-                QTest::qWaitFor([&] { return !comm.portOpen(); }, 2000);
+                if (!QTest::qWaitFor([&] { return !comm.portOpen(); }, 2000))
+                    qWarning("the port stayed open");
             }
             return QMessageBox::Ok;
         });
