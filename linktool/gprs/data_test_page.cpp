@@ -3,6 +3,7 @@
 #include "data_test_frames.h"
 #include "data_test_receive.h"
 
+#include "link/helpers.h"
 #include "link/main_window.h"
 #include "link/message_box.h"
 #include "link/ms_comm.h"
@@ -283,7 +284,7 @@ void DataTestPage::sendFrame(const QByteArray &frame, const QString &logPrefix)
 {
     shared().send_buf = frame;
     m_main.send();
-    log(logPrefix + datatest::hexText(frame));
+    log(logPrefix + hex_text(frame));
 }
 
 void DataTestPage::log(const QString &line)

@@ -36,6 +36,21 @@ int hex_value(int c)
     return 0;
 }
 
+QString hex_text(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size() * 3);
+    for (char b : bytes)
+        out += byte_hex(quint8(b)) + QLatin1Char(':');
+    return out;
+}
+
+int hex_pair(const QString &text, int at)
+{
+    auto digit = [&text](int i) { return i >= 0 && i < text.size() ? hex_value(text.at(i).unicode()) : 0; };
+    return digit(at) * 16 + digit(at + 1);
+}
+
 int hex_key(int key)
 {
     if (key == 8 || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'F'))

@@ -19,6 +19,11 @@ int hex_value(int c);
 // Key filters for hexadecimal and decimal boxes: the key code to insert, 0 to drop it.
 int hex_key(int key);
 int num_key(int key);
+// Bytes as hexadecimal text, every byte two digits and a colon ("0A:4F:").
+QString hex_text(const QByteArray &bytes);
+// Value of the hexadecimal pair at characters at and at + 1 (hex_value rules;
+// a character past the end counts as 0).
+int hex_pair(const QString &text, int at);
 // CRC-16 over buf[0..n-1], high byte first.
 QByteArray crc16(const QByteArray &buf, int n);
 

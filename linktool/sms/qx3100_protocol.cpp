@@ -26,18 +26,13 @@ QByteArray setByte(quint8 code, int value)
     return set(code, QByteArray(1, char(value)));
 }
 
-quint8 hexPair(QChar high, QChar low)
-{
-    return quint8(hex_value(high.unicode()) * 16 + hex_value(low.unicode()));
-}
-
 std::optional<QByteArray> colonBytes(const QString &text, int pairs)
 {
     if (pairs <= 0 || text.size() < 3 * (pairs - 1) + 2)
         return std::nullopt;
     QByteArray out;
     for (int k = 0; k < pairs; ++k)
-        out.append(char(hexPair(text.at(3 * k), text.at(3 * k + 1))));
+        out.append(char(hex_pair(text, 3 * k)));
     return out;
 }
 
@@ -47,7 +42,7 @@ std::optional<QByteArray> phoneBytes(const QString &number)
         return std::nullopt;
     QByteArray out(1, '\x01');
     for (int k = 0; k < 5; ++k)
-        out.append(char(hexPair(number.at(1 + 2 * k), number.at(2 + 2 * k))));
+        out.append(char(hex_pair(number, 1 + 2 * k)));
     return out;
 }
 

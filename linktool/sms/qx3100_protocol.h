@@ -20,8 +20,6 @@ QByteArray query(quint8 code);
 QByteArray set(quint8 code, const QByteArray &data);
 QByteArray setByte(quint8 code, int value);
 
-// One hex pair: only upper-case digits count, anything else is 0.
-quint8 hexPair(QChar high, QChar low);
 // Colon text "0A:1F:...": pair k at characters 3k+1 and 3k+2 (1-based).
 // Empty when the text is too short to hold the pairs asked for.
 std::optional<QByteArray> colonBytes(const QString &text, int pairs);

@@ -242,7 +242,7 @@ void SmsTestTab::send_now()
         m_main.send();
         if (pending.reqKindAfterWrite)
             s.req_kind = pending.reqKindAfterWrite;
-        log(logLines(kSendPrefix, hexText(pending.frame)));
+        log(logLines(kSendPrefix, hex_text(pending.frame)));
     }
     m_main.comm().setDTREnable(true);
     m_lock.unlock();
@@ -270,7 +270,7 @@ void SmsTestTab::parse()
     if (!out.status.isEmpty())
         m_main.setPanel(MainWindow::ModulePanel, out.status);
     if (out.collectedAny) {
-        s.rx_hex += hexText(out.collected);
+        s.rx_hex += hex_text(out.collected);
         m_rTimer.stop();
         m_rTimer.setInterval(kMessageGapMs);
         m_rTimer.start();
