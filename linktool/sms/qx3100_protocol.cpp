@@ -77,30 +77,17 @@ QString addressTypeName(int code)
     }
 }
 
-std::optional<qint32> roundEven(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const int saved = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double r = std::nearbyint(value);
-    std::fesetround(saved);
-    if (r < double(std::numeric_limits<qint32>::min()) || r > double(std::numeric_limits<qint32>::max()))
-        return std::nullopt;
-    return qint32(r);
-}
-
 std::optional<qint32> restartUnits(double seconds)
 {
-    return roundEven(seconds / 0.005);
+    return round_even(seconds / 0.005);
 }
 
 std::optional<quint16> wakeUnits(double milliseconds)
 {
-    const auto whole = roundEven(milliseconds);
+    const auto whole = round_even(milliseconds);
     if (!whole)
         return std::nullopt;
-    const auto units = roundEven(*whole / 400.0);
+    const auto units = round_even(*whole / 400.0);
     if (!units || *units < 0 || *units > 0xFFFF)
         return std::nullopt;
     return quint16(*units);
@@ -160,15 +147,6 @@ QString numberText(const QByteArray &sixBytes)
 QString shortestDecimal(double value)
 {
     return QString::number(value, 'g', 15);
-}
-
-std::optional<double> decimalValue(const QString &text)
-{
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
 }
 
 } // namespace lt::qx3100
