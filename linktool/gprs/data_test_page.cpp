@@ -66,6 +66,7 @@ DataTestPage::DataTestPage(MainWindow &main, QWidget *parent) : QWidget(parent),
 {
     setObjectName(QStringLiteral("DataTestPage"));
     rTimer.setObjectName(QStringLiteral("rTimer"));
+    rTimer.setParent(this);   // found by name like every other control
     rTimer.setSingleShot(true);
     connect(&rTimer, &QTimer::timeout, this, &DataTestPage::on_rTimer);
 

@@ -99,6 +99,7 @@ SmsTestTab::SmsTestTab(MainWindow &main, QWidget *parent) : QWidget(parent), m_m
     grid->setRowStretch(3, 1);
 
     m_rTimer.setObjectName(QStringLiteral("rTimer"));
+    m_rTimer.setParent(this);   // found by name like every other control
     m_rTimer.setSingleShot(true);
     connect(&m_rTimer, &QTimer::timeout, this, &SmsTestTab::rTimer_Timer);
     m_pause.setSingleShot(true);
