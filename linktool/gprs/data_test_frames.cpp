@@ -14,11 +14,6 @@ void appendLength(QByteArray &out, int n)
     out.append(char(n & 0xFF));
 }
 
-int digitAt(const QString &text, int i)
-{
-    return i < text.size() ? hex_value(text.at(i).unicode()) : 0;
-}
-
 } // namespace
 
 QString cutToGroups(const QString &text)
@@ -32,7 +27,7 @@ QByteArray hexBytes(const QString &text)
     QByteArray out;
     out.reserve(n);
     for (int i = 0; i < n; ++i)
-        out.append(char(digitAt(text, 3 * i) * 16 + digitAt(text, 3 * i + 1)));
+        out.append(char(hex_pair(text, 3 * i)));
     return out;
 }
 
@@ -41,8 +36,8 @@ std::optional<QByteArray> addressBytes(const QString &text)
     if (text.size() < 5)
         return std::nullopt;
     QByteArray out;
-    out.append(char(digitAt(text, 0) * 16 + digitAt(text, 1)));
-    out.append(char(digitAt(text, 3) * 16 + digitAt(text, 4)));
+    out.append(char(hex_pair(text, 0)));
+    out.append(char(hex_pair(text, 3)));
     return out;
 }
 
@@ -83,15 +78,6 @@ QByteArray passiveWriteFrame(const QByteArray &address, const QByteArray &data,
     appendLength(out, int(message.size()));
     out.append(message);
     out.append('\r');
-    return out;
-}
-
-QString hexText(const QByteArray &bytes)
-{
-    QString out;
-    out.reserve(bytes.size() * 3);
-    for (char c : bytes)
-        out += byte_hex(quint8(c)) + QLatin1Char(':');
     return out;
 }
 

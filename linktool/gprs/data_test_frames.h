@@ -38,7 +38,4 @@ QByteArray passiveWriteFrame(const QByteArray &address, const QByteArray &data,
 // Active format data: D7 01 r1 r2 length data.
 QByteArray formatFrame(const QByteArray &receiver, const QByteArray &data);
 
-// Every byte as two hex digits and ":" ("31:32:").
-QString hexText(const QByteArray &bytes);
-
 } // namespace lt::datatest

@@ -3,6 +3,7 @@
 #include "data_test_frames.h"
 #include "data_test_receive.h"
 
+#include "link/helpers.h"
 #include "link/main_window.h"
 #include "link/message_box.h"
 #include "link/ms_comm.h"
@@ -65,6 +66,7 @@ DataTestPage::DataTestPage(MainWindow &main, QWidget *parent) : QWidget(parent),
 {
     setObjectName(QStringLiteral("DataTestPage"));
     rTimer.setObjectName(QStringLiteral("rTimer"));
+    rTimer.setParent(this);   // found by name like every other control
     rTimer.setSingleShot(true);
     connect(&rTimer, &QTimer::timeout, this, &DataTestPage::on_rTimer);
 
@@ -283,7 +285,7 @@ void DataTestPage::sendFrame(const QByteArray &frame, const QString &logPrefix)
 {
     shared().send_buf = frame;
     m_main.send();
-    log(logPrefix + datatest::hexText(frame));
+    log(logPrefix + hex_text(frame));
 }
 
 void DataTestPage::log(const QString &line)

@@ -32,35 +32,35 @@ bool parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Ou
                     return false;
                 }
                 if (hi * 256 + lo != 0) {
-                    out.collected += hexText(b);
+                    out.collected += hex_text(b);
                     return true;
                 }
-                out.log << kReceived + hexText(b.left(6));
+                out.log << kReceived + hex_text(b.left(6));
                 return false;
             }
             case 2:
-                out.log << kReceived + hexText(b.left(6));
+                out.log << kReceived + hex_text(b.left(6));
                 return false;
             case 3:
-                out.log << kReceived + hexText(b.left(4));
+                out.log << kReceived + hex_text(b.left(4));
                 return false;
             default:
                 return false;
             }
         }
         if (first == kQuery)
-            out.log << kReceived + QStringLiteral("3F:") + hexText(b.left(3));
+            out.log << kReceived + QStringLiteral("3F:") + hex_text(b.left(3));
         return false;
     }
     if (transForm == 0) {
-        out.collected += hexText(b);
+        out.collected += hex_text(b);
         return true;
     }
     if (first != kFormatLead)
         return false;
     const int second = byteAt(b, 1);
     if (second == 0x01) {
-        out.collected += hexText(b);
+        out.collected += hex_text(b);
         return true;
     }
     if (second == 0xFA || second == 0xFF || second == 0xFC)

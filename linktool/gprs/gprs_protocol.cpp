@@ -25,23 +25,12 @@ QByteArray write(quint8 code, const QByteArray &data, quint8 operation = kWrite)
     return frame::write_request(code, data, operation);
 }
 
-// Number of a text box as a double; the C locale, so "2.5" reads the same everywhere.
-std::optional<double> number(const QString &text)
-{
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
-// std::nearbyint rounds halves to even in the default rounding mode.
 std::optional<qint64> nearest(double v, qint64 low, qint64 high)
 {
-    const double r = std::nearbyint(v);
-    if (r < double(low) || r > double(high))
+    const auto r = round_even(v);
+    if (!r || *r < low || *r > high)
         return std::nullopt;
-    return qint64(r);
+    return *r;
 }
 
 } // namespace
@@ -75,7 +64,7 @@ std::optional<QByteArray> passiveAddressFrame(const QString &text)
 
 std::optional<qint64> roundedValue(const QString &text)
 {
-    const auto v = number(text);
+    const auto v = decimal_value(text);
     if (!v)
         return std::nullopt;
     return nearest(*v, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
@@ -141,7 +130,7 @@ QByteArray wakeModeFrame(bool mode2)
 
 std::optional<quint16> wakeUnits(const QString &ms)
 {
-    const auto v = number(ms);
+    const auto v = decimal_value(ms);
     if (!v)
         return std::nullopt;
     const auto units = nearest(*v / 400.0, 0, 0xFFFF);

@@ -4,6 +4,12 @@
 
 #include "crc16.h"
 
+#include <QLocale>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
 namespace lt {
 
 void set_port(MSComm &comm, const QString &port, const QString &baud, const QString &tail)
@@ -34,6 +40,43 @@ int hex_value(int c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return 0;
+}
+
+QString hex_text(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size() * 3);
+    for (char b : bytes)
+        out += byte_hex(quint8(b)) + QLatin1Char(':');
+    return out;
+}
+
+int hex_pair(const QString &text, int at)
+{
+    auto digit = [&text](int i) { return i >= 0 && i < text.size() ? hex_value(text.at(i).unicode()) : 0; };
+    return digit(at) * 16 + digit(at + 1);
+}
+
+std::optional<double> decimal_value(const QString &text)
+{
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<qint32> round_even(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const int saved = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double r = std::nearbyint(value);
+    std::fesetround(saved);
+    if (r < double(std::numeric_limits<qint32>::min()) || r > double(std::numeric_limits<qint32>::max()))
+        return std::nullopt;
+    return qint32(r);
 }
 
 int hex_key(int key)

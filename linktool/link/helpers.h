@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace lt {
 
 class MSComm;
@@ -19,6 +21,16 @@ int hex_value(int c);
 // Key filters for hexadecimal and decimal boxes: the key code to insert, 0 to drop it.
 int hex_key(int key);
 int num_key(int key);
+// Bytes as hexadecimal text, every byte two digits and a colon ("0A:4F:").
+QString hex_text(const QByteArray &bytes);
+// Value of the hexadecimal pair at characters at and at + 1 (hex_value rules;
+// a character past the end counts as 0).
+int hex_pair(const QString &text, int at);
+// A decimal number typed by the user ("60", " 2.5 "), in the C locale; none for anything else.
+std::optional<double> decimal_value(const QString &text);
+// The nearest 32-bit whole number, halves to the even neighbour (2.5 gives 2,
+// 3.5 gives 4); none when the value does not fit.
+std::optional<qint32> round_even(double value);
 // CRC-16 over buf[0..n-1], high byte first.
 QByteArray crc16(const QByteArray &buf, int n);
 

@@ -534,8 +534,8 @@ void Frm3100COM::endWriteSequence(QTimer &timer)
 void Frm3100COM::Command14_Click()
 {
     if (Option[5]->isChecked()) {
-        const auto idle = qx3100::decimalValue(Text11->text());
-        const auto data = qx3100::decimalValue(Text13->text());
+        const auto idle = decimal_value(Text11->text());
+        const auto data = decimal_value(Text13->text());
         if (!idle || !data || !qx3100::wakeUnits(*idle) || !qx3100::wakeUnits(*data)) {
             message(this, QStringLiteral("您输入的醒后延时不正确"), QStringLiteral("请重新输入醒后延时"));
             return;
@@ -561,8 +561,8 @@ void Frm3100COM::Timer3_Timer()
         write_step = 2;
         break;
     case 2: {
-        const auto idle = qx3100::wakeUnits(qx3100::decimalValue(Text11->text()).value_or(-1));
-        const auto data = qx3100::wakeUnits(qx3100::decimalValue(Text13->text()).value_or(-1));
+        const auto idle = qx3100::wakeUnits(decimal_value(Text11->text()).value_or(-1));
+        const auto data = qx3100::wakeUnits(decimal_value(Text13->text()).value_or(-1));
         if (idle && data)
             sendFrame(qx3100::set(0xD2, qx3100::be16(*idle) + qx3100::be16(*data)));
         write_step = 3;
@@ -617,7 +617,7 @@ void Frm3100COM::Command6_Click()
 
 void Frm3100COM::Command7_Click()
 {
-    const auto seconds = qx3100::decimalValue(Text4->text());
+    const auto seconds = decimal_value(Text4->text());
     const auto units = seconds ? qx3100::restartUnits(*seconds) : std::nullopt;
     if (!units) {
         message(this, QStringLiteral("您输入的重起时间不正确"), QStringLiteral("请重新输入重起时间"));

@@ -26,18 +26,13 @@ QByteArray setByte(quint8 code, int value)
     return set(code, QByteArray(1, char(value)));
 }
 
-quint8 hexPair(QChar high, QChar low)
-{
-    return quint8(hex_value(high.unicode()) * 16 + hex_value(low.unicode()));
-}
-
 std::optional<QByteArray> colonBytes(const QString &text, int pairs)
 {
     if (pairs <= 0 || text.size() < 3 * (pairs - 1) + 2)
         return std::nullopt;
     QByteArray out;
     for (int k = 0; k < pairs; ++k)
-        out.append(char(hexPair(text.at(3 * k), text.at(3 * k + 1))));
+        out.append(char(hex_pair(text, 3 * k)));
     return out;
 }
 
@@ -47,7 +42,7 @@ std::optional<QByteArray> phoneBytes(const QString &number)
         return std::nullopt;
     QByteArray out(1, '\x01');
     for (int k = 0; k < 5; ++k)
-        out.append(char(hexPair(number.at(1 + 2 * k), number.at(2 + 2 * k))));
+        out.append(char(hex_pair(number, 1 + 2 * k)));
     return out;
 }
 
@@ -82,30 +77,17 @@ QString addressTypeName(int code)
     }
 }
 
-std::optional<qint32> roundEven(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const int saved = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double r = std::nearbyint(value);
-    std::fesetround(saved);
-    if (r < double(std::numeric_limits<qint32>::min()) || r > double(std::numeric_limits<qint32>::max()))
-        return std::nullopt;
-    return qint32(r);
-}
-
 std::optional<qint32> restartUnits(double seconds)
 {
-    return roundEven(seconds / 0.005);
+    return round_even(seconds / 0.005);
 }
 
 std::optional<quint16> wakeUnits(double milliseconds)
 {
-    const auto whole = roundEven(milliseconds);
+    const auto whole = round_even(milliseconds);
     if (!whole)
         return std::nullopt;
-    const auto units = roundEven(*whole / 400.0);
+    const auto units = round_even(*whole / 400.0);
     if (!units || *units < 0 || *units > 0xFFFF)
         return std::nullopt;
     return quint16(*units);
@@ -165,15 +147,6 @@ QString numberText(const QByteArray &sixBytes)
 QString shortestDecimal(double value)
 {
     return QString::number(value, 'g', 15);
-}
-
-std::optional<double> decimalValue(const QString &text)
-{
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
 }
 
 } // namespace lt::qx3100

@@ -20,8 +20,6 @@ QByteArray query(quint8 code);
 QByteArray set(quint8 code, const QByteArray &data);
 QByteArray setByte(quint8 code, int value);
 
-// One hex pair: only upper-case digits count, anything else is 0.
-quint8 hexPair(QChar high, QChar low);
 // Colon text "0A:1F:...": pair k at characters 3k+1 and 3k+2 (1-based).
 // Empty when the text is too short to hold the pairs asked for.
 std::optional<QByteArray> colonBytes(const QString &text, int pairs);
@@ -36,9 +34,6 @@ int baudCode(const QString &text);
 int addressTypeCode(const QString &text);
 QString addressTypeName(int code);
 
-// Whole-number conversion: nearest, halves to the even neighbour. Empty when
-// the value does not fit 32 bits.
-std::optional<qint32> roundEven(double value);
 // Restart time in 5 ms units from seconds.
 std::optional<qint32> restartUnits(double seconds);
 // A wake delay in 400 ms units from milliseconds; empty when it does not fit 16 bits.
@@ -62,7 +57,5 @@ QString numberText(const QByteArray &sixBytes);
 
 // A number as the panel shows it: shortest decimal text at 15 significant digits.
 QString shortestDecimal(double value);
-// Decimal number typed into a box; empty when the text is not a number.
-std::optional<double> decimalValue(const QString &text);
 
 } // namespace lt::qx3100

@@ -48,7 +48,7 @@ public:
 private:
     int at(int i) const { return byteAt(m_burst, i); }
 
-    void log(const QByteArray &bytes) { m_out.log += logLines(kReceivePrefix, hexText(bytes)); }
+    void log(const QByteArray &bytes) { m_out.log += logLines(kReceivePrefix, hex_text(bytes)); }
     void status(const QString &word) { m_out.status = word; }
     void collect()
     {
@@ -210,7 +210,7 @@ QString decodeBody(const QByteArray &body, Encoding encoding)
         out = QString::fromLatin1(body);
         break;
     case Encoding::Hex:
-        out = hexText(body);
+        out = hex_text(body);
         break;
     }
     return out;

@@ -11,11 +11,6 @@ const QString kReceivePrefix = QStringLiteral("接收  ");
 
 namespace {
 
-int pairValue(const QString &text, int at)
-{
-    return hex_value(text.at(at).unicode()) * 16 + hex_value(text.at(at + 1).unicode());
-}
-
 void appendLength(QByteArray &out, int n)
 {
     out.append(char((n >> 8) & 0xFF));
@@ -55,7 +50,7 @@ BodyCheck encodeBody(const QString &text, Encoding encoding, Body &out)
         // length ÷ 3 rounded: a complete last pair without its ":" counts, a lone digit does not.
         const int n = int((text.size() + 1) / 3);
         for (int k = 0; k < n; ++k)
-            out.bytes.append(char(pairValue(text, 3 * k)));
+            out.bytes.append(char(hex_pair(text, 3 * k)));
         out.type = kTypeWide;
         return BodyCheck::Ok;
     }
@@ -86,8 +81,8 @@ QByteArray moduleAddress(const QString &text)
 {
     QByteArray out(2, '\0');
     if (text.size() >= 5) {
-        out[0] = char(pairValue(text, 0));
-        out[1] = char(pairValue(text, 3));
+        out[0] = char(hex_pair(text, 0));
+        out[1] = char(hex_pair(text, 3));
     }
     return out;
 }
@@ -105,7 +100,7 @@ QByteArray packNumber(const QString &number)
         return out;
     out[0] = char(hex_value(number.at(0).unicode()));
     for (int k = 1; k <= 5; ++k)
-        out[k] = char(pairValue(number, 2 * k - 1));
+        out[k] = char(hex_pair(number, 2 * k - 1));
     return out;
 }
 
@@ -147,24 +142,13 @@ QByteArray sendRequest(SendForm form, const QByteArray &address, const QByteArra
     return out;
 }
 
-QString hexText(const QByteArray &bytes)
-{
-    QString out;
-    out.reserve(bytes.size() * 3);
-    for (char b : bytes) {
-        out += byte_hex(quint8(b));
-        out += QLatin1Char(':');
-    }
-    return out;
-}
-
 QByteArray bytesFromHexText(const QString &hex)
 {
     const int n = int(hex.size() / 3);
     QByteArray out;
     out.reserve(n);
     for (int i = 0; i < n; ++i)
-        out.append(char(pairValue(hex, 3 * i)));
+        out.append(char(hex_pair(hex, 3 * i)));
     return out;
 }
 

@@ -55,9 +55,6 @@ struct SendForm
 QByteArray sendRequest(SendForm form, const QByteArray &address, const QByteArray &packedNumber, const Body &body);
 // Whether the length fields of that request can hold the body.
 bool lengthFits(SendForm form, int bodyLength);
-
-// Each byte as two upper-case hex digits followed by ":".
-QString hexText(const QByteArray &bytes);
 // Back from such text: length ÷ 3 bytes, each from the two digits that lead its group.
 QByteArray bytesFromHexText(const QString &hex);
 

@@ -99,6 +99,7 @@ SmsTestTab::SmsTestTab(MainWindow &main, QWidget *parent) : QWidget(parent), m_m
     grid->setRowStretch(3, 1);
 
     m_rTimer.setObjectName(QStringLiteral("rTimer"));
+    m_rTimer.setParent(this);   // found by name like every other control
     m_rTimer.setSingleShot(true);
     connect(&m_rTimer, &QTimer::timeout, this, &SmsTestTab::rTimer_Timer);
     m_pause.setSingleShot(true);
@@ -242,7 +243,7 @@ void SmsTestTab::send_now()
         m_main.send();
         if (pending.reqKindAfterWrite)
             s.req_kind = pending.reqKindAfterWrite;
-        log(logLines(kSendPrefix, hexText(pending.frame)));
+        log(logLines(kSendPrefix, hex_text(pending.frame)));
     }
     m_main.comm().setDTREnable(true);
     m_lock.unlock();
@@ -270,7 +271,7 @@ void SmsTestTab::parse()
     if (!out.status.isEmpty())
         m_main.setPanel(MainWindow::ModulePanel, out.status);
     if (out.collectedAny) {
-        s.rx_hex += hexText(out.collected);
+        s.rx_hex += hex_text(out.collected);
         m_rTimer.stop();
         m_rTimer.setInterval(kMessageGapMs);
         m_rTimer.start();

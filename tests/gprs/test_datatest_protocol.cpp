@@ -1,9 +1,11 @@
+#include "link/helpers.h"
 #include "gprs/data_test_frames.h"
 #include "gprs/data_test_receive.h"
 
 #include <QTest>
 
 using namespace lt::datatest;
+using lt::hex_text;
 
 namespace lt::datatest {
 bool operator==(const Outcome &a, const Outcome &b)
@@ -34,7 +36,7 @@ private slots:
         QCOMPARE(hexBytes(QStringLiteral("0A:FF:")), hex("0aff"));
         // A character that is not a digit counts as 0; an unfinished group gives no byte.
         QCOMPARE(hexBytes(QStringLiteral("G1:3")), hex("01"));
-        QCOMPARE(hexText(hex("0a4f")), QStringLiteral("0A:4F:"));
+        QCOMPARE(hex_text(hex("0a4f")), QStringLiteral("0A:4F:"));
     }
 
     void addresses()

@@ -43,6 +43,12 @@ private slots:
         QCOMPARE(num_key('5'), int('5'));
         QCOMPARE(num_key('A'), 0);
         QCOMPARE(num_key(8), 8);
+        QCOMPARE(hex_text(QByteArray::fromHex("0a4f")), QStringLiteral("0A:4F:"));
+        QCOMPARE(hex_text({}), QString());
+        QCOMPARE(hex_pair(QStringLiteral("12:AB:"), 3), 0xAB);
+        QCOMPARE(hex_pair(QStringLiteral("12:ab:"), 3), 0);     // lower case is not a digit here
+        QCOMPARE(hex_pair(QStringLiteral("1"), 0), 0x10);        // past the end counts as 0
+        QCOMPARE(hex_pair(QStringLiteral("12"), 5), 0);
     }
 
     void setPortChoices()

@@ -1,3 +1,4 @@
+#include "link/helpers.h"
 #include "sms/qx3100_protocol.h"
 #include "sms/sms_parser.h"
 
@@ -109,9 +110,9 @@ private slots:
         QCOMPARE(addressTypeName(1), QStringLiteral("十六进制"));
         QCOMPARE(addressTypeName(7), QStringLiteral("R50模式"));
         // Halves go to the even neighbour; values past 32 bits are refused.
-        QCOMPARE(*roundEven(2.5), 2);
-        QCOMPARE(*roundEven(3.5), 4);
-        QCOMPARE(*roundEven(-2.5), -2);
+        QCOMPARE(*lt::round_even(2.5), 2);
+        QCOMPARE(*lt::round_even(3.5), 4);
+        QCOMPARE(*lt::round_even(-2.5), -2);
         QVERIFY(!restartUnits(20000000));
         QCOMPARE(*restartUnits(-1), -200);
         QCOMPARE(be32(-200), QByteArray::fromHex("FFFFFF38"));
@@ -121,8 +122,8 @@ private slots:
         QCOMPARE(shortestDecimal(2 * 0.4), QStringLiteral("0.8"));
         QCOMPARE(shortestDecimal(25 * 0.4), QStringLiteral("10"));
         QCOMPARE(shortestDecimal(600 * 0.005), QStringLiteral("3"));
-        QVERIFY(!decimalValue(QStringLiteral("abc")));
-        QCOMPARE(*decimalValue(QStringLiteral(" 60 ")), 60.0);
+        QVERIFY(!lt::decimal_value(QStringLiteral("abc")));
+        QCOMPARE(*lt::decimal_value(QStringLiteral(" 60 ")), 60.0);
     }
 
     void phoneFrames()

@@ -1,9 +1,11 @@
+#include "link/helpers.h"
 #include "sms/sms_test_replies.h"
 #include "sms/sms_test_requests.h"
 
 #include <QTest>
 
 using namespace lt::smstest;
+using lt::hex_text;
 
 namespace {
 
@@ -108,15 +110,15 @@ private slots:
 
     void logging()
     {
-        QCOMPARE(hexText(hex("241234520D")), QStringLiteral("24:12:34:52:0D:"));
-        QCOMPARE(logLines(kSendPrefix, hexText(hex("241234520D"))),
+        QCOMPARE(hex_text(hex("241234520D")), QStringLiteral("24:12:34:52:0D:"));
+        QCOMPARE(logLines(kSendPrefix, hex_text(hex("241234520D"))),
                  QStringList{QStringLiteral("发射  24:12:34:52:0D:")});
         const QByteArray sixteen = hex("000102030405060708090A0B0C0D0E0F");
-        const QStringList lines = logLines(kSendPrefix, hexText(sixteen));
+        const QStringList lines = logLines(kSendPrefix, hex_text(sixteen));
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("发射  00:01:02:03:04:05:06:07:08:09:0A:0B:0C:0D:0E:"));
         QCOMPARE(lines[1], QStringLiteral("0F:"));
-        QCOMPARE(logLines(kSendPrefix, hexText(sixteen.left(14))).size(), 1);
+        QCOMPARE(logLines(kSendPrefix, hex_text(sixteen.left(14))).size(), 1);
         QCOMPARE(bytesFromHexText(QStringLiteral("4F:60:59:7D:")), hex("4F60597D"));
         QCOMPARE(bytesFromHexText(QStringLiteral("4F:6")), hex("4F"));
     }

@@ -1,0 +1,72 @@
+// The QX3200 reply parser of parse_mode 111 in the real window: the parameter
+// branch (para_mode true) and the data branch of the data test (para_mode false).
+//
+// Flags: bit 0 parameter branch, bit 1 active work form, bit 2 format
+// transfer, bits 3-4 req_kind, bit 5 the message gap runs out after every
+// burst, bit 6 an identity write is pending, bit 7 questions are answered Yes.
+#include "fuzz_input.h"
+#include "fuzz_window.h"
+
+#include "gprs/frm3200com.h"
+#include "gprs/frm3200com_window.h"
+#include "link/main_window.h"
+#include "link/message_box.h"
+#include "link/shared_state.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+namespace {
+lt::MainWindow *g_main = nullptr;
+lt::Frm3200COM *g_window = nullptr;
+bool g_answerYes = false;
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No device behind the port: the window opens without a link and writes nothing.
+    qputenv("QXCOM1", "/nonexistent/qxcom1");
+    new QApplication(*argc, *argv);   // lives to the end: Qt Sql cleans up through it at exit
+    lt::setMessageHook([](const QString &, const QString &, QMessageBox::Icon, QMessageBox::StandardButtons buttons) {
+        if (buttons & QMessageBox::Yes)
+            return g_answerYes ? QMessageBox::Yes : QMessageBox::No;
+        return QMessageBox::Ok;
+    });
+    g_main = new lt::MainWindow;   // never shown: nothing is painted
+    lt::shared().work_mode = 1;    // data communication: parameter and data test pages
+    lt::openFrm3200COM(*g_main);
+    g_window = lt::Frm3200COM::instance();
+    fuzzwin::stopTimers(g_window);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const FuzzInput in(data, size);
+    lt::resetShared();
+    auto &s = lt::shared();
+    s.work_mode = 1;
+    s.para_mode = in.flags & 1;
+    s.work_form = (in.flags >> 1) & 1;
+    s.trans_form = (in.flags >> 2) & 1;
+    s.req_kind = (in.flags >> 3) & 3;
+    s.parse_mode = 111;
+    s.parse_state = 0;
+    g_window->steps().para_step = 100;
+    g_window->steps().slave_pending = in.flags & 0x40;
+    g_answerYes = in.flags & 0x80;
+    // The log areas would otherwise grow from input to input.
+    for (auto *area : g_window->findChildren<QPlainTextEdit *>())
+        if (!area->document()->isEmpty())
+            area->clear();
+
+    for (const QByteArray &burst : in.bursts) {
+        g_main->dispatch(burst);
+        if (in.flags & 0x20)
+            fuzzwin::endMessageGap(g_window);
+    }
+    fuzzwin::endMessageGap(g_window);
+    fuzzwin::stopTimers(g_window);
+    return 0;
+}

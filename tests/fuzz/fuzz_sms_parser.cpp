@@ -1,0 +1,80 @@
+// The QX3100 reply parser of parse_mode 101 in the real window: the frame half
+// (parameter tab, sms_tab_mode -1) and the SMS-test half (sms_tab_mode 0).
+//
+// Flags: bit 0 SMS-test half, bit 1 active work form, bit 2 format transfer,
+// bits 3-4 req_kind, bit 5 the message gap runs out after every burst,
+// bits 6-7 the message encoding checked in the sms_Manner menu (Chinese,
+// English, hexadecimal, Chinese).
+#include "fuzz_input.h"
+#include "fuzz_window.h"
+
+#include "link/main_window.h"
+#include "link/message_box.h"
+#include "link/shared_state.h"
+#include "sms/frm3100com.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTabWidget>
+
+namespace {
+lt::MainWindow *g_main = nullptr;
+QWidget *g_window = nullptr;
+QTabWidget *g_tabs = nullptr;
+QAction *g_manners[4] = {};
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(*argc, *argv);   // lives to the end: Qt Sql cleans up through it at exit
+    // The phone table's database goes to a test location, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    lt::setMessageHook([](const QString &, const QString &, QMessageBox::Icon, QMessageBox::StandardButtons) {
+        return QMessageBox::Ok;
+    });
+    g_main = new lt::MainWindow;   // never shown: nothing is painted
+    lt::openFrm3100COM(*g_main);
+    g_window = g_main->findChild<QWidget *>(QStringLiteral("frm3100COM"));
+    g_tabs = g_window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    fuzzwin::stopTimers(g_window);   // the first refresh a second after load
+    static const char *const manners[4] = {"chinese", "englist", "sendhex", "chinese"};
+    for (int i = 0; i < 4; ++i)
+        g_manners[i] = g_main->findChild<QAction *>(QLatin1String(manners[i]));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const FuzzInput in(data, size);
+    lt::resetShared();
+    auto &s = lt::shared();
+    s.work_form = (in.flags >> 1) & 1;
+    s.trans_form = (in.flags >> 2) & 1;
+    s.req_kind = (in.flags >> 3) & 3;
+    const int tab = in.flags & 1;
+    if (g_tabs->currentIndex() != tab) {
+        g_tabs->setCurrentIndex(tab);   // the SMS-test tab empties its boxes as it opens
+    } else {
+        // The log areas would otherwise grow from input to input.
+        for (auto *area : g_window->findChildren<QPlainTextEdit *>())
+            if (!area->document()->isEmpty())
+                area->clear();
+    }
+    g_manners[in.flags >> 6]->setChecked(true);
+    s.sms_tab_mode = tab ? 0 : -1;
+    s.parse_mode = 101;
+    s.parse_state = 0;
+
+    for (const QByteArray &burst : in.bursts) {
+        g_main->dispatch(burst);
+        if (in.flags & 0x20)
+            fuzzwin::endMessageGap(g_window);
+    }
+    fuzzwin::endMessageGap(g_window);
+    fuzzwin::stopTimers(g_window);
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMetaObject>
+#include <QTimer>
+#include <QWidget>
+
+// Helpers for targets that drive a real window without an event loop.
+
+// Fontconfig keeps its caches for the life of the process; the first text a
+// widget measures would otherwise be reported as the input's leak.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+namespace fuzzwin {
+
+// The pause that closes a received message has run out: its timer fires now
+// instead of 200 ms later.
+inline void endMessageGap(QWidget *window)
+{
+    if (auto *gap = window->findChild<QTimer *>(QStringLiteral("rTimer")); gap && gap->isActive())
+        QMetaObject::invokeMethod(gap, "timeout", Qt::DirectConnection);
+}
+
+// Whatever a reply started (a write sequence, a retry) does not carry over
+// into the next input.
+inline void stopTimers(QWidget *window)
+{
+    for (QTimer *t : window->findChildren<QTimer *>())
+        t->stop();
+}
+
+} // namespace fuzzwin
