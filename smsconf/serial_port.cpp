@@ -165,6 +165,9 @@ void SerialPort::ClosePort()
     if (portHandle >= 0)
         ::close(portHandle);
     portHandle = -1;
+    // A reply that was still gathering belongs to the closed line: applied
+    // later it would pass for an answer to whatever the dialog does next.
+    DiscardReceived();
 }
 
 void SerialPort::ReplyTimerTick(const std::function<void(const QByteArray &)> &applyReply)
@@ -191,6 +194,7 @@ void SerialPort::DiscardReceived()
     std::lock_guard lock(rxMutex);
     rxCount = 0;
     rxPending = 0;
+    rxIdleTicks = 0;
 }
 
 QList<int> SerialPort::readSizes() const

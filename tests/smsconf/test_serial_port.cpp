@@ -136,6 +136,11 @@ private slots:
         QTRY_COMPARE(port.readSizes().size(), 1);
         port.ClosePort();
         QVERIFY(!port.isOpen());
+        // The half reply held at close is never handed out as a reply afterwards.
+        bool applied = false;
+        for (int i = 0; i < 10; ++i)
+            port.ReplyTimerTick([&](const QByteArray &) { applied = true; });
+        QVERIFY(!applied);
         // Bytes that arrive while closed, and the half reply held at close, are not part of what comes next.
         feed(pty, "stale");
         QTest::qWait(50);
