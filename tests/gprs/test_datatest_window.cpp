@@ -9,6 +9,7 @@
 #include "link/timing.h"
 #include "models/qx3200_model.h"
 
+#include "qx3200_window_fixture.h"
 #include "test_support.h"
 
 #include <QLineEdit>
@@ -22,22 +23,11 @@ using namespace lt;
 
 // The data test inside the QX3200 window, against the simulated QX3200, in the
 // modes the window's read chain found.
-class DataTestWindowTest : public QObject
+class DataTestWindowTest : public Qx3200WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::SimModule> sim;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<test::MessageRecorder> rec;
 
-    template<class T = QWidget>
-    T *w(const char *name)
-    {
-        T *found = Frm3200COM::instance()->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QString source() { return w<QPlainTextEdit>("Text1_3")->toPlainText(); }
 
     void openAndWaitForChain()
@@ -54,22 +44,8 @@ class DataTestWindowTest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        test::resetProgramState();
-        timing::setScale(0.25, 250);
-        sim = std::make_unique<test::SimModule>(QStringLiteral("qx3200"));
-        main = std::make_unique<MainWindow>();
-        rec = std::make_unique<test::MessageRecorder>();
-    }
-
-    void cleanup()
-    {
-        main.reset();
-        QTest::qWait(0);
-        sim.reset();
-        rec.reset();
-    }
+    void init() { setUpWindowTest(); }
+    void cleanup() { tearDownWindowTest(); }
 
     void activeFormat()
     {

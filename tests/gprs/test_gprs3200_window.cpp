@@ -8,6 +8,7 @@
 #include "link/shared_state.h"
 #include "link/timing.h"
 
+#include "qx3200_window_fixture.h"
 #include "test_support.h"
 
 #include <QComboBox>
@@ -44,24 +45,13 @@ QList<int> codes(const QList<QByteArray> &requests)
 
 } // namespace
 
-class Gprs3200WindowTest : public QObject
+class Gprs3200WindowTest : public Qx3200WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::SimModule> sim;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<test::MessageRecorder> rec;
 
     Frm3200COM *window() { return Frm3200COM::instance(); }
     qxsim::Simulator &S() { return sim->sim(); }
-    template<class T = QWidget>
-    T *w(const QString &name)
-    {
-        T *found = window()->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     QString label1(int i) { return w<QLabel>(QStringLiteral("Label1_%1").arg(i))->text(); }
     QPushButton *button(int i) { return w<QPushButton>(QStringLiteral("Command1_%1").arg(i)); }
 
@@ -105,22 +95,8 @@ class Gprs3200WindowTest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        test::resetProgramState();
-        timing::setScale(0.25, 250);
-        sim = std::make_unique<test::SimModule>(QStringLiteral("qx3200"));
-        main = std::make_unique<MainWindow>();
-        rec = std::make_unique<test::MessageRecorder>();
-    }
-
-    void cleanup()
-    {
-        main.reset();
-        QTest::qWait(0);
-        sim.reset();
-        rec.reset();
-    }
+    void init() { setUpWindowTest(); }
+    void cleanup() { tearDownWindowTest(); }
 
     void activeTransparentChain()
     {

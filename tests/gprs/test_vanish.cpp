@@ -8,6 +8,7 @@
 #include "link/timing.h"
 #include "modes/connect_windows.h"
 
+#include "qx3200_window_fixture.h"
 #include "test_support.h"
 
 #include <QDialog>
@@ -25,22 +26,11 @@ using namespace lt;
 // one message, the port closed, nothing left writing or spinning, the window
 // usable, and after the user connects again through the connect window the
 // same window talks to the new module.
-class Gprs3200VanishTest : public QObject
+class Gprs3200VanishTest : public Qx3200WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<test::SimModule> sim;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<test::MessageRecorder> rec;
 
-    template<class T = QWidget>
-    T *w(const QString &name)
-    {
-        T *found = Frm3200COM::instance()->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     QPushButton *button(int i) { return w<QPushButton>(QStringLiteral("Command1_%1").arg(i)); }
     bool chainRunning() { return w<QTimer>(QStringLiteral("Timer6"))->isActive() || w<QTimer>(QStringLiteral("Timer2"))->isActive(); }
 
@@ -102,22 +92,8 @@ class Gprs3200VanishTest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        test::resetProgramState();
-        timing::setScale(0.25, 250);
-        sim = std::make_unique<test::SimModule>(QStringLiteral("qx3200"));
-        main = std::make_unique<MainWindow>();
-        rec = std::make_unique<test::MessageRecorder>();
-    }
-
-    void cleanup()
-    {
-        main.reset();
-        QTest::qWait(0);
-        sim.reset();
-        rec.reset();
-    }
+    void init() { setUpWindowTest(); }
+    void cleanup() { tearDownWindowTest(); }
 
     void inTheReadChain()
     {
