@@ -30,7 +30,7 @@ install_missing() {
 
 configure_and_build() {   # dir, extra cmake args...
     local dir=$1; shift
-    export CCACHE_BASEDIR=$PWD
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true   # one cache for every checkout
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
 }
