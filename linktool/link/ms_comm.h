@@ -35,7 +35,6 @@ public:
     void close();
 
     void setDTREnable(bool on);
-    bool dtrEnable() const { return m_dtr; }
 
     QByteArray input();                  // every byte received so far
     void output(const QByteArray &data); // written whole; nothing happens on a closed port

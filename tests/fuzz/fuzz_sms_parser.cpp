@@ -69,12 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     s.parse_mode = 101;
     s.parse_state = 0;
 
-    for (const QByteArray &burst : in.bursts) {
-        g_main->dispatch(burst);
-        if (in.flags & 0x20)
-            fuzzwin::endMessageGap(g_window);
-    }
-    fuzzwin::endMessageGap(g_window);
-    fuzzwin::stopTimers(g_window);
+    fuzzwin::feedBursts(*g_main, g_window, in.bursts, in.flags & 0x20);
     return 0;
 }

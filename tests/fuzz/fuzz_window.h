@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QMetaObject>
 #include <QTimer>
 #include <QWidget>
@@ -29,6 +31,20 @@ inline void stopTimers(QWidget *window)
 {
     for (QTimer *t : window->findChildren<QTimer *>())
         t->stop();
+}
+
+// Hands the bursts to the window's parser as the receive tick would, ending
+// the message gap after each when asked, and leaves nothing running after.
+template<class MainWindow>
+void feedBursts(MainWindow &main, QWidget *window, const QList<QByteArray> &bursts, bool gapAfterEach)
+{
+    for (const QByteArray &burst : bursts) {
+        main.dispatch(burst);
+        if (gapAfterEach)
+            endMessageGap(window);
+    }
+    endMessageGap(window);
+    stopTimers(window);
 }
 
 } // namespace fuzzwin
