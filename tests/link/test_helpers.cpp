@@ -17,6 +17,7 @@ private slots:
     {
         const QByteArray text("123456789");
         QCOMPARE(crc16(text, 9), QByteArray::fromHex("4B37"));
+        QCOMPARE(crc16(QByteArray::fromHex("01030000000A"), 6), QByteArray::fromHex("CDC5"));
         // On the wire the CRC goes low byte first; the CRC over frame plus CRC is then 0.
         const std::uint16_t reg = qx::crc16(reinterpret_cast<const std::uint8_t *>(text.constData()), 9);
         QByteArray framed = text;
