@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QMetaObject>
 #include <QTimer>
@@ -45,6 +46,9 @@ void feedBursts(MainWindow &main, QWidget *window, const QList<QByteArray> &burs
     }
     endMessageGap(window);
     stopTimers(window);
+    // Without an event loop, what the widgets post to themselves (queued
+    // signals of the scroll bars among them) would pile up from input to input.
+    QCoreApplication::sendPostedEvents();
 }
 
 } // namespace fuzzwin
