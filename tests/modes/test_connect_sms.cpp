@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 using namespace lt;
 
 // The SMS module's connect window against a simulated module.
@@ -41,6 +43,9 @@ private slots:
         QCOMPARE(f->messages->messages[0].title, QStringLiteral("注意：系统提示！！！"));
         QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
         QTRY_VERIFY(f->main->findChild<QWidget *>(QStringLiteral("frm3100COM")));
+        // On a loaded machine a tick can come before the next answer and show
+        // the same step twice; the steps themselves must come in order.
+        shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
         QCOMPARE(shown, (QList<int>{0, 1, 2, 3, 4}));
         const auto &s = shared();
         QCOMPARE(s.val_f8, 0x00);
