@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-base-dev-tools
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           cmake g++ ninja-build ccache xvfb fonts-noto-cjk)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

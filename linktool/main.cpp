@@ -1,12 +1,14 @@
 #include "link/main_window.h"
+#include "link/start_options.h"
+#include "window_program.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("linktool"));
-    lt::MainWindow window;
-    window.show();
-    return app.exec();
+    return qx::runWindowProgram(argc, argv, lt::program(), lt::parseCommandLine, [] {
+        lt::MainWindow window;
+        window.show();
+        return QApplication::exec();
+    });
 }

@@ -5,6 +5,8 @@
 #include "message_box.h"
 #include "timing.h"
 
+#include "language_menu.h"
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -218,6 +220,20 @@ void CSmsconfDlg::buildControls()
 
     m_operationGroup = {m_stopRead, m_stopWrite, writePhone, readPhone, writeMessages,
                         writeSingle, clearMessages, setSerial, readMessages};
+
+    // A dialog has no menu bar: the language entry is a menu button in the
+    // free corner beside the module's serial lists, right-aligned with the
+    // buttons above it and as wide as its words need.
+    auto *language = new QPushButton(this);
+    language->setObjectName(QStringLiteral("languageButton"));
+    language->setAutoDefault(false);
+    auto *menu = new qx::LanguageMenu([this](const QString &text, const QString &title) { showMessage(text, title); },
+                                      language);
+    language->setMenu(menu);
+    language->setText(menu->title());
+    const QRect corner = du(101, 336, 113, 13);
+    const int width = qMin(language->sizeHint().width(), corner.width());
+    language->setGeometry(corner.right() + 1 - width, corner.y(), width, corner.height());
 }
 
 void CSmsconfDlg::fillLists()

@@ -8,6 +8,8 @@
 #include "strings.h"
 #include "tools/tool_windows.h"
 
+#include "language_menu.h"
+
 #include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +130,9 @@ void MainWindow::buildMenus()
             connect(a, &QAction::triggered, sub, [this, sub] { m_mdi->setActiveSubWindow(sub); });
         }
     });
+
+    menuBar()->addMenu(new qx::LanguageMenu(
+        [this](const QString &text, const QString &title) { message(this, text, title); }, this));
 }
 
 void MainWindow::clearArea(const char *area)
