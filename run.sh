@@ -5,8 +5,10 @@ cd "$(dirname "$0")"
 
 PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-base-dev-tools
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          cmake g++ ninja-build ccache xvfb fonts-noto-cjk)
+          cmake g++ ninja-build ccache xvfb fonts-noto-cjk desktop-file-utils appstream)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# CPack's Debian generator asks dpkg-shlibdeps for the libraries and `file` for what is a program.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
 build_fuzzers() {
     install_missing "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
@@ -83,6 +85,12 @@ case "$cmd" in
         export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
         export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
         ctest --test-dir build-test --output-on-failure -j"$(nproc)" "$@" ;;
+    package)
+        install_missing "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+        configure_and_build build-package -DCMAKE_BUILD_TYPE=Release -DQX_TESTS=OFF
+        rm -f build-package/*.deb
+        (cd build-package && cpack -G DEB >/dev/null)
+        ls "$PWD"/build-package/*.deb ;;
     fuzz)
         build_fuzzers
         seconds=${1:-60}
@@ -107,6 +115,6 @@ case "$cmd" in
             rm -rf "$work"
         done ;;
     *)
-        echo "usage: ./run.sh build | demo [qx3100|qx3200] | smsconf | test [ctest args] | fuzz [seconds]" >&2
+        echo "usage: ./run.sh build | demo [qx3100|qx3200] | smsconf | test [ctest args] | package | fuzz [seconds]" >&2
         exit 2 ;;
 esac

@@ -3,6 +3,9 @@
 #include "qx_version.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace qx {
 
@@ -16,6 +19,18 @@ void identifyProgram(const QString &name)
 QString programVersion()
 {
     return QLatin1String(build::kVersion);
+}
+
+bool adoptEarlierData()
+{
+    const QString now = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString before = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                               .filePath(QCoreApplication::applicationName());
+    // A program named like the organisation would find the organisation's own folder there.
+    if (now.isEmpty() || now.startsWith(before + QLatin1Char('/')) || QFileInfo::exists(now)
+        || !QFileInfo(before).isDir())
+        return false;
+    return QDir().mkpath(QFileInfo(now).path()) && QDir().rename(before, now);
 }
 
 QString desktopId(const QString &name)

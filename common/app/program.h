@@ -17,6 +17,12 @@ void identifyProgram(const QString &name);
 
 QString programVersion();
 
+// Builds before the organisation was named kept their data (linktool's phone
+// table) in <data>/<program>; moves that folder to the program's data folder
+// when the program has none yet, so nothing stored there is left behind.
+// True when it moved something.
+bool adoptEarlierData();
+
 // The name of the program's desktop entry, icon and metainfo.
 QString desktopId(const QString &name);
 

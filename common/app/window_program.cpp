@@ -18,6 +18,7 @@ int runWindowProgram(int argc, char **argv, const Program &program,
         return answer(parse(QCoreApplication::arguments()));
     }
     QApplication app(argc, argv);
+    adoptEarlierData();
     useLanguage(language, program);
     QGuiApplication::setDesktopFileName(desktopId(program.name));
     // Found once installed; from the build folder the window keeps Qt's default icon.

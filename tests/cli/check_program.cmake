@@ -2,6 +2,7 @@
 # at all: help, version and usage errors must not need one. Settings live in
 # CONFIG, never in the user's folder.
 #   cmake -DPROGRAM=... -DNAME=... -DVERSION=... -DORGANIZATION=... -DCONFIG=... -P check_program.cmake
+cmake_minimum_required(VERSION 3.22)
 
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})

@@ -1,0 +1,87 @@
+# Installs BUILD into STAGE and checks the tree a system would get: the
+# programs, man pages, desktop entries, icons of every size and metainfo,
+# valid as the desktop tools read them, and nothing else.
+#   cmake -DBUILD=... -DSTAGE=... -DPROGRAMS=a;b -DDESKTOP_PROGRAMS=a;b -DICON_SIZES=16;...
+#         -DID_PREFIX=... [-DDESKTOP_FILE_VALIDATE=...] [-DAPPSTREAMCLI=...] -P check_install.cmake
+cmake_minimum_required(VERSION 3.22)
+
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}
+                RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "install failed: ${err}")
+endif()
+
+set(expected "")
+foreach(program ${PROGRAMS})
+  list(APPEND expected bin/${program} share/man/man1/${program}.1.gz)
+endforeach()
+foreach(program ${DESKTOP_PROGRAMS})
+  set(id ${ID_PREFIX}.${program})
+  list(APPEND expected share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+                       share/icons/hicolor/scalable/apps/${id}.svg)
+  foreach(size ${ICON_SIZES})
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
+  endforeach()
+endforeach()
+
+file(GLOB_RECURSE installed RELATIVE ${STAGE} ${STAGE}/*)
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${installed})
+  set(extra ${installed})
+  list(REMOVE_ITEM extra ${expected})
+  message(FATAL_ERROR "installed tree differs\nmissing: ${missing}\nnot expected: ${extra}")
+endif()
+
+# A PNG's width and height are the two big-endian words after its IHDR tag.
+foreach(program ${DESKTOP_PROGRAMS})
+  foreach(size ${ICON_SIZES})
+    set(png ${STAGE}/share/icons/hicolor/${size}x${size}/apps/${ID_PREFIX}.${program}.png)
+    file(READ ${png} head OFFSET 12 LIMIT 12 HEX)
+    math(EXPR hex_size "${size}" OUTPUT_FORMAT HEXADECIMAL)
+    string(REPLACE "0x" "" hex_size ${hex_size})
+    string(TOLOWER ${hex_size} hex_size)
+    string(LENGTH ${hex_size} digits)
+    while(digits LESS 8)
+      string(PREPEND hex_size 0)
+      string(LENGTH ${hex_size} digits)
+    endwhile()
+    if(NOT head STREQUAL "49484452${hex_size}${hex_size}")
+      message(FATAL_ERROR "${png} is not a ${size}x${size} PNG (${head})")
+    endif()
+  endforeach()
+endforeach()
+
+foreach(program ${PROGRAMS})
+  execute_process(COMMAND gzip --test ${STAGE}/share/man/man1/${program}.1.gz RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${program}.1.gz is not a gzip file")
+  endif()
+endforeach()
+
+foreach(program ${DESKTOP_PROGRAMS})
+  set(id ${ID_PREFIX}.${program})
+  file(STRINGS ${STAGE}/share/applications/${id}.desktop entry)
+  foreach(line "Exec=${program}" "Icon=${id}" "Categories=Development;Electronics;")
+    if(NOT line IN_LIST entry)
+      message(FATAL_ERROR "${id}.desktop lacks ${line}")
+    endif()
+  endforeach()
+  if(DESKTOP_FILE_VALIDATE)
+    execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${STAGE}/share/applications/${id}.desktop
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+      message(FATAL_ERROR "${id}.desktop: ${out}")
+    endif()
+  endif()
+  if(APPSTREAMCLI)
+    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --pedantic ${STAGE}/share/metainfo/${id}.metainfo.xml
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "successful" OR out MATCHES "(^|\n)[EWIP]:")
+      message(FATAL_ERROR "${id}.metainfo.xml: ${out}")
+    endif()
+  endif()
+endforeach()
