@@ -27,6 +27,8 @@ Handshake::Handshake(MainWindow &main) : QObject(&main), m_main(main)
 
 void Handshake::start(int mode, QObject *window, HandshakeClient *client)
 {
+    // A ticker or time-out of an earlier exchange would drive this one.
+    stop();
     m_window = window;
     m_client = client;
     auto &s = shared();

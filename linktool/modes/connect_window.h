@@ -35,7 +35,8 @@ protected:
     void restoreControls() override;
     void noVerdict() override;
 
-    void closeEvent(QCloseEvent *event) override;
+    // Every way the window ends: Cancel, Esc, the close box, a verdict or Enter.
+    void done(int result) override;
 
     MainWindow &m_main;
 
@@ -44,6 +45,7 @@ private:
     void cancelClicked();
 
     int m_parseMode;
+    bool m_openedPort = false;   // Connect opened the port, and no module window has taken it
     QComboBox *m_combo1;
     QComboBox *m_combo2;
     QPushButton *m_connect;

@@ -156,7 +156,7 @@ void FrmQX3200::enterClicked()
     const bool data = m_options[1]->isChecked() && m_options[1]->isEnabled();
     const bool address = m_options[2]->isChecked() && m_options[2]->isEnabled();
     MainWindow &main = m_main;
-    close();
+    accept();   // the port stays open for the QX3200 window
     if (data)
         shared().work_mode = 1;
     else if (address)
