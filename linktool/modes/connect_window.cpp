@@ -46,6 +46,7 @@ void ConnectWindow::setListsEnabled(bool enabled)
 
 void ConnectWindow::connectClicked()
 {
+    forgetVerdict();
     if (!open_link(m_main, this, m_combo1->currentText(), m_combo2->currentText(), lineTail()))
         return;
     m_openedPort = true;

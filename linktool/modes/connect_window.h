@@ -30,6 +30,8 @@ protected:
     // Parity, data bits and stop bits, e.g. "n,8,1".
     virtual QString lineTail() const = 0;
     void setListsEnabled(bool enabled);
+    // Connect was pressed: what the last verdict allowed no longer holds.
+    virtual void forgetVerdict() {}
 
     void showStep(int step) override;
     void restoreControls() override;

@@ -115,6 +115,14 @@ void FrmQX3200::verdict(quint8 moduleType)
     }
 }
 
+void FrmQX3200::forgetVerdict()
+{
+    // Until this module has answered, neither a mode change nor Enter may act
+    // on the one before it.
+    setModeOptions(false, nullptr);
+    m_enter->setEnabled(false);
+}
+
 void FrmQX3200::chooseDataCommunication()
 {
     setModeOptions(m_options[1]->isEnabled(), m_options[1]);

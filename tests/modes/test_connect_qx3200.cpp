@@ -80,6 +80,39 @@ private slots:
         QCOMPARE(f->requestsWithCommand(0xDA), 0);
     }
 
+    void aFailedSecondConnectTakesTheChoiceAway_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("time-out") << QString() << QString() << QStringLiteral("模块和计算机通信失败，请检查串口号、波特率");
+        QTest::newRow("no verdict") << QStringLiteral("d1") << QStringLiteral("-1") << QString();
+        QTest::newRow("another module") << QStringLiteral("d1") << QStringLiteral("2")
+                                        << QStringLiteral("您的模块与测试软件不一样，请与厂家联系");
+    }
+    void aFailedSecondConnectTakesTheChoiceAway()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, said);
+        connectAndWaitForVerdict();
+        QVERIFY(option(1)->isEnabled() && option(2)->isEnabled() && button(2)->isEnabled());
+        if (key.isEmpty())
+            f->module->faults().silent = true;
+        else
+            f->module.set(key, value);
+        button(0)->click();
+        // The verdict of the first Connect says nothing about this module.
+        QVERIFY(!option(1)->isEnabled() && !option(2)->isEnabled() && !button(2)->isEnabled());
+        if (said.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(button(0)->isEnabled(), 8000);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(f->messages->saw(said), 8000);
+        QVERIFY(!option(1)->isEnabled() && !option(2)->isEnabled() && !button(2)->isEnabled());
+        QVERIFY(!option(1)->isChecked() && !option(2)->isChecked());
+        QCOMPARE(f->requestsWithCommand(0xDA), 0);
+    }
+
     void otherModeIsSwitchedAndTheModuleRestarts()
     {
         f->module.set(QStringLiteral("mode"), QStringLiteral("5"));
