@@ -346,7 +346,7 @@ void Frm3200COM::set_slave(quint8 operation)
     openPortIfClosed();
     send(*frame);
     if (m_form10)
-        m_form10->close();
+        m_form10->accept();
     m_form10 = new Form10(this);
     m_form10->setWindowModality(Qt::ApplicationModal);
     m_form10->show();
@@ -677,7 +677,7 @@ void Frm3200COM::showWakeMode(bool mode2)
 void Frm3200COM::closeWaitNotice()
 {
     if (m_form10)
-        m_form10->close();
+        m_form10->accept();
 }
 
 void Frm3200COM::startReplace()

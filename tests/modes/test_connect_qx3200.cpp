@@ -124,7 +124,13 @@ private slots:
         QVERIFY(notice);
         QCOMPARE(notice->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"));
+        // The notice always runs its full time: Esc and the close box do not cut it short.
+        QTest::keyClick(notice, Qt::Key_Escape);
+        notice->close();
+        QVERIFY(notice && notice->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!f->main->comm().portOpen(), 400);
+        QTest::keyClick(notice, Qt::Key_Escape);
+        QVERIFY(notice && notice->isVisible());
         notice->findChild<QTimer *>(QStringLiteral("Timer1"))->setInterval(5);   // the 51 s, fast
         QTRY_VERIFY_WITH_TIMEOUT(!notice, 3000);
         QVERIFY(!option(1)->isEnabled() && !option(2)->isEnabled());
