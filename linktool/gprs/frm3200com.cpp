@@ -174,6 +174,7 @@ void Frm3200COM::load()
     m_page0->disable_();
     comm.setDTREnable(false);
     m_main.showPortInUse();
+    m_main.setPortUser(this);
 
     // The module's line options start as the port's own.
     const QStringList parts = settings.split(QLatin1Char(','));
@@ -564,6 +565,8 @@ void Frm3200COM::closeEvent(QCloseEvent *event)
     stopTimers();
     m_data->linkLost();
     closeWaitNotice();
+    if (m_main.portUser() == this)
+        m_main.setPortUser(nullptr);
     m_main.comm().close();
     m_main.showPortUnused();
     event->accept();

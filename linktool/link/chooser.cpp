@@ -149,7 +149,10 @@ bool Chooser::eventFilter(QObject *watched, QEvent *event)
 
 void Chooser::closeEvent(QCloseEvent *event)
 {
-    m_main.comm().close();
+    // Closing the port under an open module window would leave it writing
+    // into nothing while its status panel still names the port.
+    if (!m_main.portUser())
+        m_main.comm().close();
     QWidget::closeEvent(event);
 }
 

@@ -381,6 +381,7 @@ void Frm3100COM::load()
     for (int i = 1; i <= 3; ++i)
         (i == 1 ? Text5 : i == 2 ? Text6 : Text7)->setText(QString::number(VS[i]->value()));
     m_main.showPortInUse();
+    m_main.setPortUser(this);
     m_main.comm().setDTREnable(false);
     Timer5.start(timing::interval(1000));
     s.parse_mode = 101;
@@ -678,6 +679,8 @@ void Frm3100COM::closeEvent(QCloseEvent *event)
     m_phone->linkLost();
     m_smsTest->linkLost();
     m_main.showPortUnused();
+    if (m_main.portUser() == this)
+        m_main.setPortUser(nullptr);
     if (m_main.comm().portOpen())
         m_main.comm().close();
     event->accept();

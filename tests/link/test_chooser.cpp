@@ -1,11 +1,18 @@
+#include "gprs/frm3200com.h"
 #include "link/chooser.h"
+#include "link/helpers.h"
 #include "link/main_window.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+#include "sms/frm3100com.h"
 
 #include "test_support.h"
 
 #include <QDialog>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace lt;
@@ -40,6 +47,45 @@ private slots:
         QVERIFY(chooser);
     }
     void cleanup() { main.reset(); }
+
+    void closingKeepsThePortOfAModuleWindow_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("QX3100") << "qx3100" << "frm3100COM";
+        QTest::newRow("QX3200") << "qx3200" << "frm3200COM";
+    }
+    void closingKeepsThePortOfAModuleWindow()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, window);
+        QStandardPaths::setTestModeEnabled(true);   // the QX3100 window keeps its phone table
+        test::SimModule module(model);
+        test::MessageRecorder messages;
+        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->comm().open(), MSComm::Opened);
+        shared().work_mode = 1;
+        if (model == QLatin1String("qx3100"))
+            openFrm3100COM(*main);
+        else
+            openFrm3200COM(*main);
+        QPointer<QWidget> moduleWindow = main->findChild<QWidget *>(window);
+        QVERIFY(moduleWindow);
+
+        chooser->parentWidget()->close();
+        QTRY_VERIFY(!chooser);
+        QVERIFY(main->comm().portOpen());
+        QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
+
+        // Once the module window has gone, a chooser closing with the port open closes it.
+        moduleWindow->parentWidget()->close();
+        QTRY_VERIFY(!moduleWindow);
+        QCOMPARE(main->comm().open(), MSComm::Opened);
+        chooser = Chooser::open(*main);
+        chooser->parentWidget()->close();
+        QTRY_VERIFY(!chooser);
+        QVERIFY(!main->comm().portOpen());
+    }
 
     void customCursorIsInTheProgram()
     {
