@@ -20,6 +20,8 @@ namespace lt {
 namespace {
 
 const QString kStart = QStringLiteral("开始读取");
+// Written as the number, it erases the entry.
+const QString kErase = QStringLiteral("FFFFFFFFFFF");
 const QString kPause = QStringLiteral("暂停读取");
 
 // A whole entry number 0..65535 typed in decimal.
@@ -135,9 +137,9 @@ void PhoneTableGroup::checkDb()
     dbUsable();
 }
 
-void PhoneTableGroup::store(const QString &address, const QString &number)
+void PhoneTableGroup::store(const QString &address, const QString &number, bool replaceAddress)
 {
-    if (!m_db.add(address, number))
+    if (!(replaceAddress ? m_db.replace(address, number) : m_db.add(address, number)))
         message(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
                 QStringLiteral("系统提示"), QMessageBox::Warning);
 }
@@ -156,12 +158,13 @@ void PhoneTableGroup::Command11_Click()
     }
     if (!dbUsable())
         return;
-    if (m_db.hasNumber(number)) {
+    // Any number of entries may be erased: the erase value is no number.
+    if (number != kErase && m_db.hasNumber(number)) {
         message(this, QStringLiteral("电话号码有重复，请检查电话号码"), QStringLiteral("系统提示"), QMessageBox::Warning);
         return;
     }
     const QByteArray pairs = *qx3100::colonBytes(address, 2);
-    const QByteArray digits = number == QLatin1String("FFFFFFFFFFF") ? QByteArray(6, '\xFF') : *qx3100::phoneBytes(number);
+    const QByteArray digits = number == kErase ? QByteArray(6, '\xFF') : *qx3100::phoneBytes(number);
     m_window.sendFrame(qx3100::phoneWrite(quint8(pairs.at(0)), quint8(pairs.at(1)), digits));
 }
 
@@ -242,11 +245,11 @@ void PhoneTableGroup::entryRead(const QByteArray &rec)
             return;
         putRow(grid_row, address, number);
         ++grid_row;
-        store(address, number);
+        store(address, number, false);
     } else {
         resetGrid();
         putRow(1, address, number);
-        store(address, number);
+        store(address, number, false);
     }
 }
 
@@ -257,7 +260,8 @@ void PhoneTableGroup::entryWritten(int high, int low)
         return;
     }
     message(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
-    store(Text8->text(), Text9->text());
+    // The module now holds this number (or nothing) at that address, whatever it held before.
+    store(Text8->text(), Text9->text(), true);
     putRow(grid_row, Text8->text(), Text9->text());
     ++grid_row;
 }
