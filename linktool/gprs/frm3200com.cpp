@@ -11,6 +11,7 @@
 #include "link/main_window.h"
 #include "link/message_box.h"
 #include "link/ms_comm.h"
+#include "link/open_link.h"
 #include "link/shared_state.h"
 #include "link/strings.h"
 #include "link/timing.h"
@@ -215,6 +216,8 @@ void Frm3200COM::SSTab1_Click(int page)
 
 void Frm3200COM::Command1_Click(int index)
 {
+    if (index != 5 && !linkReady(index))
+        return;
     switch (index) {
     case 0:
         set_slave();
@@ -275,6 +278,15 @@ void Frm3200COM::Command1_Click(int index)
     default:
         break;
     }
+}
+
+bool Frm3200COM::linkReady(int index)
+{
+    // The identity write, the read chain and the working-mode sequence open
+    // the port themselves when it is closed: they get their chance first.
+    if (index == 0 || index == 4 || index == 10)
+        openPortIfClosed();
+    return port_ready(m_main, this);
 }
 
 bool Frm3200COM::heartbeatInput()

@@ -146,6 +146,8 @@ void PhoneTableGroup::store(const QString &address, const QString &number, bool 
 
 void PhoneTableGroup::Command11_Click()
 {
+    if (!m_window.portReady())
+        return;
     const QString address = Text8->text();
     const QString number = Text9->text();
     if (address.size() != 6 || address == QLatin1String("**:**:")) {
@@ -170,6 +172,8 @@ void PhoneTableGroup::Command11_Click()
 
 void PhoneTableGroup::Command12_Click()
 {
+    if (!m_window.portReady())
+        return;
     // The entry as colon text ("00:05:") or, like the read loop, as a decimal number.
     const QString text = Text10->text().trimmed();
     std::optional<QByteArray> pair;
@@ -191,6 +195,9 @@ void PhoneTableGroup::Command13_Click()
         endLoop();
         return;
     }
+    // Refused before the table and the grid are emptied.
+    if (!m_window.portReady())
+        return;
     const auto first = entryNumber(Text10->text());
     const auto last = entryNumber(Text12->text());
     if (!first || !last) {

@@ -49,7 +49,7 @@ private:
     void Command21_Click(int index);
     void send_now();
     void rTimer_Timer();
-    void refuse(int index, const QString &text, const QString &title = QStringLiteral("系统提示"));
+    void refuse(int index, const QString &text);
     void log(const QStringList &lines);
     void update_count();
     smstest::Encoding encoding() const;

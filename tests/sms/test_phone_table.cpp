@@ -168,6 +168,28 @@ private slots:
         QCOMPARE(f.model().phoneEntry(7), QByteArray::fromHex("013700000007"));
     }
 
+    void closedPortClearsNothing()
+    {
+        openOnTab1();
+        QVERIFY(db().add(QStringLiteral("00:01:"), QStringLiteral("13900000001")));
+        const QString progress = label28();
+        f.main->comm().close();   // the module is gone
+        const QString closed = QStringLiteral("串口没有打开，请先连接模块");
+        edit("Text8")->setText(QStringLiteral("00:05:"));
+        edit("Text9")->setText(QStringLiteral("13912345678"));
+        edit("Text10")->setText(QStringLiteral("1"));
+        for (int i : {11, 12, 13}) {
+            const int before = f.messages->count(closed);
+            f.command(i)->click();
+            QVERIFY2(f.messages->count(closed) == before + 1, qPrintable(QString::number(i)));
+        }
+        QCOMPARE(f.command(13)->text(), QStringLiteral("开始读取"));
+        QVERIFY(!f.control<QTimer>(QStringLiteral("Timer4"))->isActive());
+        QCOMPARE(records(), QStringList{"00:01: 13900000001"});
+        QCOMPARE(label28(), progress);
+        QVERIFY(f.command(11)->isEnabled() && f.command(13)->isEnabled());
+    }
+
     void readLoop()
     {
         openOnTab1();

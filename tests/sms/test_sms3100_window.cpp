@@ -272,6 +272,34 @@ private slots:
         QCOMPARE(shared().sms_tab_mode, -1);
     }
 
+    void closedPortRefusesEveryWrite()
+    {
+        f.openAndSettle();
+        const QString closed = QStringLiteral("串口没有打开，请先连接模块");
+        const QString work = label("Label3");
+        const QString version = label("Label8");
+        f.main->comm().close();   // the module is gone
+        auto refused = [&](QAbstractButton *b, const char *what) {
+            const int before = f.messages->count(closed);
+            b->click();
+            QVERIFY2(f.messages->count(closed) == before + 1, what);
+            QCOMPARE(f.messages->messages.last().title, QStringLiteral("端口错误"));
+        };
+        const char *names[] = {"", "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
+                               "Command8", "Command9"};
+        for (int i = 1; i <= 9; ++i)
+            refused(f.command(i), names[i]);
+        refused(f.command(14), "Command14");
+        refused(option(2), "Option2");
+        // Refresh left the panel as it was, and no sequence started.
+        QCOMPARE(label("Label3"), work);
+        QCOMPARE(label("Label8"), version);
+        for (const char *t : {"Timer1", "Timer2", "Timer3"})
+            QVERIFY2(!f.control<QTimer>(QLatin1String(t))->isActive(), t);
+        QVERIFY(f.control(QStringLiteral("SSTab1"))->isEnabled());
+        QVERIFY(f.command(8)->isEnabled());
+    }
+
     void exitClosesThePort()
     {
         f.openQuick();
