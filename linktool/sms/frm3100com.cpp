@@ -714,7 +714,7 @@ void Frm3100COM::chooseFromReply(QRadioButton *option)
 
 void Frm3100COM::initialisationFinished()
 {
-    message(this, QStringLiteral("模块初始化已经完成，您可以设置参数了"), QStringLiteral("提示信息"));
+    postMessage(this, QStringLiteral("模块初始化已经完成，您可以设置参数了"), QStringLiteral("提示信息"));
 }
 
 void Frm3100COM::showWorkForm(bool passive)

@@ -139,8 +139,9 @@ void PhoneTableGroup::checkDb()
 
 void PhoneTableGroup::store(const QString &address, const QString &number, bool replaceAddress)
 {
+    // Stores what the reply parser decoded: the message waits until its pass is over.
     if (!(replaceAddress ? m_db.replace(address, number) : m_db.add(address, number)))
-        message(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
+        postMessage(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
                 QStringLiteral("系统提示"), QMessageBox::Warning);
 }
 
@@ -263,10 +264,10 @@ void PhoneTableGroup::entryRead(const QByteArray &rec)
 void PhoneTableGroup::entryWritten(int high, int low)
 {
     if (qx3100::addressText(high, low) != Text8->text()) {
-        message(this, QStringLiteral("模块的电话号码与地址配置错误"), QStringLiteral("正确提示！！"), QMessageBox::Warning);
+        postMessage(this, QStringLiteral("模块的电话号码与地址配置错误"), QStringLiteral("正确提示！！"), QMessageBox::Warning);
         return;
     }
-    message(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
+    postMessage(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
     // The module now holds this number (or nothing) at that address, whatever it held before.
     store(Text8->text(), Text9->text(), true);
     putRow(grid_row, Text8->text(), Text9->text());

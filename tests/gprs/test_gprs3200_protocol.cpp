@@ -78,6 +78,8 @@ class Gprs3200ProtocolTest : public QObject
         s.rece_len = int(burst.size());
         parser->parse();
         QCOMPARE(s.parse_state, qint16(0));
+        // Messages come up once the pass is over, as the event loop then shows them.
+        QCoreApplication::sendPostedEvents();
     }
 
 private slots:

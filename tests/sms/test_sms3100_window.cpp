@@ -1,8 +1,12 @@
 #include "sms3100_fixture.h"
 
+#include "link/message_box.h"
 #include "link/strings.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -270,6 +274,42 @@ private slots:
         tabs->setCurrentIndex(0);
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("短信模块参数设置"));
         QCOMPARE(shared().sms_tab_mode, -1);
+    }
+
+    void noticeDuringTheReadsLeavesThemRunning()
+    {
+        // A real message box this time: its modal loop runs while the module
+        // goes on answering, and a timer plays the user who closes it.
+        lt::setMessageHook({});
+        f.sim->set(QStringLiteral("announce-init"), QStringLiteral("150"));
+        QStringList shown;
+        int heardWhileShown = -1;
+        QElapsedTimer up;
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!up.isValid()) {
+                up.start();
+                shown << box->text();
+            } else if (up.elapsed() > 1500) {
+                heardWhileShown = int(f.heard().size());
+                box->button(QMessageBox::Ok)->click();
+                up.invalidate();
+            }
+        });
+        user.start(50);
+        f.openAndSettle();
+        QTRY_VERIFY_WITH_TIMEOUT(heardWhileShown >= 0, 5000);
+        f.waitIdle();
+        QCOMPARE(shown, QStringList{QStringLiteral("模块初始化已经完成，您可以设置参数了")});
+        // The reads went on under the box, and no answer was lost to it.
+        QVERIFY2(heardWhileShown > 4, qPrintable(QString::number(heardWhileShown)));
+        QCOMPARE(f.heard(), (QStringList{"EC03", "A302", "A103", "A10101", "F103", "F803", "E203", "F903", "D303",
+                                         "D203", "DB03"}));
+        QCOMPARE(label("Label30"), QStringLiteral("模式1"));
+        QCOMPARE(label("Label8"), QStringLiteral("13800000000"));
     }
 
     void closedPortRefusesEveryWrite()
