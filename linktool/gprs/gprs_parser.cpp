@@ -225,6 +225,9 @@ void GprsParser::identityResult(const QByteArray &b)
                     QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, [this](QMessageBox::StandardButton answer) {
                         if (answer == QMessageBox::Yes)
                             m_view.startReplace();
+                        else
+                            // Declined: a later status 03 must not send the write again.
+                            m_steps.slave_pending = false;
                     });
         break;
     case 0x0A:
