@@ -154,6 +154,13 @@ Frm3100COM::Frm3100COM(MainWindow &main, QWidget *parent)
         refresh();
     });
     connect(SSTab1, &QTabWidget::currentChanged, this, &Frm3100COM::tabChanged);
+    // The SMS request's pause locks the window as a sequence does.
+    connect(m_smsTest, &SmsTestTab::requestWaiting, this, [this](bool waiting) {
+        if (waiting)
+            Disable_Command();
+        else
+            Enable_Command();
+    });
     connect(&m_main.comm(), &MSComm::vanished, this, &Frm3100COM::linkLost);
 }
 

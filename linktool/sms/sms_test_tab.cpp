@@ -231,6 +231,7 @@ void SmsTestTab::Command21_Click(int index)
     m_pending = pending;
     m_lock.lock();
     m_pause.start(timing::interval(kPauseMs));
+    emit requestWaiting(true);
 }
 
 void SmsTestTab::send_now()
@@ -249,6 +250,7 @@ void SmsTestTab::send_now()
     m_lock.unlock();
     if (pending.button >= 0)
         m_command21[pending.button]->setEnabled(true);
+    emit requestWaiting(false);
 }
 
 void SmsTestTab::log(const QStringList &lines)
@@ -306,6 +308,7 @@ void SmsTestTab::linkLost()
         m_lock.unlock();
         if (pending.button >= 0)
             m_command21[pending.button]->setEnabled(true);
+        emit requestWaiting(false);
     }
     // What arrived before the line went is shown, not lost.
     if (m_rTimer.isActive())

@@ -45,6 +45,11 @@ public:
     // A request waits out the pause before it is written.
     bool requestPending() const { return m_pause.isActive(); }
 
+signals:
+    // A request waits out its pause (true) or is done with it (false): the
+    // window locks what would write another sequence into the pause.
+    void requestWaiting(bool waiting);
+
 private:
     void Command21_Click(int index);
     void send_now();

@@ -2,6 +2,7 @@
 
 #include "link/message_box.h"
 #include "link/strings.h"
+#include "sms/sms_test_tab.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 using namespace lt;
@@ -310,6 +312,26 @@ private slots:
                                          "D203", "DB03"}));
         QCOMPARE(label("Label30"), QStringLiteral("模式1"));
         QCOMPARE(label("Label8"), QStringLiteral("13800000000"));
+    }
+
+    void smsRequestPauseLocksTheWindow()
+    {
+        f.openQuick();
+        auto *tabs = f.control<QTabWidget>(QStringLiteral("SSTab1"));
+        tabs->setCurrentIndex(1);
+        auto *smsTest = f.window()->findChild<SmsTestTab *>();
+        edit("Text22")->setText(QStringLiteral("00:01:"));
+        f.control<QPushButton>(QStringLiteral("Command21_0"))->click();
+        QVERIFY(smsTest->requestPending());
+        // Another sequence written into the pause would take the answer the request waits for.
+        QVERIFY(!tabs->tabBar()->isEnabled());
+        QVERIFY(!f.command(8)->isEnabled());
+        QVERIFY(!f.command(13)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!smsTest->requestPending(), 3000);
+        QTRY_COMPARE(f.heard(), QStringList{"2400015 20D"}.replaceInStrings(" ", ""));
+        QVERIFY(tabs->tabBar()->isEnabled());
+        QVERIFY(f.command(8)->isEnabled());
+        QVERIFY(f.command(13)->isEnabled());
     }
 
     void closedPortRefusesEveryWrite()
