@@ -230,6 +230,8 @@ void Frm3200COM::Command1_Click(int index)
         if (!heartbeatInput())
             break;
         m_steps.para_step = 0;
+        // Locked like every other sequence; its last step gives the buttons back.
+        commanddisable();
         Timer1->setInterval(timing::interval(50));
         Timer1->start();
         break;

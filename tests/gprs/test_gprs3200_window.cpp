@@ -223,6 +223,20 @@ private slots:
         QCOMPARE(S().requests(), (QList<QByteArray>{frame("E201 3037"), frame("F201 06 1F 1F"), frame("F301 2345")}));
     }
 
+    void heartbeatSequenceLocksTheButtons()
+    {
+        open(1);
+        waitForChain();
+        S().clearRequests();
+        button(2)->click();
+        // A refresh in the second between F6 and E4 would break both sequences.
+        for (int i : {0, 2, 4, 5, 6, 8, 9, 10, 11})
+            QVERIFY2(!button(i)->isEnabled(), qPrintable(QString::number(i)));
+        QTRY_COMPARE_WITH_TIMEOUT(S().requests().size(), 2, 3000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F601 012C"), frame("E401 05")}));
+        QTRY_VERIFY(allButtonsEnabled());
+    }
+
     void refusedInput()
     {
         open(1);
