@@ -657,10 +657,12 @@ void Frm3200COM::showAddressSettings(int start, int length, int groupMax, const 
     m_display->label1(7)->setText(QString::number(start));
     m_display->label1(8)->setText(QString::number(length));
     m_display->label1(33)->setText(QString::number(groupMax));
-    m_page0->showAddressValues(start, length, groupMax);
     m_display->label1(34)->setText(typeText);
+    // The type first: it sets how long an address may be, and a length put
+    // in before that would be cut to the old type's range.
     if (typeIndex >= 0)
         m_page0->select(m_page0->Combo4, typeIndex);
+    m_page0->showAddressValues(start, length, groupMax);
 }
 
 void Frm3200COM::showBaud(const QString &text, int index)
