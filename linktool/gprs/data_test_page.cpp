@@ -299,7 +299,7 @@ void DataTestPage::parse()
 {
     auto &s = shared();
     const datatest::Outcome out = datatest::parseBurst(s.rece_buf.left(qMax(0, s.rece_len)), s.work_form,
-                                                       s.trans_form, s.req_kind);
+                                                       s.trans_form, s.req_kind, rTimer.isActive());
     s.parse_state = 0;
     for (const QString &line : out.log)
         log(line);
