@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-base-dev-tools
-          cmake g++ ninja-build ccache xvfb fonts-noto-cjk)
+          cmake g++ ninja-build ccache xvfb xauth fonts-noto-cjk)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 build_fuzzers() {
