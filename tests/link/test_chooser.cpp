@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -85,6 +86,17 @@ private slots:
         chooser->parentWidget()->close();
         QTRY_VERIFY(!chooser);
         QVERIFY(!main->comm().portOpen());
+    }
+
+    void dtrOnWhenTheChooserLoads()
+    {
+        QTest::qWait(150);   // the main window's own opening of the chooser is over
+        chooser->parentWidget()->close();
+        QTRY_VERIFY(!chooser);
+        QSignalSpy dtr(&main->comm(), &MSComm::dtrSet);
+        chooser = Chooser::open(*main);
+        QCOMPARE(dtr.size(), 1);
+        QCOMPARE(dtr.at(0).at(0).toBool(), true);
     }
 
     void customCursorIsInTheProgram()
