@@ -278,6 +278,50 @@ private slots:
         QCOMPARE(shared().sms_tab_mode, -1);
     }
 
+    void sequenceTimersKeepTheirSpacing()
+    {
+        f.openQuick();
+        // Half speed, no floor: the first ticks come after 50 ms, then the
+        // work-mode writes 1000 ms apart, the reads 250 and the power-saving writes 500.
+        timing::setScale(0.5, 0);
+        auto ticks = [&](const char *name, const std::function<void()> &start) {
+            QElapsedTimer clock;
+            QList<qint64> at;
+            auto *timer = f.control<QTimer>(QLatin1String(name));
+            const auto c = connect(timer, &QTimer::timeout, this, [&] { at << clock.elapsed(); });
+            clock.start();
+            start();
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000); }();
+            disconnect(c);
+            return at;
+        };
+        // Coarse timers may be 5 % early; a loaded machine makes them late.
+        auto spaced = [](const QList<qint64> &at, int first, int then) {
+            auto near = [](qint64 v, int ms) { return v >= ms * 95 / 100 - 2 && v <= ms * 105 / 100 + 150; };
+            if (at.size() < 2 || !near(at[0], first))
+                return false;
+            for (int i = 1; i < at.size(); ++i)
+                if (!near(at[i] - at[i - 1], then))
+                    return false;
+            return true;
+        };
+
+        combo("Combo1")->setCurrentIndex(0);   // 主动形式
+        combo("Combo2")->setCurrentIndex(0);   // 格式传输
+        const QList<qint64> writes = ticks("Timer1", [&] { f.command(5)->click(); });
+        QCOMPARE(writes.size(), 3);
+        QVERIFY2(spaced(writes, 50, 1000), qPrintable(QString::number(writes[1] - writes[0])));
+
+        const QList<qint64> reads = ticks("Timer2", [&] { f.command(8)->click(); });
+        QVERIFY2(reads.size() >= 10, qPrintable(QString::number(reads.size())));
+        QVERIFY(spaced(reads, 50, 250));
+
+        option(6)->setChecked(true);   // 不省电: 0xD3, then the end
+        const QList<qint64> saving = ticks("Timer3", [&] { f.command(14)->click(); });
+        QCOMPARE(saving.size(), 2);
+        QVERIFY2(spaced(saving, 50, 500), qPrintable(QString::number(saving[1] - saving[0])));
+    }
+
     void noticeDuringTheReadsLeavesThemRunning()
     {
         // A real message box this time: its modal loop runs while the module
