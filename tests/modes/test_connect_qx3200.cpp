@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTabWidget>
 
 using namespace lt;
 
@@ -78,6 +79,27 @@ private slots:
         connectAndWaitForVerdict();
         QVERIFY(option(2)->isChecked() && !option(1)->isChecked());
         QCOMPARE(f->requestsWithCommand(0xDA), 0);
+
+        // Enter in address setting opens the QX3200 window for it.
+        shared().work_mode = 1;
+        button(2)->click();
+        QTRY_VERIFY(!w);
+        QCOMPARE(shared().work_mode, 0);
+        QWidget *window = nullptr;
+        QTRY_VERIFY((window = f->main->findChild<QWidget *>(QStringLiteral("frm3200COM"))));
+        QCOMPARE(window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 2);
+    }
+
+    void choosingDataCommunicationSwitchesTheModule()
+    {
+        f->module.set(QStringLiteral("mode"), QStringLiteral("0"));
+        connectAndWaitForVerdict();
+        QCOMPARE(f->requestsWithCommand(0xDA), 0);
+        option(1)->click();
+        QTRY_COMPARE(f->requestsWithCommand(0xDA), 1);
+        QCOMPARE(f->module->requests().last(), QByteArray::fromHex("1A2A3A4A5A6A7A8ADA0100"));
+        QVERIFY(option(1)->isChecked() && !option(2)->isChecked());
+        QVERIFY(f->child<QDialog>("Form19"));
     }
 
     void aFailedSecondConnectTakesTheChoiceAway_data()
