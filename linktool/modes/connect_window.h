@@ -47,7 +47,7 @@ private:
     void cancelClicked();
 
     int m_parseMode;
-    bool m_openedPort = false;   // Connect opened the port, and no module window has taken it
+    bool m_openedPort = false;   // Connect opened the port; a verdict or Enter hands it on by accepting
     QComboBox *m_combo1;
     QComboBox *m_combo2;
     QPushButton *m_connect;
