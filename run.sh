@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-base-dev-tools
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          cmake g++ ninja-build ccache xvfb fonts-noto-cjk desktop-file-utils appstream)
+          cmake g++ ninja-build ccache xvfb xauth fonts-noto-cjk desktop-file-utils appstream)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # CPack's Debian generator asks dpkg-shlibdeps for the libraries and `file` for what is a program.
 PACKAGE_PACKAGES=(dpkg-dev file)

@@ -6,7 +6,7 @@
 #include "link/helpers.h"
 #include "link/main_window.h"
 #include "link/message_box.h"
-#include "link/ms_comm.h"
+#include "link/open_link.h"
 #include "link/shared_state.h"
 #include "link/timing.h"
 #include "link/typing_aids.h"
@@ -156,6 +156,8 @@ void DataTestPage::setModuleAddress(const QString &hexText)
 
 void DataTestPage::send_data()
 {
+    if (!port_ready(m_main, this))
+        return;
     const auto &s = shared();
     if (s.work_form == 0)
         send_beidong();
@@ -167,8 +169,10 @@ void DataTestPage::send_data()
 
 void DataTestPage::read_bd_data()
 {
+    if (!port_ready(m_main, this))
+        return;
     const auto address = moduleAddress();
-    if (!address || !portReady())
+    if (!address)
         return;
     shared().req_kind = 1;
     sendFrame(datatest::readFrame(*address), QStringLiteral("发送指令 "));
@@ -176,8 +180,10 @@ void DataTestPage::read_bd_data()
 
 void DataTestPage::read_empty()
 {
+    if (!port_ready(m_main, this))
+        return;
     const auto address = moduleAddress();
-    if (!address || !portReady())
+    if (!address)
         return;
     shared().req_kind = 2;
     sendFrame(datatest::memoryCheckFrame(*address), QStringLiteral("发送指令 "));
@@ -193,7 +199,7 @@ void DataTestPage::send_beidong()
     if (format && !(receiver = receiverAddress()))
         return;
     const auto data = sendData(true, format, true);
-    if (!data || !portReady())
+    if (!data)
         return;
     shared().req_kind = 3;
     sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), QStringLiteral("发射数据：  "));
@@ -206,7 +212,7 @@ void DataTestPage::send_geshi()
     if (!receiver)
         return;
     const auto data = sendData(false, true, true);
-    if (!data || !portReady())
+    if (!data)
         return;
     sendFrame(datatest::formatFrame(*receiver, *data), QStringLiteral("发射数据：  "));
     m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
@@ -216,7 +222,7 @@ void DataTestPage::send_stand_touming()
 {
     // Transparent data has no frame around it: with no data there is nothing to write.
     const auto data = sendData(false, false, false);
-    if (!data || !portReady())
+    if (!data)
         return;
     sendFrame(*data, QStringLiteral("发射数据：  "));
     m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
@@ -272,15 +278,6 @@ std::optional<QByteArray> DataTestPage::sendData(bool passive, bool format, bool
     return data;
 }
 
-bool DataTestPage::portReady()
-{
-    // Writing to a closed port would log a frame the module never got.
-    if (m_main.comm().portOpen())
-        return true;
-    message(this, QStringLiteral("串口没有打开，数据没有发出"), QStringLiteral("端口错误"), QMessageBox::Warning);
-    return false;
-}
-
 void DataTestPage::sendFrame(const QByteArray &frame, const QString &logPrefix)
 {
     shared().send_buf = frame;
@@ -302,7 +299,7 @@ void DataTestPage::parse()
 {
     auto &s = shared();
     const datatest::Outcome out = datatest::parseBurst(s.rece_buf.left(qMax(0, s.rece_len)), s.work_form,
-                                                       s.trans_form, s.req_kind);
+                                                       s.trans_form, s.req_kind, rTimer.isActive());
     s.parse_state = 0;
     for (const QString &line : out.log)
         log(line);

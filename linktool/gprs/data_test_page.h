@@ -55,7 +55,6 @@ private:
     std::optional<QByteArray> receiverAddress();
     // The send area cut to whole groups, as bytes; nothing when it cannot be sent.
     std::optional<QByteArray> sendData(bool passive, bool format, bool allowEmpty);
-    bool portReady();
     void sendFrame(const QByteArray &frame, const QString &logPrefix);
 
     MainWindow &m_main;

@@ -14,9 +14,14 @@ constexpr int kBang = 0x21;
 constexpr int kQuery = 0x3F;
 constexpr int kFormatLead = 0xD7;
 
-// One pass of the data branch over a burst. Returns true when the whole burst
-// went to rx_hex: those bytes are consumed and must not be scanned again.
-bool parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Outcome &out)
+// What one pass of the data branch made of a burst.
+enum class Pass {
+    Unmatched,   // no rule fits the burst
+    Matched,     // a rule fitted: logged, dropped or ignored by that rule
+    Collected,   // the whole burst went to rx_hex: it must not be scanned again
+};
+
+Pass parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Outcome &out)
 {
     const int first = byteAt(b, 0);
     if (workForm == 0) {
@@ -26,46 +31,50 @@ bool parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Ou
                 const int hi = byteAt(b, 3);
                 const int lo = byteAt(b, 4);
                 if (hi < 0 || lo < 0)
-                    return false;   // cut short before its length: nothing to go on
+                    return Pass::Matched;   // cut short before its length: nothing to go on
                 if (hi >= 0x80) {
                     out.dropped = true;
-                    return false;
+                    return Pass::Matched;
                 }
                 if (hi * 256 + lo != 0) {
                     out.collected += hex_text(b);
-                    return true;
+                    return Pass::Collected;
                 }
                 out.log << kReceived + hex_text(b.left(6));
-                return false;
+                return Pass::Matched;
             }
             case 2:
                 out.log << kReceived + hex_text(b.left(6));
-                return false;
+                return Pass::Matched;
             case 3:
                 out.log << kReceived + hex_text(b.left(4));
-                return false;
+                return Pass::Matched;
             default:
-                return false;
+                return Pass::Unmatched;   // no command of ours is waiting for it
             }
         }
-        if (first == kQuery)
+        if (first == kQuery) {
             out.log << kReceived + QStringLiteral("3F:") + hex_text(b.left(3));
-        return false;
+            return Pass::Matched;
+        }
+        return Pass::Unmatched;
     }
     if (transForm == 0) {
         out.collected += hex_text(b);
-        return true;
+        return Pass::Collected;
     }
     if (first != kFormatLead)
-        return false;
+        return Pass::Unmatched;
     const int second = byteAt(b, 1);
     if (second == 0x01) {
         out.collected += hex_text(b);
-        return true;
+        return Pass::Collected;
     }
-    if (second == 0xFA || second == 0xFF || second == 0xFC)
+    if (second == 0xFA || second == 0xFF || second == 0xFC) {
         out.log << kReceived + QStringLiteral("D7:") + byte_hex(second) + QLatin1Char(':');
-    return false;
+        return Pass::Matched;
+    }
+    return Pass::Unmatched;
 }
 
 // Position of the first 0xD7 from byte 1 on with more than two bytes after it.
@@ -80,15 +89,25 @@ int nextFormatLead(const QByteArray &b)
 
 } // namespace
 
-Outcome parseBurst(const QByteArray &burst, int workForm, int transForm, int reqKind)
+Outcome parseBurst(const QByteArray &burst, int workForm, int transForm, int reqKind, bool collecting)
 {
     Outcome out;
     QByteArray b = burst;
+    bool first = true;
     while (!b.isEmpty()) {
+        const Pass pass = parseOnce(b, workForm, transForm, reqKind, out);
         // Bytes already collected belong to the message being shown; reading
         // them again as a new frame would show them twice.
-        if (parseOnce(b, workForm, transForm, reqKind, out))
+        if (pass == Pass::Collected)
             break;
+        // Outside every rule while a message is still coming in: it is the
+        // rest of that message, which reached us in more than one block, and
+        // a 0xD7 inside it is data, not a frame.
+        if (first && pass == Pass::Unmatched && collecting) {
+            out.collected += hex_text(b);
+            break;
+        }
+        first = false;
         const int k = nextFormatLead(b);
         if (k < 0)
             break;

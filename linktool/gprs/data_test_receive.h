@@ -19,9 +19,10 @@ struct Outcome
 };
 
 // workForm 0 passive, other active; transForm 0 transparent, other format;
-// reqKind the last passive command (1 read, 2 memory check, 3 write).
-// Reads nothing past the burst.
-Outcome parseBurst(const QByteArray &burst, int workForm, int transForm, int reqKind);
+// reqKind the last passive command (1 read, 2 memory check, 3 write);
+// collecting: a message is still being collected (its display timer runs), so
+// a burst that fits no rule is the rest of it. Reads nothing past the burst.
+Outcome parseBurst(const QByteArray &burst, int workForm, int transForm, int reqKind, bool collecting = false);
 
 // What the display timer shows of the collected text T.
 struct Shown

@@ -11,6 +11,7 @@
 #include "link/main_window.h"
 #include "link/message_box.h"
 #include "link/ms_comm.h"
+#include "link/open_link.h"
 #include "link/shared_state.h"
 #include "link/strings.h"
 #include "link/timing.h"
@@ -174,6 +175,7 @@ void Frm3200COM::load()
     m_page0->disable_();
     comm.setDTREnable(false);
     m_main.showPortInUse();
+    m_main.setPortUser(this);
 
     // The module's line options start as the port's own.
     const QStringList parts = settings.split(QLatin1Char(','));
@@ -214,6 +216,8 @@ void Frm3200COM::SSTab1_Click(int page)
 
 void Frm3200COM::Command1_Click(int index)
 {
+    if (index != 5 && !linkReady(index))
+        return;
     switch (index) {
     case 0:
         set_slave();
@@ -226,6 +230,8 @@ void Frm3200COM::Command1_Click(int index)
         if (!heartbeatInput())
             break;
         m_steps.para_step = 0;
+        // Locked like every other sequence; its last step gives the buttons back.
+        commanddisable();
         Timer1->setInterval(timing::interval(50));
         Timer1->start();
         break;
@@ -274,6 +280,15 @@ void Frm3200COM::Command1_Click(int index)
     default:
         break;
     }
+}
+
+bool Frm3200COM::linkReady(int index)
+{
+    // The identity write, the read chain and the working-mode sequence open
+    // the port themselves when it is closed: they get their chance first.
+    if (index == 0 || index == 4 || index == 10)
+        openPortIfClosed();
+    return port_ready(m_main, this);
 }
 
 bool Frm3200COM::heartbeatInput()
@@ -346,7 +361,7 @@ void Frm3200COM::set_slave(quint8 operation)
     openPortIfClosed();
     send(*frame);
     if (m_form10)
-        m_form10->close();
+        m_form10->accept();
     m_form10 = new Form10(this);
     m_form10->setWindowModality(Qt::ApplicationModal);
     m_form10->show();
@@ -564,6 +579,8 @@ void Frm3200COM::closeEvent(QCloseEvent *event)
     stopTimers();
     m_data->linkLost();
     closeWaitNotice();
+    if (m_main.portUser() == this)
+        m_main.setPortUser(nullptr);
     m_main.comm().close();
     m_main.showPortUnused();
     event->accept();
@@ -640,10 +657,12 @@ void Frm3200COM::showAddressSettings(int start, int length, int groupMax, const 
     m_display->label1(7)->setText(QString::number(start));
     m_display->label1(8)->setText(QString::number(length));
     m_display->label1(33)->setText(QString::number(groupMax));
-    m_page0->showAddressValues(start, length, groupMax);
     m_display->label1(34)->setText(typeText);
+    // The type first: it sets how long an address may be, and a length put
+    // in before that would be cut to the old type's range.
     if (typeIndex >= 0)
         m_page0->select(m_page0->Combo4, typeIndex);
+    m_page0->showAddressValues(start, length, groupMax);
 }
 
 void Frm3200COM::showBaud(const QString &text, int index)
@@ -677,7 +696,7 @@ void Frm3200COM::showWakeMode(bool mode2)
 void Frm3200COM::closeWaitNotice()
 {
     if (m_form10)
-        m_form10->close();
+        m_form10->accept();
 }
 
 void Frm3200COM::startReplace()

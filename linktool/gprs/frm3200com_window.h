@@ -44,6 +44,8 @@ protected:
 
 private:
     void Command1_Click(int index);
+    // Every Command1 button but Exit writes to the module: is there a port to write to?
+    bool linkReady(int index);
     void SSTab1_Click(int page);
 
     void set_slave(quint8 operation = 0x01);

@@ -112,8 +112,8 @@ bool GprsParser::handle(quint8 code, const QByteArray &b)
     switch (code) {
     case kStatus:
         if (u8(b, 9) == 1) {
-            message(m_view.messageParent(), QStringLiteral("模块初始化已经完成，您可以接收和发射数据了"),
-                    QStringLiteral("提示信息"));
+            postMessage(m_view.messageParent(), QStringLiteral("模块初始化已经完成，您可以接收和发射数据了"),
+                        QStringLiteral("提示信息"));
         } else if (u8(b, 9) == 3 && m_steps.slave_pending) {
             m_view.startSlaveRetry();
         }
@@ -212,23 +212,27 @@ void GprsParser::identityResult(const QByteArray &b)
     }
     case 0xFA:
         m_steps.slave_pending = false;
-        message(parent, QStringLiteral("模块身份地址设置成功"), QStringLiteral("系统提示"));
+        postMessage(parent, QStringLiteral("模块身份地址设置成功"), QStringLiteral("系统提示"));
         m_view.closeWaitNotice();
         break;
     case 0xFC:
         m_steps.slave_pending = false;
-        message(parent, QStringLiteral("对不起，模块身份地址设置失败"), QStringLiteral("错误提示"), QMessageBox::Critical);
+        postMessage(parent, QStringLiteral("对不起，模块身份地址设置失败"), QStringLiteral("错误提示"), QMessageBox::Critical);
         m_view.closeWaitNotice();
         break;
     case 0x08:
-        if (message(parent, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"), QStringLiteral("错误提示"),
-                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes)
-            m_view.startReplace();
+        postMessage(parent, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"), QStringLiteral("错误提示"),
+                    QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, [this](QMessageBox::StandardButton answer) {
+                        if (answer == QMessageBox::Yes)
+                            m_view.startReplace();
+                        else
+                            // Declined: a later status 03 must not send the write again.
+                            m_steps.slave_pending = false;
+                    });
         break;
     case 0x0A:
         m_steps.slave_pending = false;
-        message(parent, QStringLiteral("对不起，您的模块没有上网"), QStringLiteral("错误提示"), QMessageBox::Critical);
+        postMessage(parent, QStringLiteral("对不起，您的模块没有上网"), QStringLiteral("错误提示"), QMessageBox::Critical);
         m_view.closeWaitNotice();
         break;
     default:

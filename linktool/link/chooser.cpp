@@ -12,6 +12,15 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+// The cursor lives in a resource of the static library, and nothing but this
+// call refers to the resource's initialiser: without it the linker leaves the
+// resource out and the cursor comes up empty. The macro cannot stand inside
+// a namespace.
+static void initLinkResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace lt {
 
 namespace {
@@ -57,6 +66,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 
 QCursor customCursor()
 {
+    static const bool registered = (initLinkResources(), true);
+    Q_UNUSED(registered);
     return QCursor(QPixmap(QStringLiteral(":/link/cursor101.xpm")), 0, 0);
 }
 
@@ -138,7 +149,10 @@ bool Chooser::eventFilter(QObject *watched, QEvent *event)
 
 void Chooser::closeEvent(QCloseEvent *event)
 {
-    m_main.comm().close();
+    // Closing the port under an open module window would leave it writing
+    // into nothing while its status panel still names the port.
+    if (!m_main.portUser())
+        m_main.comm().close();
     QWidget::closeEvent(event);
 }
 

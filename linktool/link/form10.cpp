@@ -3,6 +3,7 @@
 #include "message_box.h"
 #include "timing.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -33,8 +34,14 @@ void Form10::tick()
     if (m_count > 179) {
         m_timer1->stop();
         message(this, QStringLiteral("连接超时，可能是网络忙。请少后再试"), QStringLiteral("网络出错！"));
-        close();
+        accept();
     }
+}
+
+void Form10::closeEvent(QCloseEvent *event)
+{
+    // Only the close box gets here: accept() ends the dialog without one.
+    event->ignore();
 }
 
 } // namespace lt

@@ -8,7 +8,8 @@ class QLabel;
 namespace lt {
 
 // The network wait notice: a growing row of ">" every 500 ms, and after the
-// 180th tick (90 s) a time-out message, then it closes.
+// 180th tick (90 s) a time-out message, then it closes. The user cannot end
+// it: the caller does when its wait is over (accept()), or it times out.
 class Form10 : public QDialog
 {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
 
     QLabel *label() const { return m_label1; }
     int ticks() const { return m_count; }
+
+protected:
+    void reject() override {}
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void tick();

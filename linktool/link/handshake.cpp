@@ -27,6 +27,8 @@ Handshake::Handshake(MainWindow &main) : QObject(&main), m_main(main)
 
 void Handshake::start(int mode, QObject *window, HandshakeClient *client)
 {
+    // A ticker or time-out of an earlier exchange would drive this one.
+    stop();
     m_window = window;
     m_client = client;
     auto &s = shared();
@@ -185,10 +187,13 @@ bool Handshake::runState(const QByteArray &b)
         if (s.parse_mode == 100)
             s.val_d1 = type;
         HandshakeClient *c = client();
+        QObject *window = m_window;
         m_window = nullptr;
         m_client = nullptr;
+        // What the window makes of the verdict shows messages and opens
+        // windows: that runs after this pass, never inside it.
         if (c)
-            c->verdict(type);
+            QMetaObject::invokeMethod(window, [c, type] { c->verdict(type); }, Qt::QueuedConnection);
         return false;
     }
     default:   // 9: an identification answer after the time-out

@@ -45,6 +45,11 @@ public:
     void showPortInUse();
     void showPortUnused();
 
+    // The module window that talks through the port: while it is open, the
+    // port is its to close.
+    void setPortUser(QWidget *window) { m_portUser = window; }
+    QWidget *portUser() const { return m_portUser; }
+
     // The parser the receive tick calls for a parse_mode; dropped with its owner.
     void registerParser(int mode, QObject *owner, std::function<void()> parser);
 
@@ -87,6 +92,7 @@ private:
         std::function<void()> parser;
     };
     QHash<int, Registered> m_parsers;
+    QPointer<QWidget> m_portUser;
 };
 
 } // namespace lt

@@ -32,7 +32,7 @@ MSComm::OpenResult MSComm::open()
         return SettingsRefused;
     }
     m_port.clear();
-    setDTREnable(m_dtr);
+    applyDtr();
     return Opened;
 }
 
@@ -69,9 +69,15 @@ void MSComm::close()
 void MSComm::setDTREnable(bool on)
 {
     m_dtr = on;
+    applyDtr();
+    emit dtrSet(on);
+}
+
+void MSComm::applyDtr()
+{
     // A pseudo-terminal has no DTR line; the call fails there and that is fine.
     if (m_port.isOpen())
-        m_port.setDataTerminalReady(on);
+        m_port.setDataTerminalReady(m_dtr);
 }
 
 QByteArray MSComm::input()

@@ -34,6 +34,8 @@ public:
     OpenResult open();
     void close();
 
+    // A pseudo-terminal has no DTR line: every setting is also told through
+    // dtrSet, so what the program asks of the line can be watched.
     void setDTREnable(bool on);
 
     QByteArray input();                  // every byte received so far
@@ -43,6 +45,7 @@ public:
     const QSerialPort &port() const { return m_port; }
 
 signals:
+    void dtrSet(bool on);   // the program set the DTR line (on an open port or for the next open)
     void received();   // bytes arrived
     void vanished();   // the device went away while open; the port is already closed
 
@@ -50,6 +53,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
     bool lineHungUp() const;
     bool applySettings();
+    void applyDtr();
 
     QSerialPort m_port;
     int m_commPort = 1;

@@ -40,4 +40,12 @@ void signal_lamp_notice(MainWindow &main, QWidget *window)
     main.comm().setDTREnable(false);
 }
 
+bool port_ready(MainWindow &main, QWidget *window)
+{
+    if (main.comm().portOpen())
+        return true;
+    message(window, QStringLiteral("串口没有打开，请先连接模块"), QStringLiteral("端口错误"), QMessageBox::Warning);
+    return false;
+}
+
 } // namespace lt

@@ -16,4 +16,9 @@ bool open_link(MainWindow &main, QWidget *window, const QString &port, const QSt
 // After the window has disabled its controls: the signal-lamp notice, then DTR off again.
 void signal_lamp_notice(MainWindow &main, QWidget *window);
 
+// Asked by every button that writes to the module, before it changes
+// anything: false, once the user has been told, when the port is closed (the
+// module went away, or was never connected).
+bool port_ready(MainWindow &main, QWidget *window);
+
 } // namespace lt

@@ -4,8 +4,10 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -61,7 +63,10 @@ int keyCode(const QKeyEvent *e)
     return t.at(0).unicode();
 }
 
-// Adapts one kind of box to a per-key rule, for typing and pasting alike.
+// Adapts one kind of box to a per-key rule. Every way text gets in goes
+// through the rule: typed keys, the paste shortcut, middle-click paste of the
+// selection and what an input method commits. Drops and the context menu are
+// switched off instead.
 class KeyRule : public QObject
 {
 public:
@@ -70,11 +75,14 @@ public:
         : QObject(box), m_apply(std::move(apply)), m_active(std::move(active)),
           m_multiLine(qobject_cast<QPlainTextEdit *>(box) != nullptr)
     {
-        // In a multi-line box Tab and Enter would break the groups: Tab moves
-        // on, Enter is a key like any other and goes through the rule.
-        if (auto *edit = qobject_cast<QPlainTextEdit *>(box))
-            edit->setTabChangesFocus(true);
         box->installEventFilter(this);
+        if (auto *edit = qobject_cast<QPlainTextEdit *>(box)) {
+            // In a multi-line box Tab and Enter would break the groups: Tab
+            // moves on, Enter is a key like any other and goes through the rule.
+            edit->setTabChangesFocus(true);
+            // A multi-line box gets its mouse clicks on its viewport.
+            edit->viewport()->installEventFilter(this);
+        }
         box->setAcceptDrops(false);
         box->setContextMenuPolicy(Qt::NoContextMenu);
     }
@@ -82,24 +90,62 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress || (m_active && !m_active()))
+        // Only events that bring text ask whether the rule holds: the others
+        // come also while the box's owner is being taken apart.
+        if (!bringsText(event) || (m_active && !m_active()))
             return false;
-        auto *e = static_cast<QKeyEvent *>(event);
-        if (e->matches(QKeySequence::Paste)) {
-            const QString pasted = QGuiApplication::clipboard()->text();
-            for (QChar c : pasted)
-                m_apply(c.unicode());
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return keyPress(static_cast<QKeyEvent *>(event));
+        case QEvent::InputMethod:
+            // Nothing is composed in place: the committed text is typed.
+            enter(static_cast<QInputMethodEvent *>(event)->commitString());
+            return true;
+        default:
+            // The middle button: the box would paste the selection on release, past the rule.
+            if (event->type() == QEvent::MouseButtonRelease && QGuiApplication::clipboard()->supportsSelection())
+                enter(QGuiApplication::clipboard()->text(QClipboard::Selection));
             return true;
         }
-        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-        const int code = m_multiLine && enter ? 13 : keyCode(e);
+    }
+
+private:
+    static bool bringsText(const QEvent *event)
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::InputMethod:
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<const QMouseEvent *>(event)->button() == Qt::MiddleButton;
+        default:
+            return false;
+        }
+    }
+
+    bool keyPress(QKeyEvent *e)
+    {
+        if (e->matches(QKeySequence::Paste)) {
+            enter(QGuiApplication::clipboard()->text());
+            return true;
+        }
+        const bool enterKey = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        const int code = m_multiLine && enterKey ? 13 : keyCode(e);
         if (code == 0)
             return false;
         m_apply(code);
         return true;
     }
 
-private:
+    // Text from anywhere but a key goes in character by character, as if typed.
+    void enter(const QString &text)
+    {
+        for (QChar c : text)
+            m_apply(c.unicode());
+    }
+
     Apply m_apply;
     std::function<bool()> m_active;
     bool m_multiLine;

@@ -26,7 +26,9 @@ struct EditState
 // deletes as usual. Typing 0, A, 1, F gives "0A:1F:".
 EditState hexColonKey(EditState state, int key, bool appendAtEnd = false);
 
-// Installs the rule on a box; pasted text is typed key by key through the same rule.
+// Installs the rule on a box. Text that comes in any other way than a key
+// (pasted, pasted with the middle button, committed by an input method) is
+// typed character by character through the same rule.
 void installHexColonAid(QLineEdit *box, bool appendAtEnd = false);
 // In a multi-line box Enter goes through the rule too and Tab moves on. With
 // active, the rule holds only while active() does; otherwise the box takes keys

@@ -4,7 +4,6 @@
 #include "link/ms_comm.h"
 #include "link/open_link.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -47,8 +46,10 @@ void ConnectWindow::setListsEnabled(bool enabled)
 
 void ConnectWindow::connectClicked()
 {
+    forgetVerdict();
     if (!open_link(m_main, this, m_combo1->currentText(), m_combo2->currentText(), lineTail()))
         return;
+    m_openedPort = true;
     m_connect->setEnabled(false);
     setListsEnabled(false);
     signal_lamp_notice(m_main, this);
@@ -63,16 +64,21 @@ void ConnectWindow::connectClicked()
 
 void ConnectWindow::cancelClicked()
 {
-    m_main.handshake().stop();
     m_main.comm().close();
-    close();
+    reject();
 }
 
-void ConnectWindow::closeEvent(QCloseEvent *event)
+void ConnectWindow::done(int result)
 {
-    // However the window goes, the exchange must not write on for it.
+    // Esc ends the dialog without a close event, so this is the one place
+    // that sees every way out: the exchange must not write on, nor report a
+    // time-out, for a window that is gone.
     m_main.handshake().stop();
-    QDialog::closeEvent(event);
+    // Left without handing the link to a module window: no one else would
+    // ever close the port this window opened.
+    if (result == Rejected && m_openedPort)
+        m_main.comm().close();
+    QDialog::done(result);
 }
 
 void ConnectWindow::showStep(int step)

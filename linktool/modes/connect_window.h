@@ -30,12 +30,15 @@ protected:
     // Parity, data bits and stop bits, e.g. "n,8,1".
     virtual QString lineTail() const = 0;
     void setListsEnabled(bool enabled);
+    // Connect was pressed: what the last verdict allowed no longer holds.
+    virtual void forgetVerdict() {}
 
     void showStep(int step) override;
     void restoreControls() override;
     void noVerdict() override;
 
-    void closeEvent(QCloseEvent *event) override;
+    // Every way the window ends: Cancel, Esc, the close box, a verdict or Enter.
+    void done(int result) override;
 
     MainWindow &m_main;
 
@@ -44,6 +47,7 @@ private:
     void cancelClicked();
 
     int m_parseMode;
+    bool m_openedPort = false;   // Connect opened the port; a verdict or Enter hands it on by accepting
     QComboBox *m_combo1;
     QComboBox *m_combo2;
     QPushButton *m_connect;

@@ -4,6 +4,7 @@
 #include "link/ms_comm.h"
 #include "link/timing.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -49,7 +50,13 @@ void Form19::tick()
     m_timer1->stop();
     if (m_onReset)
         m_onReset();
-    close();
+    accept();
+}
+
+void Form19::closeEvent(QCloseEvent *event)
+{
+    // Only the close box gets here; the notice ends itself through accept().
+    event->ignore();
 }
 
 } // namespace lt

@@ -24,6 +24,12 @@ public:
 
     QProgressBar *progressBar1() const { return m_progress; }
 
+protected:
+    // The module is restarting: the notice always runs its full time, so the
+    // port is closed and the connect window reset whatever the user presses.
+    void reject() override {}
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void tick();
 

@@ -33,7 +33,7 @@ Frm3000MOD::Frm3000MOD(MainWindow &main) : ConnectWindow(main, "frm3000MOD", 100
 void Frm3000MOD::verdict(quint8 moduleType)
 {
     MainWindow &main = m_main;
-    close();
+    accept();   // the port stays open for what comes next
     if (moduleType == 1)
         message(&main, QStringLiteral("您的模块与测试软件不一样，请与厂家联系"), QStringLiteral("提示"), QMessageBox::Warning);
     else

@@ -115,6 +115,14 @@ void FrmQX3200::verdict(quint8 moduleType)
     }
 }
 
+void FrmQX3200::forgetVerdict()
+{
+    // Until this module has answered, neither a mode change nor Enter may act
+    // on the one before it.
+    setModeOptions(false, nullptr);
+    m_enter->setEnabled(false);
+}
+
 void FrmQX3200::chooseDataCommunication()
 {
     setModeOptions(m_options[1]->isEnabled(), m_options[1]);
@@ -156,7 +164,7 @@ void FrmQX3200::enterClicked()
     const bool data = m_options[1]->isChecked() && m_options[1]->isEnabled();
     const bool address = m_options[2]->isChecked() && m_options[2]->isEnabled();
     MainWindow &main = m_main;
-    close();
+    accept();   // the port stays open for the QX3200 window
     if (data)
         shared().work_mode = 1;
     else if (address)

@@ -20,6 +20,7 @@ public:
 protected:
     QString lineTail() const override;
     void verdict(quint8 moduleType) override;
+    void forgetVerdict() override;
 
 private:
     // Choosing an option, by the user or by the verdict.

@@ -9,6 +9,7 @@
 #include "link/main_window.h"
 #include "link/message_box.h"
 #include "link/ms_comm.h"
+#include "link/open_link.h"
 #include "link/shared_state.h"
 #include "link/strings.h"
 #include "link/timing.h"
@@ -153,10 +154,30 @@ Frm3100COM::Frm3100COM(MainWindow &main, QWidget *parent)
         refresh();
     });
     connect(SSTab1, &QTabWidget::currentChanged, this, &Frm3100COM::tabChanged);
+    // The SMS request's pause locks the window as a sequence does.
+    connect(m_smsTest, &SmsTestTab::requestWaiting, this, [this](bool waiting) {
+        if (waiting)
+            Disable_Command();
+        else
+            Enable_Command();
+    });
     connect(&m_main.comm(), &MSComm::vanished, this, &Frm3100COM::linkLost);
 }
 
 Frm3100COM::~Frm3100COM() = default;
+
+void Frm3100COM::onWrite(QAbstractButton *button, void (Frm3100COM::*handler)())
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        if (portReady())
+            (this->*handler)();
+    });
+}
+
+bool Frm3100COM::portReady()
+{
+    return port_ready(m_main, this);
+}
 
 QPushButton *Frm3100COM::button(int index, const QString &caption)
 {
@@ -302,16 +323,16 @@ void Frm3100COM::buildTab0(QWidget *page)
     connect(Combo1, &QComboBox::currentTextChanged, this, &Frm3100COM::Combo1_Click);
     connect(Combo2, &QComboBox::currentTextChanged, this, &Frm3100COM::Combo2_Click);
     Combo2_Click();
-    connect(Option[1], &QRadioButton::clicked, this, &Frm3100COM::Command1_Click);
-    connect(Option[2], &QRadioButton::clicked, this, &Frm3100COM::Command1_Click);
-    connect(m_commands[1], &QPushButton::clicked, this, &Frm3100COM::Command1_Click);
-    connect(m_commands[2], &QPushButton::clicked, this, &Frm3100COM::Command2_Click);
-    connect(m_commands[3], &QPushButton::clicked, this, &Frm3100COM::Command3_Click);
-    connect(m_commands[4], &QPushButton::clicked, this, &Frm3100COM::Command4_Click);
-    connect(m_commands[5], &QPushButton::clicked, this, &Frm3100COM::Command5_Click);
-    connect(m_commands[6], &QPushButton::clicked, this, &Frm3100COM::Command6_Click);
-    connect(m_commands[7], &QPushButton::clicked, this, &Frm3100COM::Command7_Click);
-    connect(m_commands[14], &QPushButton::clicked, this, &Frm3100COM::Command14_Click);
+    onWrite(Option[1], &Frm3100COM::Command1_Click);
+    onWrite(Option[2], &Frm3100COM::Command1_Click);
+    onWrite(m_commands[1], &Frm3100COM::Command1_Click);
+    onWrite(m_commands[2], &Frm3100COM::Command2_Click);
+    onWrite(m_commands[3], &Frm3100COM::Command3_Click);
+    onWrite(m_commands[4], &Frm3100COM::Command4_Click);
+    onWrite(m_commands[5], &Frm3100COM::Command5_Click);
+    onWrite(m_commands[6], &Frm3100COM::Command6_Click);
+    onWrite(m_commands[7], &Frm3100COM::Command7_Click);
+    onWrite(m_commands[14], &Frm3100COM::Command14_Click);
 }
 
 QWidget *Frm3100COM::buildInfoPanel()
@@ -348,7 +369,7 @@ QWidget *Frm3100COM::buildInfoPanel()
     buttons->addWidget(button(8, QStringLiteral("刷新")));
     buttons->addWidget(button(10, QStringLiteral("退出")));
     grid->addLayout(buttons, row, 0, 1, 2);
-    connect(m_commands[8], &QPushButton::clicked, this, &Frm3100COM::refresh);
+    onWrite(m_commands[8], &Frm3100COM::refresh);
     connect(m_commands[10], &QPushButton::clicked, this, &Frm3100COM::close);
     return panel;
 }
@@ -366,7 +387,7 @@ QWidget *Frm3100COM::buildModelGroup()
         layout->addWidget(o);
     }
     layout->addWidget(button(9, QStringLiteral("确定")));
-    connect(m_commands[9], &QPushButton::clicked, this, &Frm3100COM::Command9_Click);
+    onWrite(m_commands[9], &Frm3100COM::Command9_Click);
     return group;
 }
 
@@ -381,6 +402,7 @@ void Frm3100COM::load()
     for (int i = 1; i <= 3; ++i)
         (i == 1 ? Text5 : i == 2 ? Text6 : Text7)->setText(QString::number(VS[i]->value()));
     m_main.showPortInUse();
+    m_main.setPortUser(this);
     m_main.comm().setDTREnable(false);
     Timer5.start(timing::interval(1000));
     s.parse_mode = 101;
@@ -678,6 +700,8 @@ void Frm3100COM::closeEvent(QCloseEvent *event)
     m_phone->linkLost();
     m_smsTest->linkLost();
     m_main.showPortUnused();
+    if (m_main.portUser() == this)
+        m_main.setPortUser(nullptr);
     if (m_main.comm().portOpen())
         m_main.comm().close();
     event->accept();
@@ -697,7 +721,7 @@ void Frm3100COM::chooseFromReply(QRadioButton *option)
 
 void Frm3100COM::initialisationFinished()
 {
-    message(this, QStringLiteral("模块初始化已经完成，您可以设置参数了"), QStringLiteral("提示信息"));
+    postMessage(this, QStringLiteral("模块初始化已经完成，您可以设置参数了"), QStringLiteral("提示信息"));
 }
 
 void Frm3100COM::showWorkForm(bool passive)

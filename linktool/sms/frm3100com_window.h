@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +46,8 @@ public:
 
     // What the frame half sends goes out here: send_buf, then the port.
     void sendFrame(const QByteArray &frame);
+    // Asked before a button writes to the module (the user is told when it cannot).
+    bool portReady();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,6 +57,8 @@ private:
     QWidget *buildInfoPanel();
     QWidget *buildModelGroup();
     QPushButton *button(int index, const QString &caption);
+    // Connects a button that writes to the module: its handler runs only with an open port.
+    void onWrite(QAbstractButton *button, void (Frm3100COM::*handler)());
     QLabel *valueLabel(const char *name);
     void tabChanged(int index);
     void linkLost();

@@ -59,6 +59,23 @@ bool PhoneDb::add(const QString &slave, const QString &phoneNumber)
     return q.exec();
 }
 
+bool PhoneDb::replace(const QString &slave, const QString &phoneNumber)
+{
+    if (!m_open)
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    if (!db.transaction())
+        return false;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("delete from Phone_Table where slave = ?"));
+    q.addBindValue(slave);
+    if (!q.exec() || !add(slave, phoneNumber)) {
+        db.rollback();
+        return false;
+    }
+    return db.commit();
+}
+
 bool PhoneDb::hasNumber(const QString &phoneNumber) const
 {
     if (!m_open)

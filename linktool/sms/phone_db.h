@@ -23,6 +23,9 @@ public:
 
     bool clear();
     bool add(const QString &slave, const QString &phoneNumber);
+    // The entry of one address in place of every record the table held for
+    // it, in one transaction: the address is never missing nor there twice.
+    bool replace(const QString &slave, const QString &phoneNumber);
     // True when a record holds this number.
     bool hasNumber(const QString &phoneNumber) const;
     QList<QPair<QString, QString>> records() const;

@@ -20,6 +20,8 @@ namespace lt {
 namespace {
 
 const QString kStart = QStringLiteral("开始读取");
+// Written as the number, it erases the entry.
+const QString kErase = QStringLiteral("FFFFFFFFFFF");
 const QString kPause = QStringLiteral("暂停读取");
 
 // A whole entry number 0..65535 typed in decimal.
@@ -135,15 +137,18 @@ void PhoneTableGroup::checkDb()
     dbUsable();
 }
 
-void PhoneTableGroup::store(const QString &address, const QString &number)
+void PhoneTableGroup::store(const QString &address, const QString &number, bool replaceAddress)
 {
-    if (!m_db.add(address, number))
-        message(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
+    // Stores what the reply parser decoded: the message waits until its pass is over.
+    if (!(replaceAddress ? m_db.replace(address, number) : m_db.add(address, number)))
+        postMessage(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
                 QStringLiteral("系统提示"), QMessageBox::Warning);
 }
 
 void PhoneTableGroup::Command11_Click()
 {
+    if (!m_window.portReady())
+        return;
     const QString address = Text8->text();
     const QString number = Text9->text();
     if (address.size() != 6 || address == QLatin1String("**:**:")) {
@@ -156,17 +161,20 @@ void PhoneTableGroup::Command11_Click()
     }
     if (!dbUsable())
         return;
-    if (m_db.hasNumber(number)) {
+    // Any number of entries may be erased: the erase value is no number.
+    if (number != kErase && m_db.hasNumber(number)) {
         message(this, QStringLiteral("电话号码有重复，请检查电话号码"), QStringLiteral("系统提示"), QMessageBox::Warning);
         return;
     }
     const QByteArray pairs = *qx3100::colonBytes(address, 2);
-    const QByteArray digits = number == QLatin1String("FFFFFFFFFFF") ? QByteArray(6, '\xFF') : *qx3100::phoneBytes(number);
+    const QByteArray digits = number == kErase ? QByteArray(6, '\xFF') : *qx3100::phoneBytes(number);
     m_window.sendFrame(qx3100::phoneWrite(quint8(pairs.at(0)), quint8(pairs.at(1)), digits));
 }
 
 void PhoneTableGroup::Command12_Click()
 {
+    if (!m_window.portReady())
+        return;
     // The entry as colon text ("00:05:") or, like the read loop, as a decimal number.
     const QString text = Text10->text().trimmed();
     std::optional<QByteArray> pair;
@@ -188,6 +196,9 @@ void PhoneTableGroup::Command13_Click()
         endLoop();
         return;
     }
+    // Refused before the table and the grid are emptied.
+    if (!m_window.portReady())
+        return;
     const auto first = entryNumber(Text10->text());
     const auto last = entryNumber(Text12->text());
     if (!first || !last) {
@@ -242,22 +253,23 @@ void PhoneTableGroup::entryRead(const QByteArray &rec)
             return;
         putRow(grid_row, address, number);
         ++grid_row;
-        store(address, number);
+        store(address, number, false);
     } else {
         resetGrid();
         putRow(1, address, number);
-        store(address, number);
+        store(address, number, false);
     }
 }
 
 void PhoneTableGroup::entryWritten(int high, int low)
 {
     if (qx3100::addressText(high, low) != Text8->text()) {
-        message(this, QStringLiteral("模块的电话号码与地址配置错误"), QStringLiteral("正确提示！！"), QMessageBox::Warning);
+        postMessage(this, QStringLiteral("模块的电话号码与地址配置错误"), QStringLiteral("正确提示！！"), QMessageBox::Warning);
         return;
     }
-    message(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
-    store(Text8->text(), Text9->text());
+    postMessage(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
+    // The module now holds this number (or nothing) at that address, whatever it held before.
+    store(Text8->text(), Text9->text(), true);
     putRow(grid_row, Text8->text(), Text9->text());
     ++grid_row;
 }

@@ -48,7 +48,8 @@ private:
     void resetGrid();
     void putRow(int row, const QString &address, const QString &number);
     bool dbUsable();
-    void store(const QString &address, const QString &number);
+    // A read entry is added; a written one replaces the record of its address.
+    void store(const QString &address, const QString &number, bool replaceAddress);
 
     Frm3100COM &m_window;
     PhoneDb m_db;

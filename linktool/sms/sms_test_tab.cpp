@@ -4,6 +4,7 @@
 #include "link/main_window.h"
 #include "link/message_box.h"
 #include "link/ms_comm.h"
+#include "link/open_link.h"
 #include "link/shared_state.h"
 #include "link/timing.h"
 #include "link/typing_aids.h"
@@ -27,7 +28,6 @@ const QString kContentWrong = QStringLiteral("您所发射的内容不符合要�
 const QString kNumberWrong = QStringLiteral("您接收方地址不符合要求， 请输入接收方地址");
 const QString kNotAscii = QStringLiteral("英文方式只能发射ASCII字符，请修改要发射的内容");
 const QString kTooLong = QStringLiteral("您所发射的内容太长，最多32767个字节，请减少要发射的内容");
-const QString kPortClosed = QStringLiteral("串口没有打开，请先连接模块");
 
 // The module needs this long after DTR drops before it takes a request.
 constexpr int kPauseMs = 2000;
@@ -173,9 +173,9 @@ void SmsTestTab::update_count()
     m_main.setPanel(MainWindow::SendCountPanel, QString::number(sendCount(m_sendArea->toPlainText(), encoding())));
 }
 
-void SmsTestTab::refuse(int index, const QString &text, const QString &title)
+void SmsTestTab::refuse(int index, const QString &text)
 {
-    message(this, text, title, title == QLatin1String("系统提示") ? QMessageBox::Information : QMessageBox::Warning);
+    message(this, text, QStringLiteral("系统提示"), QMessageBox::Information);
     m_command21[index]->setEnabled(true);
 }
 
@@ -219,8 +219,10 @@ void SmsTestTab::Command21_Click(int index)
             return refuse(index, kNumberWrong);
         pending.frame = sendRequest(form, moduleAddress(m_text22->text()), packNumber(m_receiver->text()), body);
     }
-    if (!m_main.comm().portOpen())
-        return refuse(index, kPortClosed, QStringLiteral("端口错误"));
+    if (!port_ready(m_main, this)) {
+        m_command21[index]->setEnabled(true);
+        return;
+    }
 
     // The frame is fixed now: what is typed or chosen during the pause does not change it.
     m_main.comm().setDTREnable(false);
@@ -229,6 +231,7 @@ void SmsTestTab::Command21_Click(int index)
     m_pending = pending;
     m_lock.lock();
     m_pause.start(timing::interval(kPauseMs));
+    emit requestWaiting(true);
 }
 
 void SmsTestTab::send_now()
@@ -236,9 +239,7 @@ void SmsTestTab::send_now()
     m_pause.stop();
     const Pending pending = std::exchange(m_pending, Pending{});
     auto &s = shared();
-    if (!m_main.comm().portOpen()) {
-        message(this, kPortClosed, QStringLiteral("端口错误"), QMessageBox::Warning);
-    } else {
+    if (port_ready(m_main, this)) {
         s.send_buf = pending.frame;
         m_main.send();
         if (pending.reqKindAfterWrite)
@@ -249,6 +250,7 @@ void SmsTestTab::send_now()
     m_lock.unlock();
     if (pending.button >= 0)
         m_command21[pending.button]->setEnabled(true);
+    emit requestWaiting(false);
 }
 
 void SmsTestTab::log(const QStringList &lines)
@@ -306,6 +308,7 @@ void SmsTestTab::linkLost()
         m_lock.unlock();
         if (pending.button >= 0)
             m_command21[pending.button]->setEnabled(true);
+        emit requestWaiting(false);
     }
     // What arrived before the line went is shown, not lost.
     if (m_rTimer.isActive())

@@ -45,11 +45,16 @@ public:
     // A request waits out the pause before it is written.
     bool requestPending() const { return m_pause.isActive(); }
 
+signals:
+    // A request waits out its pause (true) or is done with it (false): the
+    // window locks what would write another sequence into the pause.
+    void requestWaiting(bool waiting);
+
 private:
     void Command21_Click(int index);
     void send_now();
     void rTimer_Timer();
-    void refuse(int index, const QString &text, const QString &title = QStringLiteral("系统提示"));
+    void refuse(int index, const QString &text);
     void log(const QStringList &lines);
     void update_count();
     smstest::Encoding encoding() const;

@@ -62,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     steps.slave_pending = in.flags & 0x80;
     QString collected;
     lt::gprs::GprsParser parser(view, steps, [&] {
-        const auto outcome = lt::datatest::parseBurst(s.rece_buf.left(s.rece_len), s.work_form, s.trans_form, s.req_kind);
+        // Every burst after the first collected one comes while that message is still open.
+        const auto outcome = lt::datatest::parseBurst(s.rece_buf.left(s.rece_len), s.work_form, s.trans_form,
+                                                      s.req_kind, !collected.isEmpty());
         collected += outcome.collected;
     });
     for (const QByteArray &burst : in.bursts) {

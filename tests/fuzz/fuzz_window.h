@@ -45,10 +45,11 @@ void feedBursts(MainWindow &main, QWidget *window, const QList<QByteArray> &burs
             endMessageGap(window);
     }
     endMessageGap(window);
-    stopTimers(window);
     // Without an event loop, what the widgets post to themselves (queued
-    // signals of the scroll bars among them) would pile up from input to input.
+    // signals of the scroll bars among them, the messages of the parsers)
+    // would pile up from input to input.
     QCoreApplication::sendPostedEvents();
+    stopTimers(window);
 }
 
 } // namespace fuzzwin

@@ -322,8 +322,12 @@ private slots:
         main->comm().close();
         area("Text1_1")->setPlainText(QStringLiteral("31:"));
         click("Command1_1");
-        QVERIFY(messages->saw(QStringLiteral("串口没有打开，数据没有发出")));
+        QVERIFY(messages->saw(QStringLiteral("串口没有打开，请先连接模块")));
         QVERIFY(source().isEmpty());
+        // Refused before the send area is cut to whole groups.
+        area("Text1_1")->setPlainText(QStringLiteral("31:3"));
+        click("Command1_1");
+        QCOMPARE(area("Text1_1")->toPlainText(), QStringLiteral("31:3"));
     }
 
     void linkLostShowsWhatWasCollected()

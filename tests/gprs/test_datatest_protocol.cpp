@@ -164,6 +164,28 @@ private slots:
         QCOMPARE(o.collected, QStringLiteral("21:30:31:00:0A:D7:01:00:05:00:02:31:32:0D:"));
     }
 
+    void messageSplitOverTwoBlocks()
+    {
+        // A passive read answer whose second block follows more than 100 ms later.
+        Outcome o = parseBurst(hex("213031000A D7010005"), 0, 1, 1);
+        QCOMPARE(o.collected, QStringLiteral("21:30:31:00:0A:D7:01:00:05:"));
+        o = parseBurst(hex("00023132 0D"), 0, 1, 1, true);
+        QCOMPARE(o.collected, QStringLiteral("00:02:31:32:0D:"));
+        QVERIFY(o.log.isEmpty());
+        // An active format message whose second half holds a 0xD7: part of the
+        // message, not a status frame.
+        o = parseBurst(hex("31 D7FA 4142"), 1, 1, 0, true);
+        QCOMPARE(o.collected, QStringLiteral("31:D7:FA:41:42:"));
+        QVERIFY(o.log.isEmpty());
+        // A block that starts with a frame of its own is still that frame.
+        o = parseBurst(hex("D7FA"), 1, 1, 0, true);
+        QCOMPARE(o.log, QStringList{kRx + QStringLiteral("D7:FA:")});
+        QVERIFY(o.collected.isEmpty());
+        // With no message coming in, such a block is what it always was.
+        QCOMPARE(parseBurst(hex("00023132 0D"), 0, 1, 1), Outcome{});
+        QCOMPARE(parseBurst(hex("31 D7FA 4142"), 1, 1, 0).log, QStringList{kRx + QStringLiteral("D7:FA:")});
+    }
+
     void displayRules()
     {
         // Active format: the 6-byte head removed, sender from bytes 2 and 3.

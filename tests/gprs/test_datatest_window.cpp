@@ -63,6 +63,22 @@ private slots:
         QCOMPARE(source(), QStringLiteral("发射数据：  D7:01:00:05:00:02:41:42:\n接收数据：  D7:01:00:05:00:02:41:42:\n"));
     }
 
+    void activeFormatMessageInTwoBlocks()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "1");
+        openAndWaitForChain();
+        QTest::keyClicks(w("Text1_6"), QStringLiteral("0005"));
+        QTest::keyClicks(w("Text1_1"), QStringLiteral("41D7FA42"));
+        // The echo reaches the PC in two blocks, a 0xD7 inside the second.
+        sim->sim().faults().splitAt = 6;
+        sim->sim().faults().splitGapMs = 150;
+        w<QPushButton>("Command1_1")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(w<QPlainTextEdit>("Text1_2")->toPlainText(), QStringLiteral("\n41:D7:FA:42:"), 3000);
+        QCOMPARE(source(), QStringLiteral("发射数据：  D7:01:00:05:00:04:41:D7:FA:42:\n"
+                                          "接收数据：  D7:01:00:05:00:04:41:D7:FA:42:\n"));
+    }
+
     void activeTransparent()
     {
         sim->set("f8", "1");

@@ -78,6 +78,8 @@ class Gprs3200ProtocolTest : public QObject
         s.rece_len = int(burst.size());
         parser->parse();
         QCOMPARE(s.parse_state, qint16(0));
+        // Messages come up once the pass is over, as the event loop then shows them.
+        QCoreApplication::sendPostedEvents();
     }
 
 private slots:
@@ -326,10 +328,25 @@ private slots:
         feed(reply("F408"));
         QCOMPARE(rec.messages.last().text, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"));
         QVERIFY(view.log.isEmpty());
+        QVERIFY(!steps.slave_pending);
+        steps.slave_pending = true;   // the user writes again
         feed(reply("F408"));
         QCOMPARE(view.log, QStringList{QStringLiteral("replace")});
         QVERIFY(steps.slave_pending);
         QCOMPARE(steps.para_step, qint16(100));
+    }
+
+    void declinedReplaceIsNotRepeated()
+    {
+        test::MessageRecorder rec;
+        steps.slave_pending = true;
+        rec.answers = {QMessageBox::No};
+        feed(reply("F408"));
+        QCOMPARE(rec.messages.last().text, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"));
+        QVERIFY(!steps.slave_pending);
+        // A later status 03 must not send again the write the user declined.
+        feed(reply("FD03"));
+        QVERIFY(view.log.isEmpty());
     }
 
     void dataBranchWhenNotInParameterMode()

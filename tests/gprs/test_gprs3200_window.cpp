@@ -203,6 +203,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(S().requests().size(), 2, 3000);
         QCOMPARE(S().requests(), (QList<QByteArray>{frame("F601 01FE"), frame("E401 07")}));
         QTRY_VERIFY(allButtonsEnabled());
+        // The answer to E4 must be in first: the read chain would take it for its own.
+        QTest::qWait(200);
         button(4)->click();
         waitForChain();
         QCOMPARE(label1(3), QStringLiteral("510秒"));
@@ -221,6 +223,45 @@ private slots:
         button(6)->click();
         QTRY_COMPARE(S().requests().size(), 3);
         QCOMPARE(S().requests(), (QList<QByteArray>{frame("E201 3037"), frame("F201 06 1F 1F"), frame("F301 2345")}));
+    }
+
+    void addressTypeWidensTheLengthBeforeItIsShown()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "0");
+        sim->set("submode", "0");
+        sim->set("addr-length", "2");
+        sim->set("addr-type", "1");   // 16进制: lengths up to 2
+        open(1);
+        waitForChain();
+        QCOMPARE(w<QLineEdit>("Text6")->text(), QStringLiteral("2"));
+        // Now ASCII with length 4: the range must be widened before the value goes in.
+        sim->set("addr-length", "4");
+        sim->set("addr-type", "0");
+        button(4)->click();
+        waitForChain();
+        QCOMPARE(w<QComboBox>("Combo4")->currentText(), QStringLiteral("ASCII"));
+        QCOMPARE(label1(8), QStringLiteral("4"));
+        QCOMPARE(w<QLineEdit>("Text6")->text(), QStringLiteral("4"));
+        QCOMPARE(w<QScrollBar>("VScroll4")->value(), -4);
+        S().clearRequests();
+        button(10)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 4000);
+        QCOMPARE(S().requests().value(3).mid(10, 4), QByteArray::fromHex("00 04 0A 00"));
+    }
+
+    void heartbeatSequenceLocksTheButtons()
+    {
+        open(1);
+        waitForChain();
+        S().clearRequests();
+        button(2)->click();
+        // A refresh in the second between F6 and E4 would break both sequences.
+        for (int i : {0, 2, 4, 5, 6, 8, 9, 10, 11})
+            QVERIFY2(!button(i)->isEnabled(), qPrintable(QString::number(i)));
+        QTRY_COMPARE_WITH_TIMEOUT(S().requests().size(), 2, 3000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F601 012C"), frame("E401 05")}));
+        QTRY_VERIFY(allButtonsEnabled());
     }
 
     void refusedInput()

@@ -12,6 +12,7 @@
 #include "test_support.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -112,6 +113,36 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
         QCOMPARE(rec->count(QStringLiteral("串口已断开，请检查连接")), 1);
+    }
+
+    void everyButtonRefusesWithoutAPort()
+    {
+        sim->set("f8", "0");   // passive: the data test's read and memory buttons are there
+        open();
+        QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>(QStringLiteral("Timer6"))->isActive(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
+        const QString version = w<QLabel>(QStringLiteral("Label1_9"))->text();
+        vanish();
+        expectVanished();
+        const QString closed = QStringLiteral("串口没有打开，请先连接模块");
+        w<QPlainTextEdit>(QStringLiteral("Text1_1"))->setPlainText(QStringLiteral("31:32:3"));
+        for (int i : {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11}) {
+            const int before = rec->count(closed);
+            button(i)->click();
+            QVERIFY2(rec->count(closed) == before + 1, qPrintable(QString::number(i)));
+            QCOMPARE(rec->messages.last().title, QStringLiteral("端口错误"));
+        }
+        // Nothing was started, shown or cut: the refresh kept the display, no wait notice came up.
+        QCOMPARE(w<QLabel>(QStringLiteral("Label1_9"))->text(), version);
+        QCOMPARE(w<QPlainTextEdit>(QStringLiteral("Text1_1"))->toPlainText(), QStringLiteral("31:32:3"));
+        QVERIFY(w<QPlainTextEdit>(QStringLiteral("Text1_3"))->toPlainText().isEmpty());
+        QVERIFY(!main->findChild<QWidget *>(QStringLiteral("Form10")));
+        for (QTimer *t : Frm3200COM::instance()->findChildren<QTimer *>())
+            QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
+        QVERIFY(!shared().para_mode);
+        QVERIFY(!Frm3200COM::instance()->steps().slave_pending);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(!button(i)->testAttribute(Qt::WA_ForceDisabled), qPrintable(QString::number(i)));
     }
 
     void inTheDataTest()

@@ -43,9 +43,27 @@ private slots:
         QPointer<Form10> notice = new Form10;
         notice->show();
         QTRY_VERIFY(notice->ticks() >= 10);
-        notice->close();
+        notice->accept();   // the caller's wait is over
+        QTRY_VERIFY(!notice);
         QTest::qWait(1200);
         QVERIFY(messages.messages.isEmpty());
+    }
+
+    void escapeAndCloseBoxDoNotEndTheWait()
+    {
+        test::MessageRecorder messages;
+        timing::setScale(0.01, 5);
+        QPointer<Form10> notice = new Form10;
+        notice->show();
+        QTest::keyClick(notice, Qt::Key_Escape);
+        notice->close();   // what the close box asks
+        QTest::qWait(50);
+        QVERIFY(notice && notice->isVisible());
+        const int ticks = notice->ticks();
+        QTRY_VERIFY(notice->ticks() > ticks);
+        // It still ends the one way it can on its own: the time-out.
+        QTRY_VERIFY_WITH_TIMEOUT(!notice, 5000);
+        QCOMPARE(messages.count(QStringLiteral("连接超时，可能是网络忙。请少后再试")), 1);
     }
 };
 

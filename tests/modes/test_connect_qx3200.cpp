@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTabWidget>
 
 using namespace lt;
 
@@ -78,6 +79,60 @@ private slots:
         connectAndWaitForVerdict();
         QVERIFY(option(2)->isChecked() && !option(1)->isChecked());
         QCOMPARE(f->requestsWithCommand(0xDA), 0);
+
+        // Enter in address setting opens the QX3200 window for it.
+        shared().work_mode = 1;
+        button(2)->click();
+        QTRY_VERIFY(!w);
+        QCOMPARE(shared().work_mode, 0);
+        QWidget *window = nullptr;
+        QTRY_VERIFY((window = f->main->findChild<QWidget *>(QStringLiteral("frm3200COM"))));
+        QCOMPARE(window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 2);
+    }
+
+    void choosingDataCommunicationSwitchesTheModule()
+    {
+        f->module.set(QStringLiteral("mode"), QStringLiteral("0"));
+        connectAndWaitForVerdict();
+        QCOMPARE(f->requestsWithCommand(0xDA), 0);
+        option(1)->click();
+        QTRY_COMPARE(f->requestsWithCommand(0xDA), 1);
+        QCOMPARE(f->module->requests().last(), QByteArray::fromHex("1A2A3A4A5A6A7A8ADA0100"));
+        QVERIFY(option(1)->isChecked() && !option(2)->isChecked());
+        QVERIFY(f->child<QDialog>("Form19"));
+    }
+
+    void aFailedSecondConnectTakesTheChoiceAway_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("time-out") << QString() << QString() << QStringLiteral("模块和计算机通信失败，请检查串口号、波特率");
+        QTest::newRow("no verdict") << QStringLiteral("d1") << QStringLiteral("-1") << QString();
+        QTest::newRow("another module") << QStringLiteral("d1") << QStringLiteral("2")
+                                        << QStringLiteral("您的模块与测试软件不一样，请与厂家联系");
+    }
+    void aFailedSecondConnectTakesTheChoiceAway()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, said);
+        connectAndWaitForVerdict();
+        QVERIFY(option(1)->isEnabled() && option(2)->isEnabled() && button(2)->isEnabled());
+        if (key.isEmpty())
+            f->module->faults().silent = true;
+        else
+            f->module.set(key, value);
+        button(0)->click();
+        // The verdict of the first Connect says nothing about this module.
+        QVERIFY(!option(1)->isEnabled() && !option(2)->isEnabled() && !button(2)->isEnabled());
+        if (said.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(button(0)->isEnabled(), 8000);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(f->messages->saw(said), 8000);
+        QVERIFY(!option(1)->isEnabled() && !option(2)->isEnabled() && !button(2)->isEnabled());
+        QVERIFY(!option(1)->isChecked() && !option(2)->isChecked());
+        QCOMPARE(f->requestsWithCommand(0xDA), 0);
     }
 
     void otherModeIsSwitchedAndTheModuleRestarts()
@@ -91,7 +146,13 @@ private slots:
         QVERIFY(notice);
         QCOMPARE(notice->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
                  QStringLiteral("您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"));
+        // The notice always runs its full time: Esc and the close box do not cut it short.
+        QTest::keyClick(notice, Qt::Key_Escape);
+        notice->close();
+        QVERIFY(notice && notice->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!f->main->comm().portOpen(), 400);
+        QTest::keyClick(notice, Qt::Key_Escape);
+        QVERIFY(notice && notice->isVisible());
         notice->findChild<QTimer *>(QStringLiteral("Timer1"))->setInterval(5);   // the 51 s, fast
         QTRY_VERIFY_WITH_TIMEOUT(!notice, 3000);
         QVERIFY(!option(1)->isEnabled() && !option(2)->isEnabled());

@@ -1,7 +1,9 @@
 #include "connect_fixture.h"
 
+#include "link/message_box.h"
 #include "modes/connect_windows.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <algorithm>
@@ -57,6 +59,35 @@ private slots:
         QCOMPARE(s.hello_val[2], 0x80);
         QVERIFY(f->main->comm().portOpen());
         QVERIFY(!f->main->handshake().running());
+    }
+
+    void dtrAroundTheNoticeAndTheVerdict()
+    {
+        QTRY_VERIFY(f->child<QWidget>("frmMain"));   // the chooser has set DTR on
+        QPointer<QDialog> w = openWindow();
+        QElapsedTimer clock;
+        clock.start();
+        QStringList timeline;
+        QList<qint64> at;
+        connect(&f->main->comm(), &MSComm::dtrSet, this, [&](bool on) {
+            timeline << (on ? QStringLiteral("DTR on") : QStringLiteral("DTR off"));
+            at << clock.elapsed();
+        });
+        lt::setMessageHook([&](const QString &text, const QString &, QMessageBox::Icon, QMessageBox::StandardButtons) {
+            timeline << text;
+            at << clock.elapsed();
+            return QMessageBox::Ok;
+        });
+        const QString notice = QStringLiteral("请确认您的模块信号指示灯已经不在闪烁，否则模块和计算机通信不正常。");
+        w->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+        // Off as the port opens, and off again once the user has seen the notice.
+        QCOMPARE(timeline, (QStringList{QStringLiteral("DTR off"), notice, QStringLiteral("DTR off")}));
+        // The verdict raises it; the QX3100 window drops it as it opens and again a second later.
+        QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(timeline.size(), 6, 3000);
+        QCOMPARE(timeline.mid(3), (QStringList{QStringLiteral("DTR on"), QStringLiteral("DTR off"), QStringLiteral("DTR off")}));
+        const qint64 second = at[5] - at[4];
+        QVERIFY2(second >= timing::interval(1000) - 20, qPrintable(QString::number(second)));
     }
 
     void otherModuleTypeIsRefused()

@@ -134,6 +134,62 @@ private slots:
         QCOMPARE(rows().size(), 2);
     }
 
+    void eraseAndRewriteKeepOneRowPerAddress()
+    {
+        openOnTab1();
+        const QString duplicate = QStringLiteral("电话号码有重复，请检查电话号码");
+        const QString confirmed = QStringLiteral("模块的电话号码与地址配置正确");
+        auto write = [&](const char *address, const char *number) {
+            const int before = f.messages->count(confirmed);
+            edit("Text8")->setText(QString::fromLatin1(address));
+            edit("Text9")->setText(QString::fromLatin1(number));
+            f.command(11)->click();
+            QVERIFY2(!f.messages->saw(duplicate), address);
+            QTRY_COMPARE(f.messages->count(confirmed), before + 1);
+        };
+        auto sortedRecords = [&] {
+            QStringList r = records();
+            r.sort();
+            return r;
+        };
+
+        write("00:05:", "13912345678");
+        // Erasing is never a duplicate, however many entries have been erased.
+        write("00:05:", "FFFFFFFFFFF");
+        QCOMPARE(sortedRecords(), QStringList{"00:05: FFFFFFFFFFF"});
+        write("00:06:", "FFFFFFFFFFF");
+        QCOMPARE(f.model().phoneEntry(6), QByteArray(6, '\xFF'));
+        QCOMPARE(sortedRecords(), (QStringList{"00:05: FFFFFFFFFFF", "00:06: FFFFFFFFFFF"}));
+        // The number erased from one address may go to another, and a new
+        // number for an address replaces the old one.
+        write("00:07:", "13912345678");
+        write("00:07:", "13700000007");
+        QCOMPARE(sortedRecords(), (QStringList{"00:05: FFFFFFFFFFF", "00:06: FFFFFFFFFFF", "00:07: 13700000007"}));
+        QCOMPARE(f.model().phoneEntry(7), QByteArray::fromHex("013700000007"));
+    }
+
+    void closedPortClearsNothing()
+    {
+        openOnTab1();
+        QVERIFY(db().add(QStringLiteral("00:01:"), QStringLiteral("13900000001")));
+        const QString progress = label28();
+        f.main->comm().close();   // the module is gone
+        const QString closed = QStringLiteral("串口没有打开，请先连接模块");
+        edit("Text8")->setText(QStringLiteral("00:05:"));
+        edit("Text9")->setText(QStringLiteral("13912345678"));
+        edit("Text10")->setText(QStringLiteral("1"));
+        for (int i : {11, 12, 13}) {
+            const int before = f.messages->count(closed);
+            f.command(i)->click();
+            QVERIFY2(f.messages->count(closed) == before + 1, qPrintable(QString::number(i)));
+        }
+        QCOMPARE(f.command(13)->text(), QStringLiteral("开始读取"));
+        QVERIFY(!f.control<QTimer>(QStringLiteral("Timer4"))->isActive());
+        QCOMPARE(records(), QStringList{"00:01: 13900000001"});
+        QCOMPARE(label28(), progress);
+        QVERIFY(f.command(11)->isEnabled() && f.command(13)->isEnabled());
+    }
+
     void readLoop()
     {
         openOnTab1();

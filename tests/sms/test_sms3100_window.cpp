@@ -1,12 +1,18 @@
 #include "sms3100_fixture.h"
 
+#include "link/message_box.h"
 #include "link/strings.h"
+#include "sms/sms_test_tab.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 using namespace lt;
@@ -270,6 +276,134 @@ private slots:
         tabs->setCurrentIndex(0);
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("短信模块参数设置"));
         QCOMPARE(shared().sms_tab_mode, -1);
+    }
+
+    void sequenceTimersKeepTheirSpacing()
+    {
+        f.openQuick();
+        // Half speed, no floor: the first ticks come after 50 ms, then the
+        // work-mode writes 1000 ms apart, the reads 250 and the power-saving writes 500.
+        timing::setScale(0.5, 0);
+        auto ticks = [&](const char *name, const std::function<void()> &start) {
+            QElapsedTimer clock;
+            QList<qint64> at;
+            auto *timer = f.control<QTimer>(QLatin1String(name));
+            const auto c = connect(timer, &QTimer::timeout, this, [&] { at << clock.elapsed(); });
+            clock.start();
+            start();
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000); }();
+            disconnect(c);
+            return at;
+        };
+        // Coarse timers may be 5 % early; a loaded machine makes them late.
+        auto spaced = [](const QList<qint64> &at, int first, int then) {
+            auto near = [](qint64 v, int ms) { return v >= ms * 95 / 100 - 2 && v <= ms * 105 / 100 + 150; };
+            if (at.size() < 2 || !near(at[0], first))
+                return false;
+            for (int i = 1; i < at.size(); ++i)
+                if (!near(at[i] - at[i - 1], then))
+                    return false;
+            return true;
+        };
+
+        combo("Combo1")->setCurrentIndex(0);   // 主动形式
+        combo("Combo2")->setCurrentIndex(0);   // 格式传输
+        const QList<qint64> writes = ticks("Timer1", [&] { f.command(5)->click(); });
+        QCOMPARE(writes.size(), 3);
+        QVERIFY2(spaced(writes, 50, 1000), qPrintable(QString::number(writes[1] - writes[0])));
+
+        const QList<qint64> reads = ticks("Timer2", [&] { f.command(8)->click(); });
+        QVERIFY2(reads.size() >= 10, qPrintable(QString::number(reads.size())));
+        QVERIFY(spaced(reads, 50, 250));
+
+        option(6)->setChecked(true);   // 不省电: 0xD3, then the end
+        const QList<qint64> saving = ticks("Timer3", [&] { f.command(14)->click(); });
+        QCOMPARE(saving.size(), 2);
+        QVERIFY2(spaced(saving, 50, 500), qPrintable(QString::number(saving[1] - saving[0])));
+    }
+
+    void noticeDuringTheReadsLeavesThemRunning()
+    {
+        // A real message box this time: its modal loop runs while the module
+        // goes on answering, and a timer plays the user who closes it.
+        lt::setMessageHook({});
+        f.sim->set(QStringLiteral("announce-init"), QStringLiteral("150"));
+        QStringList shown;
+        int heardWhileShown = -1;
+        QElapsedTimer up;
+        QTimer user;
+        connect(&user, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!up.isValid()) {
+                up.start();
+                shown << box->text();
+            } else if (up.elapsed() > 1500) {
+                heardWhileShown = int(f.heard().size());
+                box->button(QMessageBox::Ok)->click();
+                up.invalidate();
+            }
+        });
+        user.start(50);
+        f.openAndSettle();
+        QTRY_VERIFY_WITH_TIMEOUT(heardWhileShown >= 0, 5000);
+        f.waitIdle();
+        QCOMPARE(shown, QStringList{QStringLiteral("模块初始化已经完成，您可以设置参数了")});
+        // The reads went on under the box, and no answer was lost to it.
+        QVERIFY2(heardWhileShown > 4, qPrintable(QString::number(heardWhileShown)));
+        QCOMPARE(f.heard(), (QStringList{"EC03", "A302", "A103", "A10101", "F103", "F803", "E203", "F903", "D303",
+                                         "D203", "DB03"}));
+        QCOMPARE(label("Label30"), QStringLiteral("模式1"));
+        QCOMPARE(label("Label8"), QStringLiteral("13800000000"));
+    }
+
+    void smsRequestPauseLocksTheWindow()
+    {
+        f.openQuick();
+        auto *tabs = f.control<QTabWidget>(QStringLiteral("SSTab1"));
+        tabs->setCurrentIndex(1);
+        auto *smsTest = f.window()->findChild<SmsTestTab *>();
+        edit("Text22")->setText(QStringLiteral("00:01:"));
+        f.control<QPushButton>(QStringLiteral("Command21_0"))->click();
+        QVERIFY(smsTest->requestPending());
+        // Another sequence written into the pause would take the answer the request waits for.
+        QVERIFY(!tabs->tabBar()->isEnabled());
+        QVERIFY(!f.command(8)->isEnabled());
+        QVERIFY(!f.command(13)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!smsTest->requestPending(), 3000);
+        QTRY_COMPARE(f.heard(), QStringList{"2400015 20D"}.replaceInStrings(" ", ""));
+        QVERIFY(tabs->tabBar()->isEnabled());
+        QVERIFY(f.command(8)->isEnabled());
+        QVERIFY(f.command(13)->isEnabled());
+    }
+
+    void closedPortRefusesEveryWrite()
+    {
+        f.openAndSettle();
+        const QString closed = QStringLiteral("串口没有打开，请先连接模块");
+        const QString work = label("Label3");
+        const QString version = label("Label8");
+        f.main->comm().close();   // the module is gone
+        auto refused = [&](QAbstractButton *b, const char *what) {
+            const int before = f.messages->count(closed);
+            b->click();
+            QVERIFY2(f.messages->count(closed) == before + 1, what);
+            QCOMPARE(f.messages->messages.last().title, QStringLiteral("端口错误"));
+        };
+        const char *names[] = {"", "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
+                               "Command8", "Command9"};
+        for (int i = 1; i <= 9; ++i)
+            refused(f.command(i), names[i]);
+        refused(f.command(14), "Command14");
+        refused(option(2), "Option2");
+        // Refresh left the panel as it was, and no sequence started.
+        QCOMPARE(label("Label3"), work);
+        QCOMPARE(label("Label8"), version);
+        for (const char *t : {"Timer1", "Timer2", "Timer3"})
+            QVERIFY2(!f.control<QTimer>(QLatin1String(t))->isActive(), t);
+        QVERIFY(f.control(QStringLiteral("SSTab1"))->isEnabled());
+        QVERIFY(f.command(8)->isEnabled());
     }
 
     void exitClosesThePort()

@@ -10,6 +10,7 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -353,6 +354,30 @@ private slots:
         QVERIFY(source->toPlainText().isEmpty());
         main->findChild<QAction *>(QStringLiteral("clear_send"))->trigger();
         QVERIFY(send->toPlainText().isEmpty());
+    }
+
+    void dtrAroundARequest()
+    {
+        forms(1, 0);
+        box<QPlainTextEdit>("Text21_1")->setPlainText(QStringLiteral("你好"));
+        QElapsedTimer clock;
+        QList<QPair<bool, qint64>> dtr;
+        bool writtenWhenRaised = false;
+        connect(&main->comm(), &MSComm::dtrSet, this, [&](bool on) {
+            dtr << qMakePair(on, clock.elapsed());
+            if (on)
+                writtenWhenRaised = !logLines().isEmpty();
+        });
+        clock.start();
+        button(2)->click();
+        QCOMPARE(dtr.size(), 1);
+        QCOMPARE(dtr[0].first, false);
+        QTRY_COMPARE_WITH_TIMEOUT(dtr.size(), 2, 3000);
+        // On again once the request is written, the whole pause after it went off.
+        QCOMPARE(dtr[1].first, true);
+        QVERIFY(writtenWhenRaised);
+        const qint64 low = dtr[1].second - dtr[0].second;
+        QVERIFY2(low >= timing::interval(2000) - 20, qPrintable(QString::number(low)));
     }
 
     void linkLostDuringPause()

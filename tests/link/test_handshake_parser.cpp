@@ -1,0 +1,158 @@
+#include "link/handshake.h"
+#include "link/main_window.h"
+#include "link/ms_comm.h"
+#include "link/shared_state.h"
+
+#include "test_support.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace lt;
+
+namespace {
+
+QByteArray reply(const char *hex)
+{
+    return QByteArray::fromHex("1A2A3A4A5A6A7A8A") + QByteArray::fromHex(hex);
+}
+
+class Client : public QObject, public HandshakeClient
+{
+public:
+    QList<int> verdicts;
+    void showStep(int) override {}
+    void restoreControls() override {}
+    void noVerdict() override {}
+    void verdict(quint8 moduleType) override { verdicts << moduleType; }
+};
+
+} // namespace
+
+// The handshake parsers of modes 100 and 110 fed block by block, as the
+// receive tick hands them over: what they accept, and what they leave alone.
+class HandshakeParserTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<Client> client;
+
+    Handshake &handshake() { return main->handshake(); }
+
+    // An exchange armed for the client, its timers held still.
+    void arm(int mode)
+    {
+        handshake().start(mode, client.get(), client.get());
+        handshake().timer8.stop();
+    }
+
+    void feed(const QByteArray &block)
+    {
+        main->dispatch(block);
+        QCOMPARE(shared().parse_state, qint16(0));
+        QCoreApplication::sendPostedEvents();   // the verdict reaches the window after the pass
+    }
+
+private slots:
+    void init()
+    {
+        test::resetProgramState();
+        main = std::make_unique<MainWindow>();
+        client = std::make_unique<Client>();
+    }
+    void cleanup()
+    {
+        main.reset();
+        client.reset();
+    }
+
+    void verdictOfEitherMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("100") << 100;
+        QTest::newRow("110") << 110;
+    }
+    void verdictOfEitherMode()
+    {
+        QFETCH(int, mode);
+        arm(mode);
+        handshake().timer11.start();
+        QSignalSpy dtr(&main->comm(), &MSComm::dtrSet);
+        feed(reply("D103 02"));
+        QCOMPARE(client->verdicts, QList<int>{2});
+        QCOMPARE(shared().val_d1, mode == 100 ? 2 : 0);
+        QVERIFY(!handshake().timer11.isActive());
+        QCOMPARE(dtr.size(), 1);
+        QCOMPARE(dtr.at(0).at(0).toBool(), true);
+    }
+
+    void blocksWithoutAWholeReply_data()
+    {
+        QTest::addColumn<QByteArray>("block");
+        QTest::newRow("junk before a good reply") << QByteArray::fromHex("00") + reply("D103 02");
+        QTest::newRow("junk 1A before a good reply") << QByteArray::fromHex("1A") + reply("D103 02");
+        for (int i = 1; i <= 7; ++i) {
+            QByteArray b = reply("D103 02");
+            b[i] = char(b[i] ^ 0x01);
+            QTest::addRow("signature byte %d wrong", i) << b;
+        }
+        QTest::newRow("cut after the code") << reply("D1");
+        QTest::newRow("cut before the value") << reply("D103");
+        QTest::newRow("head only") << reply("");
+        QTest::newRow("start byte only") << QByteArray::fromHex("1A");
+    }
+    void blocksWithoutAWholeReply()
+    {
+        QFETCH(QByteArray, block);
+        arm(100);
+        handshake().timer11.start();
+        QSignalSpy dtr(&main->comm(), &MSComm::dtrSet);
+        shared().val_d1 = 7;
+        feed(block);
+        QVERIFY(client->verdicts.isEmpty());
+        QCOMPARE(shared().val_d1, 7);
+        // The exchange goes on as if nothing had come: ticker running, DTR untouched.
+        QVERIFY(handshake().timer11.isActive());
+        QVERIFY(dtr.isEmpty());
+        // And the parser is ready for the next block.
+        feed(reply("D103 00"));
+        QCOMPARE(client->verdicts, QList<int>{0});
+    }
+
+    void shortParameterRepliesLeaveTheOldValues()
+    {
+        arm(100);
+        auto &s = shared();
+        s.val_f8 = 0x11;
+        s.val_ec_text = QStringLiteral("old");
+        feed(reply("F803"));
+        feed(reply("EC03 31323334"));
+        QCOMPARE(s.val_f8, 0x11);
+        QCOMPARE(s.val_ec_text, QStringLiteral("old"));
+        feed(reply("F803 22"));
+        QCOMPARE(s.val_f8, 0x22);
+    }
+
+    void identificationOnlyWhileItIsAwaited()
+    {
+        arm(110);
+        auto &s = shared();
+        feed(reply("FD03 01 80"));   // the time-out is not running: a late answer
+        QCOMPARE(s.hello_val[2], 0);
+        QVERIFY(!handshake().timer11.isActive());
+        handshake().timer9.start();
+        feed(reply("FD03 01"));      // cut before the working mode
+        QCOMPARE(s.hello_val[2], 0);
+        QVERIFY(handshake().timer9.isActive());
+        feed(reply("FD03 01 80"));
+        QCOMPARE(s.hello_val[2], 0x80);
+        QCOMPARE(s.hello_val[1], 0x01);
+        QVERIFY(!handshake().timer9.isActive());
+        QVERIFY(handshake().timer11.isActive());
+        handshake().stop();
+    }
+};
+
+QTEST_MAIN(HandshakeParserTest)
+#include "test_handshake_parser.moc"
