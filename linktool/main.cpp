@@ -1,5 +1,5 @@
-#include "link/main_window.h"
-#include "link/start_options.h"
+#include "app/main_window.h"
+#include "app/start_options.h"
 #include "window_program.h"
 
 #include <QApplication>

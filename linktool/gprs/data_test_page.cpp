@@ -4,12 +4,13 @@
 #include "data_test_receive.h"
 
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/message_box.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "link/timing.h"
-#include "link/typing_aids.h"
+#include "ui/message_box.h"
+#include "ui/open_link.h"
+#include "ui/shared_state.h"
+#include "ui/shell.h"
+#include "ui/typing_aids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,7 +63,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 
 } // namespace
 
-DataTestPage::DataTestPage(MainWindow &main, QWidget *parent) : QWidget(parent), m_main(main)
+DataTestPage::DataTestPage(Shell &shell, QWidget *parent) : QWidget(parent), m_shell(shell)
 {
     setObjectName(QStringLiteral("DataTestPage"));
     rTimer.setObjectName(QStringLiteral("rTimer"));
@@ -156,12 +157,12 @@ void DataTestPage::setModuleAddress(const QString &hexText)
 
 void DataTestPage::send_data()
 {
-    if (!port_ready(m_main, this))
+    if (!port_ready(m_shell.link(), this))
         return;
-    const auto &s = shared();
-    if (s.work_form == 0)
+    const ModuleState &module = m_shell.link().module();
+    if (module.workForm == 0)
         send_beidong();
-    else if (s.trans_form != 0)
+    else if (module.transForm != 0)
         send_geshi();
     else
         send_stand_touming();
@@ -169,7 +170,7 @@ void DataTestPage::send_data()
 
 void DataTestPage::read_bd_data()
 {
-    if (!port_ready(m_main, this))
+    if (!port_ready(m_shell.link(), this))
         return;
     const auto address = moduleAddress();
     if (!address)
@@ -180,7 +181,7 @@ void DataTestPage::read_bd_data()
 
 void DataTestPage::read_empty()
 {
-    if (!port_ready(m_main, this))
+    if (!port_ready(m_shell.link(), this))
         return;
     const auto address = moduleAddress();
     if (!address)
@@ -191,7 +192,7 @@ void DataTestPage::read_empty()
 
 void DataTestPage::send_beidong()
 {
-    const bool format = shared().trans_form != 0;
+    const bool format = m_shell.link().module().transForm != 0;
     const auto address = moduleAddress();
     if (!address)
         return;
@@ -203,7 +204,7 @@ void DataTestPage::send_beidong()
         return;
     shared().req_kind = 3;
     sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), QStringLiteral("发射数据：  "));
-    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
+    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
 }
 
 void DataTestPage::send_geshi()
@@ -215,7 +216,7 @@ void DataTestPage::send_geshi()
     if (!data)
         return;
     sendFrame(datatest::formatFrame(*receiver, *data), QStringLiteral("发射数据：  "));
-    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
+    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
 }
 
 void DataTestPage::send_stand_touming()
@@ -225,7 +226,7 @@ void DataTestPage::send_stand_touming()
     if (!data)
         return;
     sendFrame(*data, QStringLiteral("发射数据：  "));
-    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("发射数据"));
+    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
 }
 
 void DataTestPage::refuse(const QString &text)
@@ -280,8 +281,7 @@ std::optional<QByteArray> DataTestPage::sendData(bool passive, bool format, bool
 
 void DataTestPage::sendFrame(const QByteArray &frame, const QString &logPrefix)
 {
-    shared().send_buf = frame;
-    m_main.send();
+    m_shell.link().send(frame);
     log(logPrefix + hex_text(frame));
 }
 
@@ -295,12 +295,12 @@ void DataTestPage::log(const QString &line)
 
 // ---- receiving ----------------------------------------------------------
 
-void DataTestPage::parse()
+void DataTestPage::parse(const QByteArray &burst)
 {
     auto &s = shared();
-    const datatest::Outcome out = datatest::parseBurst(s.rece_buf.left(qMax(0, s.rece_len)), s.work_form,
-                                                       s.trans_form, s.req_kind, rTimer.isActive());
-    s.parse_state = 0;
+    const ModuleState &module = m_shell.link().module();
+    const datatest::Outcome out =
+        datatest::parseBurst(burst, module.workForm, module.transForm, s.req_kind, rTimer.isActive());
     for (const QString &line : out.log)
         log(line);
     if (!out.collected.isEmpty()) {
@@ -314,14 +314,14 @@ void DataTestPage::on_rTimer()
 {
     rTimer.stop();
     auto &s = shared();
-    const datatest::Shown d = datatest::display(s.rx_hex, s.work_form, s.trans_form);
+    const ModuleState &module = m_shell.link().module();
+    const datatest::Shown d = datatest::display(s.rx_hex, module.workForm, module.transForm);
     m_receive->setPlainText(d.receive);
     if (d.sender)
         m_sender->setText(*d.sender);
     log(d.log);
-    s.parse_state = 0;
     s.rx_hex.clear();
-    m_main.setPanel(MainWindow::ModulePanel, QStringLiteral("接收数据"));
+    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("接收数据"));
 }
 
 void DataTestPage::linkLost()

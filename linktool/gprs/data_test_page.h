@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace lt {
 
-class MainWindow;
+class Shell;
 
 // The QX3200 window's page "    通信测试    ": test data in passive, format and
 // transparent mode, and the data branch of the QX3200 reply parser.
@@ -21,12 +21,12 @@ class DataTestPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit DataTestPage(MainWindow &main, QWidget *parent = nullptr);
+    explicit DataTestPage(Shell &shell, QWidget *parent = nullptr);
 
     // Command1(1), (3) and (7): members of the window's Command1 array.
     QList<QPushButton *> buttons() const;
-    // The data branch of the reply parser (para_mode False).
-    void parse();
+    // The data branch of the reply parser (para_mode False), over one received burst.
+    void parse(const QByteArray &burst);
     // The port went away: stop every timer.
     void linkLost();
 
@@ -57,7 +57,7 @@ private:
     std::optional<QByteArray> sendData(bool passive, bool format, bool allowEmpty);
     void sendFrame(const QByteArray &frame, const QString &logPrefix);
 
-    MainWindow &m_main;
+    Shell &m_shell;
     QTimer rTimer;
     QPlainTextEdit *m_send;      // Text1(1)
     QPlainTextEdit *m_receive;   // Text1(2)

@@ -6,16 +6,16 @@
 #include "param_display.h"
 #include "param_page.h"
 
-#include "link/form10.h"
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/message_box.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
-#include "link/strings.h"
+#include "link/link.h"
 #include "link/timing.h"
-#include "link/typing_aids.h"
+#include "ui/message_box.h"
+#include "ui/network_wait_notice.h"
+#include "ui/open_link.h"
+#include "ui/shared_state.h"
+#include "ui/shell.h"
+#include "ui/strings.h"
+#include "ui/typing_aids.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -43,21 +43,20 @@ const QString kSystemTitle = QStringLiteral("系统提示");
 
 } // namespace
 
-void openFrm3200COM(MainWindow &main)
+void openFrm3200COM(Shell &shell, WorkMode mode)
 {
     if (g_window) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(g_window->parentWidget()))
-            main.mdi().setActiveSubWindow(sub);
+        shell.activateChild(g_window);
         g_window->raise();
         // The connect window has just opened the port and left its own parser
         // armed (after a lost link, or with another working mode): the window
         // takes the new link as it does when it opens.
-        g_window->load();
+        g_window->load(mode);
         return;
     }
-    auto *window = new Frm3200COM(main);
+    auto *window = new Frm3200COM(shell, mode);
     g_window = window;
-    QMdiSubWindow *sub = main.addChild(window);
+    QMdiSubWindow *sub = shell.addChild(window);
     sub->move(0, 0);
     sub->resize(twips(11800), twips(8180));
 }
@@ -67,8 +66,9 @@ Frm3200COM *Frm3200COM::instance()
     return g_window;
 }
 
-Frm3200COM::Frm3200COM(MainWindow &main, QWidget *parent)
-    : QWidget(parent), m_main(main), m_parser(*this, m_steps, [this] { m_data->parse(); })
+Frm3200COM::Frm3200COM(Shell &shell, WorkMode mode, QWidget *parent)
+    : QWidget(parent), m_shell(shell), m_workMode(mode),
+      m_parser(*this, m_steps, shell.link().module(), [this](const QByteArray &burst) { m_data->parse(burst); })
 {
     setObjectName(QStringLiteral("frm3200COM"));
     setWindowTitle(QStringLiteral("模块设置"));
@@ -76,7 +76,7 @@ Frm3200COM::Frm3200COM(MainWindow &main, QWidget *parent)
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     m_page0 = new ParamPage;
-    m_data = new DataTestPage(main);
+    m_data = new DataTestPage(shell);
     auto *page2 = new QWidget;
     page2->setObjectName(QStringLiteral("page2"));
     auto *identity = new QGroupBox(QStringLiteral("身份地址设置"), page2);
@@ -146,36 +146,33 @@ Frm3200COM::Frm3200COM(MainWindow &main, QWidget *parent)
     Timer7 = timer("Timer7", 100, &Frm3200COM::Timer7_Timer);
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &Frm3200COM::SSTab1_Click);
-    connect(&main.comm(), &MSComm::vanished, this, &Frm3200COM::linkLost);
-    main.registerParser(111, this, [this] { m_parser.parse(); });
+    connect(&shell.link(), &Link::vanished, this, &Frm3200COM::linkLost);
+    shell.link().registerParser(ParseMode::Qx3200, this, [this](const QByteArray &block) { m_parser.parse(block); });
 
-    load();
+    load(mode);
 }
 
 Frm3200COM::~Frm3200COM() = default;
 
-void Frm3200COM::load()
+void Frm3200COM::load(WorkMode mode)
 {
-    MSComm &comm = m_main.comm();
-    auto &s = shared();
-    comm.setDTREnable(false);
-    SSTab1->setCurrentIndex(s.work_mode == 0 ? 2 : 0);
-    s.parse_mode = 111;
-    comm.setRThreshold(1);
-    comm.setInputLen(0);
-    s.parse_state = 0;
+    m_workMode = mode;
+    ModulePort &port = m_shell.link().port();
+    port.setDtr(false);
+    SSTab1->setCurrentIndex(mode == WorkMode::AddressSetting ? 2 : 0);
+    m_shell.link().setParseMode(ParseMode::Qx3200);
 
     for (const char *name : {"Text1_4", "Text1_5", "Text1_6"})
         if (auto *b = qobject_cast<QLineEdit *>(dataControl(name)))
             b->clear();
     setDataControlsVisible({"Text1_4", "Text1_5", "Text1_6", "Label2_2", "Label2_4", "Label2_5"}, false);
 
-    const QString settings = comm.settings();
+    const QString settings = port.settings();
     m_page0->Combo7->setEditText(settings.left(qMax(0, int(settings.size()) - 6)) + QStringLiteral("bps"));
     m_page0->disable_();
-    comm.setDTREnable(false);
-    m_main.showPortInUse();
-    m_main.setPortUser(this);
+    port.setDtr(false);
+    m_shell.showPortInUse();
+    m_shell.setPortUser(this);
 
     // The module's line options start as the port's own.
     const QStringList parts = settings.split(QLatin1Char(','));
@@ -185,8 +182,8 @@ void Frm3200COM::load()
     (parts.value(2) == QLatin1String("7") ? m_page0->Option2 : m_page0->Option1)->setChecked(true);
     (parts.value(3) == QLatin1String("2") ? m_page0->Option10 : m_page0->Option11)->setChecked(true);
 
-    if (!comm.portOpen() && comm.open() != MSComm::Opened) {
-        message(this, comm.port().errorString(), QStringLiteral("错误"), QMessageBox::Critical);
+    if (!port.isOpen() && port.open() != ModulePort::Opened) {
+        message(this, port.serialPort().errorString(), QStringLiteral("错误"), QMessageBox::Critical);
         return;
     }
     Timer6->setInterval(timing::interval(1000));
@@ -207,10 +204,9 @@ void Frm3200COM::setDataControlsVisible(std::initializer_list<const char *> name
 
 void Frm3200COM::SSTab1_Click(int page)
 {
-    const auto mode = shared().work_mode;
-    if (mode == 1 && page == 2)
+    if (m_workMode == WorkMode::DataCommunication && page == 2)
         SSTab1->setCurrentIndex(1);
-    else if (mode == 0 && page == 1)
+    else if (m_workMode == WorkMode::AddressSetting && page == 1)
         SSTab1->setCurrentIndex(2);
 }
 
@@ -240,8 +236,8 @@ void Frm3200COM::Command1_Click(int index)
         refresh_para();
         break;
     case 5:
-        m_main.showPortUnused();
-        m_main.comm().close();
+        m_shell.showPortUnused();
+        m_shell.link().port().close();
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
             sub->close();
         else
@@ -288,7 +284,7 @@ bool Frm3200COM::linkReady(int index)
     // the port themselves when it is closed: they get their chance first.
     if (index == 0 || index == 4 || index == 10)
         openPortIfClosed();
-    return port_ready(m_main, this);
+    return port_ready(m_shell.link(), this);
 }
 
 bool Frm3200COM::heartbeatInput()
@@ -332,16 +328,16 @@ bool Frm3200COM::powerSavingInput()
 
 void Frm3200COM::send(const QByteArray &frame)
 {
-    shared().send_buf = frame;
-    m_main.send();
+    m_shell.link().send(frame);
 }
 
 void Frm3200COM::openPortIfClosed()
 {
     // After a lost link this is how the window gets its port back: the
     // status panel says so again.
-    if (!m_main.comm().portOpen() && m_main.comm().open() == MSComm::Opened)
-        m_main.showPortInUse();
+    ModulePort &port = m_shell.link().port();
+    if (!port.isOpen() && port.open() == ModulePort::Opened)
+        m_shell.showPortInUse();
 }
 
 void Frm3200COM::set_slave(quint8 operation)
@@ -362,7 +358,7 @@ void Frm3200COM::set_slave(quint8 operation)
     send(*frame);
     if (m_form10)
         m_form10->accept();
-    m_form10 = new Form10(this);
+    m_form10 = new NetworkWaitNotice(this);
     m_form10->setWindowModality(Qt::ApplicationModal);
     m_form10->show();
 }
@@ -413,7 +409,7 @@ void Frm3200COM::refresh_para()
     Timer2->setInterval(timing::interval(100));
     Timer2->start();
     m_steps.para_step = 0;
-    m_main.comm().setDTREnable(false);
+    m_shell.link().port().setDtr(false);
 }
 
 void Frm3200COM::commanddisable()
@@ -547,7 +543,7 @@ void Frm3200COM::Timer5_Timer()
 void Frm3200COM::Timer6_Timer()
 {
     Timer6->stop();
-    m_main.comm().setDTREnable(false);
+    m_shell.link().port().setDtr(false);
     Command1[4]->click();
 }
 
@@ -579,10 +575,10 @@ void Frm3200COM::closeEvent(QCloseEvent *event)
     stopTimers();
     m_data->linkLost();
     closeWaitNotice();
-    if (m_main.portUser() == this)
-        m_main.setPortUser(nullptr);
-    m_main.comm().close();
-    m_main.showPortUnused();
+    if (m_shell.portUser() == this)
+        m_shell.setPortUser(nullptr);
+    m_shell.link().port().close();
+    m_shell.showPortUnused();
     event->accept();
 }
 

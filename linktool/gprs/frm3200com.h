@@ -2,11 +2,14 @@
 
 namespace lt {
 
-class MainWindow;
+class Shell;
+
+// What the connect window's Enter opened the QX3200 window for.
+enum class WorkMode { AddressSetting = 0, DataCommunication = 1 };
 
 // Opens the QX3200 window "模块设置" (frm3200COM) as a modeless child of the
-// main window, on the page that shared().work_mode asks for; a window that is
-// already open is brought to the front instead.
-void openFrm3200COM(MainWindow &main);
+// shell, on the page the work mode asks for; a window that is already open is
+// brought to the front instead and takes the new work mode.
+void openFrm3200COM(Shell &shell, WorkMode mode);
 
 } // namespace lt

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "frm3200com.h"
 #include "gprs_parser.h"
 
-#include "link/button_lock.h"
+#include "ui/button_lock.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,8 +18,8 @@ class QTimer;
 namespace lt {
 
 class DataTestPage;
-class Form10;
-class MainWindow;
+class NetworkWaitNotice;
+class Shell;
 class ParamDisplay;
 class ParamPage;
 
@@ -28,7 +29,7 @@ class Frm3200COM : public QWidget, private gprs::ParamView
 {
     Q_OBJECT
 public:
-    explicit Frm3200COM(MainWindow &main, QWidget *parent = nullptr);
+    Frm3200COM(Shell &shell, WorkMode mode, QWidget *parent = nullptr);
     ~Frm3200COM() override;
 
     static Frm3200COM *instance();
@@ -36,8 +37,10 @@ public:
     // Shared with the parser (and looked at by tests).
     gprs::ParamSteps &steps() { return m_steps; }
 
-    // Window load: parser armed, port open, the first parameter read a second later.
-    void load();
+    WorkMode workMode() const { return m_workMode; }
+    // Window load for a work mode: parser armed, port open, the first
+    // parameter read a second later.
+    void load(WorkMode mode);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -95,7 +98,8 @@ private:
     void startReplace() override;
     void startSlaveRetry() override;
 
-    MainWindow &m_main;
+    Shell &m_shell;
+    WorkMode m_workMode;
     gprs::ParamSteps m_steps;
     gprs::GprsParser m_parser;
     ButtonLock m_lock;
@@ -107,7 +111,7 @@ private:
     QLineEdit *Text2, *Text3;
     std::array<QPushButton *, 12> Command1{};
     QTimer *Timer1, *Timer2, *Timer3, *Timer4, *Timer5, *Timer6, *Timer7;
-    QPointer<Form10> m_form10;
+    QPointer<NetworkWaitNotice> m_form10;
     bool m_closing = false;
 };
 

@@ -4,8 +4,9 @@
 
 #include "link/frame.h"
 #include "link/helpers.h"
-#include "link/message_box.h"
-#include "link/shared_state.h"
+#include "link/module_state.h"
+#include "ui/message_box.h"
+#include "ui/shared_state.h"
 
 namespace lt::gprs {
 
@@ -49,56 +50,54 @@ int u8(const QByteArray &b, int i)
 
 } // namespace
 
-GprsParser::GprsParser(ParamView &view, ParamSteps &steps, std::function<void()> dataBranch)
-    : m_view(view), m_steps(steps), m_dataBranch(std::move(dataBranch))
+GprsParser::GprsParser(ParamView &view, ParamSteps &steps, ModuleState &module,
+                       std::function<void(const QByteArray &burst)> dataBranch)
+    : m_view(view), m_steps(steps), m_module(module), m_dataBranch(std::move(dataBranch))
 {
 }
 
-void GprsParser::parse()
+void GprsParser::parse(const QByteArray &burst)
 {
-    auto &s = shared();
-    if (!s.para_mode) {
+    if (!shared().para_mode) {
         if (m_dataBranch)
-            m_dataBranch();
+            m_dataBranch(burst);
         return;
     }
-    const QByteArray burst = s.rece_buf.left(s.rece_len);
     do {
         if (!runState(burst)) {
-            s.parse_state = 0;
+            m_state = 0;
             return;
         }
-    } while (s.parse_state != 0);
+    } while (m_state != 0);
 }
 
 bool GprsParser::runState(const QByteArray &b)
 {
-    auto &s = shared();
-    switch (s.parse_state) {
+    switch (m_state) {
     case 0:
         // Only a reply at the very start of the burst counts.
         if (!frame::startByteAt(b, 0))
             return false;
-        s.parse_state = 100;
+        m_state = 100;
         return true;
     case 100:
         if (!frame::signatureAt(b, 0))
             return false;
-        s.parse_state = 1;
+        m_state = 1;
         return true;
     case 1: {
         const Handler *h = handlerOfCode(u8(b, 8));
         if (!h)
             return false;
-        s.parse_state = h->state;
+        m_state = h->state;
         return true;
     }
     default: {
-        const Handler *h = handlerOfState(s.parse_state);
+        const Handler *h = handlerOfState(m_state);
         // A reply cut short ends the burst before anything of it is shown.
         if (!h || h->lastByte >= b.size())
             return false;
-        s.parse_state = 0;
+        m_state = 0;
         return handle(h->code, b);
     }
     }
@@ -106,7 +105,6 @@ bool GprsParser::runState(const QByteArray &b)
 
 bool GprsParser::handle(quint8 code, const QByteArray &b)
 {
-    auto &s = shared();
     auto &step = m_steps.para_step;
     QString reply_text;
     switch (code) {
@@ -145,14 +143,14 @@ bool GprsParser::handle(quint8 code, const QByteArray &b)
         break;
     }
     case kWorkForm:
-        s.work_form = u8(b, 10);
-        m_view.showWorkForm(s.work_form != 0);
-        step = s.work_form != 0 ? 8 : 7;
+        m_module.workForm = u8(b, 10);
+        m_view.showWorkForm(m_module.workForm != 0);
+        step = m_module.workForm != 0 ? 8 : 7;
         break;
     case kTransForm:
-        s.trans_form = u8(b, 10);
-        m_view.showTransForm(s.trans_form != 0);
-        step = s.trans_form != 0 ? 100 : 9;
+        m_module.transForm = u8(b, 10);
+        m_view.showTransForm(m_module.transForm != 0);
+        step = m_module.transForm != 0 ? 100 : 9;
         break;
     case kSubMode: {
         const bool mode1 = u8(b, 10) != 0;

@@ -7,6 +7,10 @@
 
 class QWidget;
 
+namespace lt {
+struct ModuleState;
+}
+
 namespace lt::gprs {
 
 // Steps of the parameter read chain and of the write sequences, and the
@@ -51,14 +55,17 @@ public:
 };
 
 // gprs_parser: the parameter branch (para_mode True) reads the reply at the
-// start of the burst and writes it into the view; otherwise the burst goes
-// to the data branch.
+// start of the burst and writes it into the view, the work and transfer form
+// into module; otherwise the burst goes to the data branch.
 class GprsParser
 {
 public:
-    GprsParser(ParamView &view, ParamSteps &steps, std::function<void()> dataBranch);
+    GprsParser(ParamView &view, ParamSteps &steps, ModuleState &module,
+               std::function<void(const QByteArray &burst)> dataBranch);
 
-    void parse();
+    void parse(const QByteArray &burst);
+    // 0 between bursts: a pass never leaves the parser inside a reply.
+    qint16 state() const { return m_state; }
 
 private:
     // Runs one state over the burst; false ends the pass.
@@ -68,7 +75,9 @@ private:
 
     ParamView &m_view;
     ParamSteps &m_steps;
-    std::function<void()> m_dataBranch;
+    ModuleState &m_module;
+    std::function<void(const QByteArray &burst)> m_dataBranch;
+    qint16 m_state = 0;
 };
 
 } // namespace lt::gprs

@@ -1,8 +1,8 @@
 #include "param_page.h"
 
 #include "link/helpers.h"
-#include "link/message_box.h"
-#include "link/typing_aids.h"
+#include "ui/message_box.h"
+#include "ui/typing_aids.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,8 +1,9 @@
 #include "connect_window.h"
 
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
+#include "link/link.h"
+#include "ui/message_box.h"
+#include "ui/open_link.h"
+#include "ui/shell.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -10,61 +11,66 @@
 
 namespace lt {
 
-ConnectWindow::ConnectWindow(MainWindow &main, const char *name, int parseMode)
-    : QDialog(&main), m_main(main), m_parseMode(parseMode), m_combo1(new QComboBox(this)),
-      m_combo2(new QComboBox(this)), m_connect(new QPushButton(QStringLiteral("连接"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消"), this)), m_pBar(new QProgressBar(this))
+ConnectWindow::ConnectWindow(Shell &shell, const char *name, ParseMode parseMode)
+    : QDialog(&shell.frame()), m_shell(shell), m_parseMode(parseMode), m_portList(new QComboBox(this)),
+      m_baudList(new QComboBox(this)), m_connect(new QPushButton(QStringLiteral("连接"), this)),
+      m_cancel(new QPushButton(QStringLiteral("取消"), this)), m_progress(new QProgressBar(this))
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(QStringLiteral("工作方式选择"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_portList->setObjectName(QStringLiteral("Combo1"));
     for (int i = 1; i <= 8; ++i)
-        m_combo1->addItem(QStringLiteral("COM%1").arg(i));
-    m_combo1->setCurrentText(QStringLiteral("COM1"));
-    m_combo2->setObjectName(QStringLiteral("Combo2"));
+        m_portList->addItem(QStringLiteral("COM%1").arg(i));
+    m_portList->setCurrentText(QStringLiteral("COM1"));
+    m_baudList->setObjectName(QStringLiteral("Combo2"));
     for (const char *rate : {"1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"})
-        m_combo2->addItem(QLatin1String(rate) + QLatin1String("bps"));
-    m_combo2->setCurrentText(QStringLiteral("9600bps"));
+        m_baudList->addItem(QLatin1String(rate) + QLatin1String("bps"));
+    m_baudList->setCurrentText(QStringLiteral("9600bps"));
     m_connect->setObjectName(QStringLiteral("Command1_0"));
     m_cancel->setObjectName(QStringLiteral("Command1_1"));
-    m_pBar->setObjectName(QStringLiteral("PBar"));
-    m_pBar->setRange(0, 5);
-    m_pBar->setValue(0);
+    m_progress->setObjectName(QStringLiteral("PBar"));
+    m_progress->setRange(0, 5);
+    m_progress->setValue(0);
 
     connect(m_connect, &QPushButton::clicked, this, &ConnectWindow::connectClicked);
     connect(m_cancel, &QPushButton::clicked, this, &ConnectWindow::cancelClicked);
 }
 
+Link &ConnectWindow::link() const
+{
+    return m_shell.link();
+}
+
 void ConnectWindow::setListsEnabled(bool enabled)
 {
-    m_combo1->setEnabled(enabled);
-    m_combo2->setEnabled(enabled);
+    m_portList->setEnabled(enabled);
+    m_baudList->setEnabled(enabled);
 }
 
 void ConnectWindow::connectClicked()
 {
     forgetVerdict();
-    if (!open_link(m_main, this, m_combo1->currentText(), m_combo2->currentText(), lineTail()))
+    if (!open_link(link(), this, m_portList->currentText(), m_baudList->currentText(), lineTail()))
         return;
     m_openedPort = true;
     m_connect->setEnabled(false);
     setListsEnabled(false);
-    signal_lamp_notice(m_main, this);
+    signal_lamp_notice(link(), this);
     // The notice is modal: the user may have cancelled, or the cable gone, meanwhile.
     // No exchange runs yet to give the controls back, so that is done here.
-    if (!m_main.comm().portOpen()) {
+    if (!link().port().isOpen()) {
         restoreControls();
         return;
     }
-    m_main.handshake().start(m_parseMode, this, this);
+    m_shell.handshake().start(m_parseMode, this, this);
 }
 
 void ConnectWindow::cancelClicked()
 {
-    m_main.comm().close();
+    link().port().close();
     reject();
 }
 
@@ -73,17 +79,22 @@ void ConnectWindow::done(int result)
     // Esc ends the dialog without a close event, so this is the one place
     // that sees every way out: the exchange must not write on, nor report a
     // time-out, for a window that is gone.
-    m_main.handshake().stop();
+    m_shell.handshake().stop();
     // Left without handing the link to a module window: no one else would
     // ever close the port this window opened.
     if (result == Rejected && m_openedPort)
-        m_main.comm().close();
+        link().port().close();
     QDialog::done(result);
 }
 
 void ConnectWindow::showStep(int step)
 {
-    m_pBar->setValue(step);
+    m_progress->setValue(step);
+}
+
+void ConnectWindow::timedOut()
+{
+    message(this, QStringLiteral("模块和计算机通信失败，请检查串口号、波特率"), QStringLiteral("系统提示"));
 }
 
 void ConnectWindow::restoreControls()
@@ -91,7 +102,7 @@ void ConnectWindow::restoreControls()
     m_connect->setEnabled(true);
     m_cancel->setEnabled(true);
     setListsEnabled(true);
-    m_pBar->setValue(0);
+    m_progress->setValue(0);
 }
 
 void ConnectWindow::noVerdict()

@@ -2,10 +2,10 @@
 
 namespace lt {
 
-class MainWindow;
+class Shell;
 
-// frm3000MOD (SMS module) and frmQX3200 (GPRS module), each modal over the main window.
-void openSmsConnect(MainWindow &main);
-void openQx3200Connect(MainWindow &main);
+// frm3000MOD (SMS module) and frmQX3200 (GPRS module), each modal over the shell's frame.
+void openSmsConnect(Shell &shell);
+void openQx3200Connect(Shell &shell);
 
 } // namespace lt

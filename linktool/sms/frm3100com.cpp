@@ -6,14 +6,14 @@
 #include "sms_test_tab.h"
 
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/message_box.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
-#include "link/strings.h"
+#include "link/link.h"
 #include "link/timing.h"
-#include "link/typing_aids.h"
+#include "ui/message_box.h"
+#include "ui/open_link.h"
+#include "ui/shared_state.h"
+#include "ui/shell.h"
+#include "ui/strings.h"
+#include "ui/typing_aids.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -77,28 +77,27 @@ QComboBox *combo(QWidget *parent, const char *name, const QStringList &items, co
 
 } // namespace
 
-void openFrm3100COM(MainWindow &main)
+void openFrm3100COM(Shell &shell)
 {
     if (g_window) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(g_window->parentWidget()))
-            main.mdi().setActiveSubWindow(sub);
+        shell.activateChild(g_window);
         // The connect window has just opened the port and left its own parser
         // armed (after a lost link, or for another module): the window takes
         // the new link as it does when it opens.
         g_window->load();
         return;
     }
-    auto *window = new Frm3100COM(main);
+    auto *window = new Frm3100COM(shell);
     g_window = window;
-    QMdiSubWindow *sub = main.addChild(window);
+    QMdiSubWindow *sub = shell.addChild(window);
     // Top left of the frame's area, 11800 x 8180 twips.
     sub->move(0, 0);
     sub->resize(twips(11800), twips(8180));
     window->load();
 }
 
-Frm3100COM::Frm3100COM(MainWindow &main, QWidget *parent)
-    : QWidget(parent), m_main(main), m_parser(*this)
+Frm3100COM::Frm3100COM(Shell &shell, QWidget *parent)
+    : QWidget(parent), m_shell(shell), m_parser(*this, shell.link().module())
 {
     setObjectName(QStringLiteral("frm3100COM"));
     setWindowTitle(QStringLiteral("短信模块参数设置"));
@@ -109,7 +108,7 @@ Frm3100COM::Frm3100COM(MainWindow &main, QWidget *parent)
     buildTab0(m_page0);
     auto *page1 = new QWidget;
     auto *page1Layout = new QHBoxLayout(page1);
-    m_smsTest = new SmsTestTab(main, page1);
+    m_smsTest = new SmsTestTab(shell, page1);
     m_phone = new PhoneTableGroup(*this, page1);
     page1Layout->addWidget(m_smsTest, 3);
     page1Layout->addWidget(m_phone, 2);
@@ -146,8 +145,8 @@ Frm3100COM::Frm3100COM(MainWindow &main, QWidget *parent)
     connect(&Timer3, &QTimer::timeout, this, &Frm3100COM::Timer3_Timer);
     connect(&Timer5, &QTimer::timeout, this, [this] {
         Timer5.stop();
-        shared().parse_mode = 101;
-        m_main.comm().setDTREnable(false);
+        m_shell.link().setParseMode(ParseMode::Qx3100);
+        m_shell.link().port().setDtr(false);
     });
     connect(&Timer6, &QTimer::timeout, this, [this] {
         Timer6.stop();
@@ -161,7 +160,7 @@ Frm3100COM::Frm3100COM(MainWindow &main, QWidget *parent)
         else
             Enable_Command();
     });
-    connect(&m_main.comm(), &MSComm::vanished, this, &Frm3100COM::linkLost);
+    connect(&m_shell.link(), &Link::vanished, this, &Frm3100COM::linkLost);
 }
 
 Frm3100COM::~Frm3100COM() = default;
@@ -176,7 +175,7 @@ void Frm3100COM::onWrite(QAbstractButton *button, void (Frm3100COM::*handler)())
 
 bool Frm3100COM::portReady()
 {
-    return port_ready(m_main, this);
+    return port_ready(m_shell.link(), this);
 }
 
 QPushButton *Frm3100COM::button(int index, const QString &caption)
@@ -394,35 +393,31 @@ QWidget *Frm3100COM::buildModelGroup()
 void Frm3100COM::load()
 {
     m_smsTest->hideButtons();
-    auto &s = shared();
-    s.parse_state = 0;
-    s.parse_mode = 17;
-    m_main.registerParser(101, this, [this] { sms_parser(); });
+    Link &link = m_shell.link();
+    link.registerParser(ParseMode::Qx3100, this, [this](const QByteArray &block) { sms_parser(block); });
     SSTab1->setCurrentIndex(0);
     for (int i = 1; i <= 3; ++i)
         (i == 1 ? Text5 : i == 2 ? Text6 : Text7)->setText(QString::number(VS[i]->value()));
-    m_main.showPortInUse();
-    m_main.setPortUser(this);
-    m_main.comm().setDTREnable(false);
+    m_shell.showPortInUse();
+    m_shell.setPortUser(this);
+    link.port().setDtr(false);
     Timer5.start(timing::interval(1000));
-    s.parse_mode = 101;
+    link.setParseMode(ParseMode::Qx3100);
     Timer6.start(timing::interval(1000));
     m_phone->checkDb();
 }
 
 void Frm3100COM::sendFrame(const QByteArray &frame)
 {
-    shared().send_buf = frame;
-    m_main.send();
+    m_shell.link().send(frame);
 }
 
-void Frm3100COM::sms_parser()
+void Frm3100COM::sms_parser(const QByteArray &block)
 {
-    const auto &s = shared();
-    if (s.sms_tab_mode == 0 && !isPhoneTableAnswer(s.rece_buf))
-        m_smsTest->parse();
+    if (shared().sms_tab_mode == 0 && !isPhoneTableAnswer(block))
+        m_smsTest->parse(block);
     else
-        m_parser.parse();
+        m_parser.parse(block);
 }
 
 void Frm3100COM::Disable_Command()
@@ -456,7 +451,6 @@ void Frm3100COM::refresh()
 {
     for (const PanelRow &r : kPanel)
         valueLabel(r.name)->setText(QString::fromUtf8(r.placeholder));
-    shared().parse_state = 0;
     m_parser.read_step = 0;
     Timer2.start(timing::interval(100));
     shared().sms_tab_mode = -1;
@@ -679,7 +673,7 @@ void Frm3100COM::tabChanged(int index)
         setWindowTitle(QStringLiteral("短信模块参数设置"));
         shared().sms_tab_mode = -1;
     }
-    m_main.setSmsMannerVisible(true);
+    m_shell.setSmsMannerVisible(true);
 }
 
 void Frm3100COM::linkLost()
@@ -699,11 +693,11 @@ void Frm3100COM::closeEvent(QCloseEvent *event)
         t->stop();
     m_phone->linkLost();
     m_smsTest->linkLost();
-    m_main.showPortUnused();
-    if (m_main.portUser() == this)
-        m_main.setPortUser(nullptr);
-    if (m_main.comm().portOpen())
-        m_main.comm().close();
+    m_shell.showPortUnused();
+    if (m_shell.portUser() == this)
+        m_shell.setPortUser(nullptr);
+    if (m_shell.link().port().isOpen())
+        m_shell.link().port().close();
     event->accept();
 }
 
@@ -757,7 +751,7 @@ void Frm3100COM::showPassword(const QString &colonText)
 
 void Frm3100COM::showVersion(const QString &version)
 {
-    const QString settings = m_main.comm().settings();
+    const QString settings = m_shell.link().port().settings();
     Label7->setText(settings.left(qMax(0, int(settings.size()) - 6)) + QStringLiteral("bps"));
     Label8->setText(version);
 }

@@ -2,7 +2,7 @@
 
 #include "sms_parser.h"
 
-#include "link/button_lock.h"
+#include "ui/button_lock.h"
 
 #include <QHash>
 #include <QTimer>
@@ -19,7 +19,7 @@ class QTabWidget;
 
 namespace lt {
 
-class MainWindow;
+class Shell;
 class PhoneTableGroup;
 class SmsTestTab;
 
@@ -30,21 +30,21 @@ class Frm3100COM : public QWidget, private SmsFrameView
 {
     Q_OBJECT
 public:
-    explicit Frm3100COM(MainWindow &main, QWidget *parent = nullptr);
+    explicit Frm3100COM(Shell &shell, QWidget *parent = nullptr);
     ~Frm3100COM() override;
 
     // Window load: parser armed, status panel, the first refresh a second later.
     void load();
 
-    // The reply parser of parse_mode 101: the half chosen by sms_tab_mode.
-    void sms_parser();
+    // The reply parser of the QX3100 parse mode: the half chosen by sms_tab_mode.
+    void sms_parser(const QByteArray &block);
     void refresh();
     void Disable_Command();
     void Enable_Command();
     // The phone-table read loop locks like a sequence but keeps its pause button usable.
     void lockKeeping(QWidget *keep);
 
-    // What the frame half sends goes out here: send_buf, then the port.
+    // What the frame half sends goes out here, to the link.
     void sendFrame(const QByteArray &frame);
     // Asked before a button writes to the module (the user is told when it cannot).
     bool portReady();
@@ -98,7 +98,7 @@ private:
     void phoneEntryRead(const QByteArray &phoneRec) override;
     void phoneEntryWritten(int high, int low) override;
 
-    MainWindow &m_main;
+    Shell &m_shell;
     SmsFrameParser m_parser;
     ButtonLock m_lock;
     ButtonLock m_keepLock;

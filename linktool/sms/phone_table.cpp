@@ -4,9 +4,9 @@
 #include "qx3100_protocol.h"
 
 #include "link/helpers.h"
-#include "link/message_box.h"
 #include "link/timing.h"
-#include "link/typing_aids.h"
+#include "ui/message_box.h"
+#include "ui/typing_aids.h"
 
 #include <QGridLayout>
 #include <QHeaderView>

@@ -4,7 +4,7 @@
 
 #include "link/frame.h"
 #include "link/helpers.h"
-#include "link/shared_state.h"
+#include "link/module_state.h"
 
 #include "crc16.h"
 
@@ -30,14 +30,13 @@ bool isPhoneTableAnswer(const QByteArray &block)
     return frame::headAt(block) && byteAt(block, 8) == 0xD4;
 }
 
-void SmsFrameParser::parse()
+void SmsFrameParser::parse(const QByteArray &received)
 {
-    auto &s = shared();
+    QByteArray block = received;
     for (;;) {
-        const QByteArray block = s.rece_buf;
         do
-            s.parse_state = run(block, s.parse_state);
-        while (s.parse_state != 0);
+            m_state = run(block, m_state);
+        while (m_state != 0);
 
         // Answers sent close together share one block: decode the next frame too.
         int next = -1;
@@ -46,8 +45,7 @@ void SmsFrameParser::parse()
                 next = i;
         if (next < 0)
             return;
-        s.rece_buf = block.mid(next);
-        s.rece_len = int(s.rece_buf.size());
+        block = block.mid(next);
     }
 }
 
@@ -86,7 +84,7 @@ qint16 SmsFrameParser::run(const QByteArray &b, qint16 state)
         const int v = byteAt(b, 10);
         if (v < 0)
             return 0;
-        shared().work_form = v;
+        m_module.workForm = v;
         read_step = v == 0 ? 5 : 6;
         m_view.showWorkForm(v == 0);
         return 0;
@@ -95,7 +93,7 @@ qint16 SmsFrameParser::run(const QByteArray &b, qint16 state)
         const int v = byteAt(b, 10);
         if (v < 0)
             return 0;
-        shared().trans_form = v;
+        m_module.transForm = v;
         read_step = v == 0 ? 7 : 10;
         m_view.showTransForm(v == 0);
         return 0;

@@ -5,6 +5,8 @@
 
 namespace lt {
 
+struct ModuleState;
+
 // Where the frame half of the QX3100 reply parser puts what it decoded: the
 // window's information panel and controls, and the phone table.
 class SmsFrameView
@@ -31,16 +33,19 @@ public:
     virtual void phoneEntryWritten(int high, int low) = 0;
 };
 
-// The frame half of sms_parser: a state machine over parse_state that decodes
-// the replies in rece_buf and advances the parameter read sequence.
+// The frame half of sms_parser: a state machine that decodes the replies of
+// a received block, advances the parameter read sequence and keeps the
+// module's work and transfer form in module.
 class SmsFrameParser
 {
 public:
-    explicit SmsFrameParser(SmsFrameView &view) : m_view(view) {}
+    SmsFrameParser(SmsFrameView &view, ModuleState &module) : m_view(view), m_module(module) {}
 
     // Decodes every frame of the received block; a frame that is shorter than
     // the bytes its reply carries is dropped whole.
-    void parse();
+    void parse(const QByteArray &block);
+    // 0 between blocks: a pass never leaves the parser inside a reply.
+    qint16 state() const { return m_state; }
 
     // 0..12: next query of the read sequence; 13 and 100: nothing to send.
     qint16 read_step = 100;
@@ -50,6 +55,8 @@ public:
 private:
     qint16 run(const QByteArray &b, qint16 state);
     SmsFrameView &m_view;
+    ModuleState &m_module;
+    qint16 m_state = 0;
 };
 
 // True when the block is a phone-table answer: those reach the frame half

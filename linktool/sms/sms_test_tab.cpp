@@ -1,13 +1,13 @@
 #include "sms_test_tab.h"
 
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/message_box.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "link/timing.h"
-#include "link/typing_aids.h"
+#include "ui/message_box.h"
+#include "ui/open_link.h"
+#include "ui/shared_state.h"
+#include "ui/shell.h"
+#include "ui/typing_aids.h"
 #include "sms_test_replies.h"
 
 #include <QGridLayout>
@@ -44,7 +44,7 @@ Box *named(Box *box, const QString &name)
 
 } // namespace
 
-SmsTestTab::SmsTestTab(MainWindow &main, QWidget *parent) : QWidget(parent), m_main(main)
+SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell(shell)
 {
     m_label31 = named(new QLabel(QStringLiteral("模块地址"), this), QStringLiteral("Label31"));
     m_text22 = named(new QLineEdit(this), QStringLiteral("Text22"));
@@ -106,7 +106,7 @@ SmsTestTab::SmsTestTab(MainWindow &main, QWidget *parent) : QWidget(parent), m_m
     connect(&m_pause, &QTimer::timeout, this, &SmsTestTab::send_now);
 
     connect(m_sendArea, &QPlainTextEdit::textChanged, this, &SmsTestTab::update_count);
-    connect(&main, &MainWindow::smsMannerChosen, this, [this] {
+    shell.onSmsMannerChosen(this, [this](Shell::SmsManner) {
         m_sendArea->clear();
         update_count();
     });
@@ -114,12 +114,12 @@ SmsTestTab::SmsTestTab(MainWindow &main, QWidget *parent) : QWidget(parent), m_m
 
 Encoding SmsTestTab::encoding() const
 {
-    switch (m_main.smsManner()) {
-    case MainWindow::SmsManner::English:
+    switch (m_shell.smsManner()) {
+    case Shell::SmsManner::English:
         return Encoding::English;
-    case MainWindow::SmsManner::Hex:
+    case Shell::SmsManner::Hex:
         return Encoding::Hex;
-    case MainWindow::SmsManner::Chinese:
+    case Shell::SmsManner::Chinese:
         break;
     }
     return Encoding::Chinese;
@@ -128,12 +128,13 @@ Encoding SmsTestTab::encoding() const
 void SmsTestTab::prepare()
 {
     auto &s = shared();
-    m_main.setSmsMannerVisible(true);
-    const bool passive = s.work_form == 0;
+    const ModuleState &module = m_shell.link().module();
+    m_shell.setSmsMannerVisible(true);
+    const bool passive = module.workForm == 0;
     for (QWidget *w : {static_cast<QWidget *>(m_label31), static_cast<QWidget *>(m_text22),
                        static_cast<QWidget *>(m_command21[0]), static_cast<QWidget *>(m_command21[1])})
         w->setVisible(passive);
-    showTransForm(s.trans_form);
+    showTransForm(module.transForm);
     m_source->clear();
     m_sendArea->clear();
     m_receive->clear();
@@ -170,7 +171,7 @@ void SmsTestTab::showTransForm(int transForm)
 
 void SmsTestTab::update_count()
 {
-    m_main.setPanel(MainWindow::SendCountPanel, QString::number(sendCount(m_sendArea->toPlainText(), encoding())));
+    m_shell.setPanel(Shell::SendCountPanel, QString::number(sendCount(m_sendArea->toPlainText(), encoding())));
 }
 
 void SmsTestTab::refuse(int index, const QString &text)
@@ -184,15 +185,15 @@ void SmsTestTab::Command21_Click(int index)
     if (m_pause.isActive())
         return;   // one request at a time, in the order they were asked for
     auto &s = shared();
+    const ModuleState &module = m_shell.link().module();
     m_command21[index]->setEnabled(false);
-    s.parse_state = 0;
     s.sms_tab_mode = 0;
     if (index == 3)
         return;
 
     Pending pending;
     pending.button = index;
-    const bool passive = s.work_form == 0;
+    const bool passive = module.workForm == 0;
     if (index == 0 || index == 1) {
         if (!addressValid(m_text22->text()))
             return refuse(index, kAddressWrong);
@@ -210,7 +211,7 @@ void SmsTestTab::Command21_Click(int index)
         case BodyCheck::NotAscii:
             return refuse(index, kNotAscii);
         }
-        const SendForm form{passive, s.trans_form != 0};
+        const SendForm form{passive, module.transForm != 0};
         if (!lengthFits(form, int(body.bytes.size())))
             return refuse(index, kTooLong);
         if (passive && !addressValid(m_text22->text()))
@@ -219,13 +220,13 @@ void SmsTestTab::Command21_Click(int index)
             return refuse(index, kNumberWrong);
         pending.frame = sendRequest(form, moduleAddress(m_text22->text()), packNumber(m_receiver->text()), body);
     }
-    if (!port_ready(m_main, this)) {
+    if (!port_ready(m_shell.link(), this)) {
         m_command21[index]->setEnabled(true);
         return;
     }
 
     // The frame is fixed now: what is typed or chosen during the pause does not change it.
-    m_main.comm().setDTREnable(false);
+    m_shell.link().port().setDtr(false);
     if (index == 2)
         s.req_kind = 3;
     m_pending = pending;
@@ -239,14 +240,13 @@ void SmsTestTab::send_now()
     m_pause.stop();
     const Pending pending = std::exchange(m_pending, Pending{});
     auto &s = shared();
-    if (port_ready(m_main, this)) {
-        s.send_buf = pending.frame;
-        m_main.send();
+    if (port_ready(m_shell.link(), this)) {
+        m_shell.link().send(pending.frame);
         if (pending.reqKindAfterWrite)
             s.req_kind = pending.reqKindAfterWrite;
         log(logLines(kSendPrefix, hex_text(pending.frame)));
     }
-    m_main.comm().setDTREnable(true);
+    m_shell.link().port().setDtr(true);
     m_lock.unlock();
     if (pending.button >= 0)
         m_command21[pending.button]->setEnabled(true);
@@ -262,16 +262,15 @@ void SmsTestTab::log(const QStringList &lines)
         end.insertText(line + QLatin1Char('\n'));
 }
 
-void SmsTestTab::parse()
+void SmsTestTab::parse(const QByteArray &burst)
 {
     auto &s = shared();
-    const QByteArray burst = s.rece_buf.left(qMax(0, s.rece_len));
-    const ReplyContext context{s.work_form, s.trans_form, s.req_kind, m_rTimer.isActive()};
+    const ModuleState &module = m_shell.link().module();
+    const ReplyContext context{module.workForm, module.transForm, s.req_kind, m_rTimer.isActive()};
     const ReplyOutcome out = parseBurst(burst, context);
-    s.parse_state = 0;
     log(out.log);
     if (!out.status.isEmpty())
-        m_main.setPanel(MainWindow::ModulePanel, out.status);
+        m_shell.setPanel(Shell::ModulePanel, out.status);
     if (out.collectedAny) {
         s.rx_hex += hex_text(out.collected);
         m_rTimer.stop();
@@ -284,15 +283,13 @@ void SmsTestTab::rTimer_Timer()
 {
     m_rTimer.stop();
     auto &s = shared();
-    s.parse_state = 0;
-    m_main.comm().setRThreshold(1);
-    m_main.comm().setInputLen(0);
     if (s.rx_hex.isEmpty())
         return;
     log(logLines(kReceivePrefix, s.rx_hex));
     const QByteArray bytes = bytesFromHexText(s.rx_hex);
     s.rx_hex.clear();
-    const DecodedMessage m = decodeMessage(bytes, s.work_form, s.trans_form, encoding());
+    const ModuleState &module = m_shell.link().module();
+    const DecodedMessage m = decodeMessage(bytes, module.workForm, module.transForm, encoding());
     if (m.hasSender)
         m_sender->setText(m.sender);
     m_receive->setPlainText(m.text + QLatin1Char('\n'));
@@ -304,7 +301,7 @@ void SmsTestTab::linkLost()
         // The request can no longer be written: drop it and give the buttons back.
         m_pause.stop();
         const Pending pending = std::exchange(m_pending, Pending{});
-        m_main.comm().setDTREnable(true);
+        m_shell.link().port().setDtr(true);
         m_lock.unlock();
         if (pending.button >= 0)
             m_command21[pending.button]->setEnabled(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/button_lock.h"
+#include "ui/button_lock.h"
 #include "sms_test_requests.h"
 
 #include <QByteArray>
@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace lt {
 
-class MainWindow;
+class Shell;
 
 // The message-test controls of the QX3100 window's "短信测试" tab: the
 // requests, their log, the received messages and the SMS-test half of the
@@ -23,13 +23,13 @@ class SmsTestTab : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SmsTestTab(MainWindow &main, QWidget *parent = nullptr);
+    explicit SmsTestTab(Shell &shell, QWidget *parent = nullptr);
 
-    // The tab is being shown: controls laid out for work_form / trans_form,
+    // The tab is being shown: controls laid out for the module's work and transfer form,
     // boxes emptied, sms_tab_mode = 0.
     void prepare();
-    // The SMS-test half of the reply parser (sms_tab_mode 0).
-    void parse();
+    // The SMS-test half of the reply parser (sms_tab_mode 0), over one received block.
+    void parse(const QByteArray &burst);
     // The port went away: stop every timer, buttons usable again.
     void linkLost();
 
@@ -59,7 +59,7 @@ private:
     void update_count();
     smstest::Encoding encoding() const;
 
-    MainWindow &m_main;
+    Shell &m_shell;
     QLabel *m_label31;
     QLineEdit *m_text22;
     QLabel *m_label21[6] = {};

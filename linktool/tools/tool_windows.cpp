@@ -1,13 +1,11 @@
 #include "tool_windows.h"
 
-#include "form18.h"
-#include "form9.h"
+#include "address_calculator.h"
+#include "unicode_tool.h"
 
-#include "link/main_window.h"
-#include "link/shared_state.h"
-#include "link/strings.h"
+#include "ui/shell.h"
+#include "ui/strings.h"
 
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 
@@ -15,41 +13,32 @@ namespace lt {
 
 namespace {
 
-QPointer<Form9> g_form9;
-QPointer<Form18> g_form18;
-
-// The window's frame inside the main window, brought to the front.
-QMdiSubWindow *raise(MainWindow &main, QWidget *window)
-{
-    auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget());
-    if (sub) {
-        sub->show();
-        main.mdi().setActiveSubWindow(sub);
-    }
-    return sub;
-}
+// One of each per program: a menu entry brings the open one to the front.
+QPointer<AddressCalculator> g_calculator;
+QPointer<UnicodeTool> g_unicodeTool;
 
 } // namespace
 
-void openAddressCalculator(MainWindow &main, bool kVariant)
+void openAddressCalculator(Shell &shell, bool kVariant)
 {
-    if (!g_form9) {
-        g_form9 = new Form9;
-        main.addChild(g_form9);
+    if (!g_calculator) {
+        g_calculator = new AddressCalculator;
+        shell.addChild(g_calculator);
     }
-    g_form9->setWindowTitle(kVariant ? QStringLiteral("为用户计算地址K") : QStringLiteral("为用户计算地址"));
-    if (QMdiSubWindow *sub = raise(main, g_form9))
+    g_calculator->setWindowTitle(kVariant ? QStringLiteral("为用户计算地址K") : QStringLiteral("为用户计算地址"));
+    shell.activateChild(g_calculator);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(g_calculator->parentWidget()))
         sub->resize(twips(7260), twips(4650));
-    shared().calc_k = kVariant ? -1 : 0;
+    g_calculator->setKVariant(kVariant);
 }
 
-void openUnicodeTool(MainWindow &main)
+void openUnicodeTool(Shell &shell)
 {
-    if (!g_form18) {
-        g_form18 = new Form18;
-        main.addChild(g_form18);
+    if (!g_unicodeTool) {
+        g_unicodeTool = new UnicodeTool;
+        shell.addChild(g_unicodeTool);
     }
-    raise(main, g_form18);
+    shell.activateChild(g_unicodeTool);
 }
 
 } // namespace lt

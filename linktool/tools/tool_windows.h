@@ -2,10 +2,11 @@
 
 namespace lt {
 
-class MainWindow;
+class Shell;
 
-// The address calculator (plain, or the K variant) and the Unicode conversion tool.
-void openAddressCalculator(MainWindow &main, bool kVariant);
-void openUnicodeTool(MainWindow &main);
+// The address calculator (plain, or the K variant) and the Unicode conversion
+// tool, one of each inside the shell.
+void openAddressCalculator(Shell &shell, bool kVariant);
+void openUnicodeTool(Shell &shell);
 
 } // namespace lt

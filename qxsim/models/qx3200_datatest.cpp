@@ -2,6 +2,7 @@
 
 #include "simulator.h"
 
+#include "bytes.h"
 #include "crc16.h"
 
 namespace qxsim {
@@ -14,10 +15,7 @@ constexpr char kMalformed = '?';
 constexpr char kEnd = '\r';
 constexpr quint8 kFormatLead = 0xD7;
 
-int byteAt(const QByteArray &b, int i)
-{
-    return i >= 0 && i < b.size() ? quint8(b.at(i)) : -1;
-}
+using qx::byteAt;
 
 QByteArray length16(int n)
 {

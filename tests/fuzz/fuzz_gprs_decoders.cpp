@@ -5,8 +5,9 @@
 
 #include "gprs/data_test_receive.h"
 #include "gprs/gprs_parser.h"
-#include "link/message_box.h"
-#include "link/shared_state.h"
+#include "link/module_state.h"
+#include "ui/message_box.h"
+#include "ui/shared_state.h"
 
 namespace {
 
@@ -50,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const FuzzInput in(data, size);
     auto &s = lt::shared();
-    s.parse_state = 0;
     s.para_mode = in.flags & 1;
-    s.work_form = (in.flags >> 1) & 1;
-    s.trans_form = (in.flags >> 2) & 1;
+    lt::ModuleState module;
+    module.workForm = (in.flags >> 1) & 1;
+    module.transForm = (in.flags >> 2) & 1;
     s.req_kind = (in.flags >> 3) & 3;
     g_answerYes = in.flags & 0x20;
     NullView view;
@@ -61,17 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     lt::gprs::ParamSteps steps;
     steps.slave_pending = in.flags & 0x80;
     QString collected;
-    lt::gprs::GprsParser parser(view, steps, [&] {
+    lt::gprs::GprsParser parser(view, steps, module, [&](const QByteArray &burst) {
         // Every burst after the first collected one comes while that message is still open.
-        const auto outcome = lt::datatest::parseBurst(s.rece_buf.left(s.rece_len), s.work_form, s.trans_form,
-                                                      s.req_kind, !collected.isEmpty());
+        const auto outcome = lt::datatest::parseBurst(burst, module.workForm, module.transForm, s.req_kind,
+                                                      !collected.isEmpty());
         collected += outcome.collected;
     });
-    for (const QByteArray &burst : in.bursts) {
-        s.rece_buf = burst;
-        s.rece_len = int(burst.size());
-        parser.parse();
-    }
-    lt::datatest::display(collected, s.work_form, s.trans_form);
+    for (const QByteArray &burst : in.bursts)
+        parser.parse(burst);
+    lt::datatest::display(collected, module.workForm, module.transForm);
     return 0;
 }

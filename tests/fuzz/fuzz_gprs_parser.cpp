@@ -1,4 +1,4 @@
-// The QX3200 reply parser of parse_mode 111 in the real window: the parameter
+// The QX3200 reply parser in the real window: the parameter
 // branch (para_mode true) and the data branch of the data test (para_mode false).
 //
 // Flags: bit 0 parameter branch, bit 1 active work form, bit 2 format
@@ -7,11 +7,12 @@
 #include "fuzz_input.h"
 #include "fuzz_window.h"
 
+#include "app/main_window.h"
 #include "gprs/frm3200com.h"
 #include "gprs/frm3200com_window.h"
-#include "link/main_window.h"
-#include "link/message_box.h"
-#include "link/shared_state.h"
+#include "link/link.h"
+#include "ui/message_box.h"
+#include "ui/shared_state.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -34,8 +35,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
         return QMessageBox::Ok;
     });
     g_main = new lt::MainWindow;   // never shown: nothing is painted
-    lt::shared().work_mode = 1;    // data communication: parameter and data test pages
-    lt::openFrm3200COM(*g_main);
+    // Data communication: parameter and data test pages.
+    lt::openFrm3200COM(*g_main, lt::WorkMode::DataCommunication);
     g_window = lt::Frm3200COM::instance();
     fuzzwin::stopTimers(g_window);
     return 0;
@@ -46,13 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const FuzzInput in(data, size);
     lt::resetShared();
     auto &s = lt::shared();
-    s.work_mode = 1;
     s.para_mode = in.flags & 1;
-    s.work_form = (in.flags >> 1) & 1;
-    s.trans_form = (in.flags >> 2) & 1;
+    g_main->link().module().workForm = (in.flags >> 1) & 1;
+    g_main->link().module().transForm = (in.flags >> 2) & 1;
     s.req_kind = (in.flags >> 3) & 3;
-    s.parse_mode = 111;
-    s.parse_state = 0;
+    g_main->link().setParseMode(lt::ParseMode::Qx3200);
     g_window->steps().para_step = 100;
     g_window->steps().slave_pending = in.flags & 0x40;
     g_answerYes = in.flags & 0x80;

@@ -3,7 +3,7 @@
 // collects. Fast enough for long runs; fuzz_sms_parser covers the window.
 #include "fuzz_input.h"
 
-#include "link/shared_state.h"
+#include "link/module_state.h"
 #include "sms/sms_parser.h"
 #include "sms/sms_test_replies.h"
 
@@ -35,16 +35,12 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const FuzzInput in(data, size);
-    auto &s = lt::shared();
-    s.parse_state = 0;
     if (in.flags & 1) {
         NullView view;
-        lt::SmsFrameParser parser(view);
-        for (const QByteArray &burst : in.bursts) {
-            s.rece_buf = burst;
-            s.rece_len = int(burst.size());
-            parser.parse();
-        }
+        lt::ModuleState module;
+        lt::SmsFrameParser parser(view, module);
+        for (const QByteArray &burst : in.bursts)
+            parser.parse(burst);
         return 0;
     }
     lt::smstest::ReplyContext context;

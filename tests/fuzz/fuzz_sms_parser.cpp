@@ -1,4 +1,4 @@
-// The QX3100 reply parser of parse_mode 101 in the real window: the frame half
+// The QX3100 reply parser in the real window: the frame half
 // (parameter tab, sms_tab_mode -1) and the SMS-test half (sms_tab_mode 0).
 //
 // Flags: bit 0 SMS-test half, bit 1 active work form, bit 2 format transfer,
@@ -8,10 +8,11 @@
 #include "fuzz_input.h"
 #include "fuzz_window.h"
 
-#include "link/main_window.h"
-#include "link/message_box.h"
-#include "link/shared_state.h"
+#include "app/main_window.h"
+#include "link/link.h"
 #include "sms/frm3100com.h"
+#include "ui/message_box.h"
+#include "ui/shared_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const FuzzInput in(data, size);
     lt::resetShared();
     auto &s = lt::shared();
-    s.work_form = (in.flags >> 1) & 1;
-    s.trans_form = (in.flags >> 2) & 1;
+    g_main->link().module().workForm = (in.flags >> 1) & 1;
+    g_main->link().module().transForm = (in.flags >> 2) & 1;
     s.req_kind = (in.flags >> 3) & 3;
     const int tab = in.flags & 1;
     if (g_tabs->currentIndex() != tab) {
@@ -66,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     g_manners[in.flags >> 6]->setChecked(true);
     s.sms_tab_mode = tab ? 0 : -1;
-    s.parse_mode = 101;
-    s.parse_state = 0;
+    g_main->link().setParseMode(lt::ParseMode::Qx3100);
 
     fuzzwin::feedBursts(*g_main, g_window, in.bursts, in.flags & 0x20);
     return 0;

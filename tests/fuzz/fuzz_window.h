@@ -40,7 +40,7 @@ template<class MainWindow>
 void feedBursts(MainWindow &main, QWidget *window, const QList<QByteArray> &bursts, bool gapAfterEach)
 {
     for (const QByteArray &burst : bursts) {
-        main.dispatch(burst);
+        main.link().dispatch(burst);
         if (gapAfterEach)
             endMessageGap(window);
     }

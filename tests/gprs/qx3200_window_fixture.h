@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/main_window.h"
 #include "gprs/frm3200com_window.h"
-#include "link/main_window.h"
 #include "link/timing.h"
 
 #include "test_support.h"

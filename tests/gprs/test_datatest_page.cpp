@@ -1,9 +1,9 @@
+#include "app/main_window.h"
 #include "gprs/data_test_page.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "models/qx3200_datatest.h"
+#include "ui/open_link.h"
+#include "ui/shared_state.h"
 #include "simulator.h"
 #include "test_support.h"
 
@@ -67,8 +67,8 @@ class DataTestPageTest : public QObject
 
     void modes(int workForm, int transForm)
     {
-        shared().work_form = module->workForm = workForm;
-        shared().trans_form = module->transForm = transForm;
+        main->link().module().workForm = module->workForm = workForm;
+        main->link().module().transForm = module->transForm = transForm;
         page->showWorkForm(workForm != 0);
         page->showTransForm(transForm != 0);
     }
@@ -90,18 +90,18 @@ private slots:
         page = new DataTestPage(*main, host);
         layout->addWidget(page);
         sub = main->addChild(host);
-        main->registerParser(111, page, [this] {
+        main->link().registerParser(ParseMode::Qx3200, page, [this](const QByteArray &burst) {
             if (!shared().para_mode)
-                page->parse();
+                page->parse(burst);
         });
-        shared().parse_mode = 111;
+        main->link().setParseMode(ParseMode::Qx3200);
 
         auto model = std::make_unique<DataModule>();
         module = model.get();
         sim = std::make_unique<qxsim::Simulator>(std::move(model));
         QVERIFY(sim->start());
         qputenv("QXCOM1", sim->devicePath().toLocal8Bit());
-        QVERIFY(open_link(*main, host, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(open_link(main->link(), host, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
     }
 
     void cleanup()
@@ -319,7 +319,7 @@ private slots:
         expectNothingSent();
 
         // A closed port is said so, not logged as sent.
-        main->comm().close();
+        main->link().port().close();
         area("Text1_1")->setPlainText(QStringLiteral("31:"));
         click("Command1_1");
         QVERIFY(messages->saw(QStringLiteral("串口没有打开，请先连接模块")));

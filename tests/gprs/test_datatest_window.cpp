@@ -2,12 +2,12 @@
 #include "gprs/frm3200com.h"
 #include "gprs/frm3200com_window.h"
 
+#include "app/main_window.h"
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "link/timing.h"
 #include "models/qx3200_model.h"
+#include "ui/shared_state.h"
 
 #include "qx3200_window_fixture.h"
 #include "test_support.h"
@@ -32,10 +32,9 @@ class DataTestWindowTest : public Qx3200WindowFixture
 
     void openAndWaitForChain()
     {
-        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
-        QCOMPARE(main->comm().open(), MSComm::Opened);
-        shared().work_mode = 1;
-        openFrm3200COM(*main);
+        main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->link().port().open(), ModulePort::Opened);
+        openFrm3200COM(*main, WorkMode::DataCommunication);
         QVERIFY(Frm3200COM::instance());
         QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>("Timer6")->isActive(), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>("Timer2")->isActive(), 8000);

@@ -1,7 +1,8 @@
 #include "gprs/gprs_parser.h"
 #include "gprs/gprs_protocol.h"
 
-#include "link/shared_state.h"
+#include "link/module_state.h"
+#include "ui/shared_state.h"
 
 #include "test_support.h"
 
@@ -66,18 +67,16 @@ class Gprs3200ProtocolTest : public QObject
 
     FakeView view;
     ParamSteps steps;
+    lt::ModuleState module;
     GprsParser *parser = nullptr;
     int dataCalls = 0;
 
     // One burst through the parameter branch; para_step starts at 100.
     void feed(const QByteArray &burst)
     {
-        auto &s = lt::shared();
-        s.para_mode = true;
-        s.rece_buf = burst;
-        s.rece_len = int(burst.size());
-        parser->parse();
-        QCOMPARE(s.parse_state, qint16(0));
+        lt::shared().para_mode = true;
+        parser->parse(burst);
+        QCOMPARE(parser->state(), qint16(0));
         // Messages come up once the pass is over, as the event loop then shows them.
         QCoreApplication::sendPostedEvents();
     }
@@ -90,8 +89,9 @@ private slots:
         steps = ParamSteps();
         steps.para_step = 100;
         dataCalls = 0;
+        module = lt::ModuleState();
         delete parser;
-        parser = new GprsParser(view, steps, [this] { ++dataCalls; });
+        parser = new GprsParser(view, steps, module, [this](const QByteArray &) { ++dataCalls; });
     }
     void cleanupTestCase() { delete parser; }
 
@@ -201,10 +201,10 @@ private slots:
         QCOMPARE(steps.para_step, qint16(6));
 
         feed(reply("F803 00"));
-        QCOMPARE(lt::shared().work_form, 0);
+        QCOMPARE(module.workForm, 0);
         QCOMPARE(steps.para_step, qint16(7));
         feed(reply("F803 01"));
-        QCOMPARE(lt::shared().work_form, 1);
+        QCOMPARE(module.workForm, 1);
         QCOMPARE(steps.para_step, qint16(8));
 
         feed(reply("E203 3035"));
@@ -238,7 +238,7 @@ private slots:
     void formatTransferEndsTheChain()
     {
         feed(reply("F903 01"));
-        QCOMPARE(lt::shared().trans_form, 1);
+        QCOMPARE(module.transForm, 1);
         QCOMPARE(view.log.last(), QStringLiteral("trans 1"));
         QCOMPARE(steps.para_step, qint16(100));
     }
@@ -266,7 +266,7 @@ private slots:
         feed(kHead.left(5));
         QVERIFY(view.log.isEmpty());
         QCOMPARE(steps.para_step, qint16(100));
-        QCOMPARE(lt::shared().work_form, 0);
+        QCOMPARE(module.workForm, 0);
     }
 
     void negativeHeartbeatIsDropped()
@@ -351,11 +351,8 @@ private slots:
 
     void dataBranchWhenNotInParameterMode()
     {
-        auto &s = lt::shared();
-        s.para_mode = false;
-        s.rece_buf = reply("F603 012C");
-        s.rece_len = int(s.rece_buf.size());
-        parser->parse();
+        lt::shared().para_mode = false;
+        parser->parse(reply("F603 012C"));
         QCOMPARE(dataCalls, 1);
         QVERIFY(view.log.isEmpty());
     }

@@ -1,12 +1,12 @@
 #include "gprs/frm3200com.h"
 #include "gprs/frm3200com_window.h"
 
-#include "link/form10.h"
+#include "app/main_window.h"
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "link/timing.h"
+#include "ui/network_wait_notice.h"
+#include "ui/shared_state.h"
 
 #include "qx3200_window_fixture.h"
 #include "test_support.h"
@@ -58,10 +58,9 @@ class Gprs3200WindowTest : public Qx3200WindowFixture
     // The connect window's part: port open, working mode chosen, window opened.
     void open(int workMode)
     {
-        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,2"));
-        QCOMPARE(main->comm().open(), MSComm::Opened);
-        shared().work_mode = quint8(workMode);
-        openFrm3200COM(*main);
+        main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,2"));
+        QCOMPARE(main->link().port().open(), ModulePort::Opened);
+        openFrm3200COM(*main, WorkMode(workMode));
         QVERIFY(window());
     }
 
@@ -173,8 +172,8 @@ private slots:
         QCOMPARE(label1(1), QStringLiteral("**:**:"));   // not read in format transfer
         QCOMPARE(w<QComboBox>("Combo3")->count(), 1);
         QVERIFY(!w<QComboBox>("Combo3")->isEnabled());
-        QCOMPARE(shared().work_form, 0);
-        QCOMPARE(shared().trans_form, 1);
+        QCOMPARE(main->link().module().workForm, 0);
+        QCOMPARE(main->link().module().transForm, 1);
 
         // Working mode with "格式传输": F8 then F9, one (scaled) second apart.
         S().clearRequests();
@@ -332,9 +331,9 @@ private slots:
         w<QLineEdit>("Text2")->setText(QStringLiteral("9"));
         w<QLineEdit>("Text3")->setText(QStringLiteral("876"));
         button(0)->click();
-        QVERIFY(window()->findChild<Form10 *>());
+        QVERIFY(window()->findChild<NetworkWaitNotice *>());
         QTRY_VERIFY_WITH_TIMEOUT(rec->saw(text), 3000);
-        QTRY_VERIFY(!window()->findChild<Form10 *>());
+        QTRY_VERIFY(!window()->findChild<NetworkWaitNotice *>());
         QCOMPARE(rec->messages.size(), result == 2 ? 2 : 1);
         if (result == 2)
             QCOMPARE(rec->messages.first().text, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"));
@@ -358,7 +357,7 @@ private slots:
         waitForChain();
         button(5)->click();
         QTRY_VERIFY(!Frm3200COM::instance());
-        QVERIFY(!main->comm().portOpen());
+        QVERIFY(!main->link().port().isOpen());
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
     }
 };

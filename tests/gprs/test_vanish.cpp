@@ -1,12 +1,12 @@
 #include "gprs/frm3200com.h"
 #include "gprs/frm3200com_window.h"
 
+#include "app/main_window.h"
 #include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "link/timing.h"
 #include "modes/connect_windows.h"
+#include "ui/shared_state.h"
 
 #include "qx3200_window_fixture.h"
 #include "test_support.h"
@@ -37,10 +37,9 @@ class Gprs3200VanishTest : public Qx3200WindowFixture
 
     void open()
     {
-        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
-        QCOMPARE(main->comm().open(), MSComm::Opened);
-        shared().work_mode = 1;
-        openFrm3200COM(*main);
+        main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->link().port().open(), ModulePort::Opened);
+        openFrm3200COM(*main, WorkMode::DataCommunication);
         QVERIFY(Frm3200COM::instance());
     }
 
@@ -52,7 +51,7 @@ class Gprs3200VanishTest : public Qx3200WindowFixture
 
     void expectVanished()
     {
-        QTRY_VERIFY(!main->comm().portOpen());
+        QTRY_VERIFY(!main->link().port().isOpen());
         QTRY_COMPARE(rec->messages.size(), 1);
         QCOMPARE(rec->messages[0].text, QStringLiteral("串口已断开，请检查连接"));
         QCOMPARE(rec->messages[0].title, QStringLiteral("端口错误"));
@@ -85,7 +84,7 @@ class Gprs3200VanishTest : public Qx3200WindowFixture
         enter->click();
         QTRY_VERIFY(!connect);
         QCOMPARE(Frm3200COM::instance(), window.data());
-        QVERIFY(main->comm().portOpen());
+        QVERIFY(main->link().port().isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(w<QLineEdit>(QStringLiteral("Text1_4"))->text(), QStringLiteral("30:39:"), 8000);
         QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
@@ -109,7 +108,7 @@ private slots:
         sim->set("passive", "0x3039");
         button(4)->click();
         QTRY_COMPARE_WITH_TIMEOUT(w<QLineEdit>(QStringLiteral("Text1_4"))->text(), QStringLiteral("30:39:"), 8000);
-        QVERIFY(main->comm().portOpen());
+        QVERIFY(main->link().port().isOpen());
         QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
         QCOMPARE(rec->count(QStringLiteral("串口已断开，请检查连接")), 1);

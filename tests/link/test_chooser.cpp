@@ -1,9 +1,7 @@
+#include "app/chooser.h"
+#include "app/main_window.h"
 #include "gprs/frm3200com.h"
-#include "link/chooser.h"
-#include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "sms/frm3100com.h"
 
 #include "test_support.h"
@@ -63,29 +61,28 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);   // the QX3100 window keeps its phone table
         test::SimModule module(model);
         test::MessageRecorder messages;
-        set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
-        QCOMPARE(main->comm().open(), MSComm::Opened);
-        shared().work_mode = 1;
+        main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->link().port().open(), ModulePort::Opened);
         if (model == QLatin1String("qx3100"))
             openFrm3100COM(*main);
         else
-            openFrm3200COM(*main);
+            openFrm3200COM(*main, WorkMode::DataCommunication);
         QPointer<QWidget> moduleWindow = main->findChild<QWidget *>(window);
         QVERIFY(moduleWindow);
 
         chooser->parentWidget()->close();
         QTRY_VERIFY(!chooser);
-        QVERIFY(main->comm().portOpen());
+        QVERIFY(main->link().port().isOpen());
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
 
         // Once the module window has gone, a chooser closing with the port open closes it.
         moduleWindow->parentWidget()->close();
         QTRY_VERIFY(!moduleWindow);
-        QCOMPARE(main->comm().open(), MSComm::Opened);
+        QCOMPARE(main->link().port().open(), ModulePort::Opened);
         chooser = Chooser::open(*main);
         chooser->parentWidget()->close();
         QTRY_VERIFY(!chooser);
-        QVERIFY(!main->comm().portOpen());
+        QVERIFY(!main->link().port().isOpen());
     }
 
     void dtrOnWhenTheChooserLoads()
@@ -93,7 +90,7 @@ private slots:
         QTest::qWait(150);   // the main window's own opening of the chooser is over
         chooser->parentWidget()->close();
         QTRY_VERIFY(!chooser);
-        QSignalSpy dtr(&main->comm(), &MSComm::dtrSet);
+        QSignalSpy dtr(&main->link().port(), &ModulePort::dtrSet);
         chooser = Chooser::open(*main);
         QCOMPARE(dtr.size(), 1);
         QCOMPARE(dtr.at(0).at(0).toBool(), true);

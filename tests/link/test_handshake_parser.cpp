@@ -1,7 +1,6 @@
+#include "app/main_window.h"
 #include "link/handshake.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 
 #include "test_support.h"
 
@@ -22,6 +21,7 @@ class Client : public QObject, public HandshakeClient
 public:
     QList<int> verdicts;
     void showStep(int) override {}
+    void timedOut() override {}
     void restoreControls() override {}
     void noVerdict() override {}
     void verdict(quint8 moduleType) override { verdicts << moduleType; }
@@ -39,19 +39,27 @@ class HandshakeParserTest : public QObject
     std::unique_ptr<Client> client;
 
     Handshake &handshake() { return main->handshake(); }
+    ModuleIdentity &identity() { return main->link().identity(); }
 
     // An exchange armed for the client, its timers held still.
     void arm(int mode)
     {
-        handshake().start(mode, client.get(), client.get());
-        handshake().timer8.stop();
+        handshake().start(ParseMode(mode), client.get(), client.get());
+        handshake().identifyTimer().stop();
     }
 
     void feed(const QByteArray &block)
     {
-        main->dispatch(block);
-        QCOMPARE(shared().parse_state, qint16(0));
+        main->link().dispatch(block);
+        QCOMPARE(handshake().parseState(), 0);
         QCoreApplication::sendPostedEvents();   // the verdict reaches the window after the pass
+    }
+
+    // The reads running, as the identification answer starts them.
+    void startReads()
+    {
+        handshake().answerTimer().start();
+        feed(reply("FD03 01 80"));
     }
 
 private slots:
@@ -77,12 +85,12 @@ private slots:
     {
         QFETCH(int, mode);
         arm(mode);
-        handshake().timer11.start();
-        QSignalSpy dtr(&main->comm(), &MSComm::dtrSet);
+        startReads();
+        QSignalSpy dtr(&main->link().port(), &ModulePort::dtrSet);
         feed(reply("D103 02"));
         QCOMPARE(client->verdicts, QList<int>{2});
-        QCOMPARE(shared().val_d1, mode == 100 ? 2 : 0);
-        QVERIFY(!handshake().timer11.isActive());
+        QCOMPARE(identity().moduleType, mode == 100 ? 2 : 0);
+        QVERIFY(!handshake().readTimer().isActive());
         QCOMPARE(dtr.size(), 1);
         QCOMPARE(dtr.at(0).at(0).toBool(), true);
     }
@@ -106,14 +114,14 @@ private slots:
     {
         QFETCH(QByteArray, block);
         arm(100);
-        handshake().timer11.start();
-        QSignalSpy dtr(&main->comm(), &MSComm::dtrSet);
-        shared().val_d1 = 7;
+        startReads();
+        QSignalSpy dtr(&main->link().port(), &ModulePort::dtrSet);
+        identity().moduleType = 7;
         feed(block);
         QVERIFY(client->verdicts.isEmpty());
-        QCOMPARE(shared().val_d1, 7);
+        QCOMPARE(identity().moduleType, 7);
         // The exchange goes on as if nothing had come: ticker running, DTR untouched.
-        QVERIFY(handshake().timer11.isActive());
+        QVERIFY(handshake().readTimer().isActive());
         QVERIFY(dtr.isEmpty());
         // And the parser is ready for the next block.
         feed(reply("D103 00"));
@@ -123,33 +131,33 @@ private slots:
     void shortParameterRepliesLeaveTheOldValues()
     {
         arm(100);
-        auto &s = shared();
-        s.val_f8 = 0x11;
-        s.val_ec_text = QStringLiteral("old");
+        auto &s = identity();
+        s.workForm = 0x11;
+        s.versionText = QStringLiteral("old");
         feed(reply("F803"));
         feed(reply("EC03 31323334"));
-        QCOMPARE(s.val_f8, 0x11);
-        QCOMPARE(s.val_ec_text, QStringLiteral("old"));
+        QCOMPARE(s.workForm, 0x11);
+        QCOMPARE(s.versionText, QStringLiteral("old"));
         feed(reply("F803 22"));
-        QCOMPARE(s.val_f8, 0x22);
+        QCOMPARE(s.workForm, 0x22);
     }
 
     void identificationOnlyWhileItIsAwaited()
     {
         arm(110);
-        auto &s = shared();
+        auto &s = identity();
         feed(reply("FD03 01 80"));   // the time-out is not running: a late answer
-        QCOMPARE(s.hello_val[2], 0);
-        QVERIFY(!handshake().timer11.isActive());
-        handshake().timer9.start();
+        QCOMPARE(s.workingMode, 0);
+        QVERIFY(!handshake().readTimer().isActive());
+        handshake().answerTimer().start();
         feed(reply("FD03 01"));      // cut before the working mode
-        QCOMPARE(s.hello_val[2], 0);
-        QVERIFY(handshake().timer9.isActive());
+        QCOMPARE(s.workingMode, 0);
+        QVERIFY(handshake().answerTimer().isActive());
         feed(reply("FD03 01 80"));
-        QCOMPARE(s.hello_val[2], 0x80);
-        QCOMPARE(s.hello_val[1], 0x01);
-        QVERIFY(!handshake().timer9.isActive());
-        QVERIFY(handshake().timer11.isActive());
+        QCOMPARE(s.workingMode, 0x80);
+        QCOMPARE(s.status, 0x01);
+        QVERIFY(!handshake().answerTimer().isActive());
+        QVERIFY(handshake().readTimer().isActive());
         handshake().stop();
     }
 };

@@ -1,7 +1,6 @@
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
+#include "app/main_window.h"
+#include "link/link.h"
+#include "ui/open_link.h"
 
 #include "pty.h"
 #include "test_support.h"
@@ -15,7 +14,7 @@
 using namespace lt;
 
 // The receive tick over a real pseudo-terminal: framing by the quiet gap,
-// dispatch by parse_mode, the port errors and a device that goes away.
+// dispatch by parse mode, the port errors and a device that goes away.
 class LinkDispatchTest : public QObject
 {
     Q_OBJECT
@@ -38,7 +37,7 @@ private slots:
         qputenv("QXCOM2", pty->slavePath().toLocal8Bit());
         main = std::make_unique<MainWindow>();
         blocks.clear();
-        main->registerParser(101, this, [this] { blocks.append(shared().rece_buf.left(shared().rece_len)); });
+        main->link().registerParser(ParseMode::Qx3100, this, [this](const QByteArray &block) { blocks.append(block); });
     }
 
     void cleanup()
@@ -76,8 +75,8 @@ private slots:
     void quietGapFramesBlocks()
     {
         test::MessageRecorder messages;
-        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        shared().parse_mode = 101;
+        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        main->link().setParseMode(ParseMode::Qx3100);
         // Pieces 40 ms apart arrive as one block.
         writePeer("\x1A\x2A");
         QTest::qWait(40);
@@ -98,12 +97,12 @@ private slots:
 
     void otherParseModesDropTheBlock()
     {
-        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        shared().parse_mode = 17;
+        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        main->link().setParseMode(ParseMode::None);
         writePeer("dropped");
         QTest::qWait(250);
         QVERIFY(blocks.isEmpty());
-        shared().parse_mode = 101;
+        main->link().setParseMode(ParseMode::Qx3100);
         writePeer("kept");
         QTRY_COMPARE(blocks.size(), 1);
         QCOMPARE(blocks[0], QByteArray("kept"));
@@ -113,7 +112,7 @@ private slots:
     {
         test::MessageRecorder messages;
         qputenv("QXCOM5", "/dev/does-not-exist-qx");
-        QVERIFY(!open_link(*main, main.get(), QStringLiteral("COM5"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(!open_link(main->link(), main.get(), QStringLiteral("COM5"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(messages.messages[0].text, QStringLiteral("本机没有这个串口，请选择其它串口重试"));
         QCOMPARE(messages.messages[0].title, QStringLiteral("端口错误"));
@@ -121,19 +120,19 @@ private slots:
 
         QSerialPort other(pty->slavePath());
         QVERIFY(other.open(QIODevice::ReadWrite));
-        QVERIFY(!open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(!open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
         QCOMPARE(messages.messages.size(), 2);
         QCOMPARE(messages.messages[1].text, QStringLiteral("串口已经打开，请关闭其它程序重试"));
-        QVERIFY(!main->comm().portOpen());
+        QVERIFY(!main->link().port().isOpen());
     }
 
     void refusedLineSettingsLeaveNoOpenPort()
     {
         // A pseudo-terminal refuses 7 data bits and parity, as some adapters do.
         test::MessageRecorder messages;
-        QVERIFY(!open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("4800bps"), QStringLiteral("E,7,2")));
-        QCOMPARE(main->comm().settings(), QStringLiteral("4800,E,7,2"));
-        QVERIFY(!main->comm().portOpen());
+        QVERIFY(!open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("4800bps"), QStringLiteral("E,7,2")));
+        QCOMPARE(main->link().port().settings(), QStringLiteral("4800,E,7,2"));
+        QVERIFY(!main->link().port().isOpen());
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(messages.messages[0].text, QStringLiteral("串口参数设置失败，请选择其它参数重试"));
     }
@@ -141,10 +140,10 @@ private slots:
     void vanishedDeviceClosesOnceWithoutBusyLoop()
     {
         test::MessageRecorder messages;
-        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
         main->showPortInUse();
         pty.reset();   // the cable is pulled
-        QTRY_VERIFY(!main->comm().portOpen());
+        QTRY_VERIFY(!main->link().port().isOpen());
         QTRY_COMPARE(messages.messages.size(), 1);
         QCOMPARE(messages.messages[0].text, QStringLiteral("串口已断开，请检查连接"));
         QCOMPARE(messages.messages[0].title, QStringLiteral("端口错误"));
@@ -158,7 +157,7 @@ private slots:
         pty = std::make_unique<qxsim::Pty>();
         QVERIFY(pty->open());
         qputenv("QXCOM2", pty->slavePath().toLocal8Bit());
-        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
     }
 
     void hungUpLineIsNoticedWithoutAWrite()
@@ -169,15 +168,15 @@ private slots:
         // resource error. That report is played here at once, before the
         // event loop runs; nothing is written, so only the read side can tell.
         test::MessageRecorder messages;
-        QVERIFY(open_link(*main, main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
         int vanished = 0;
-        connect(&main->comm(), &MSComm::vanished, this, [&] { ++vanished; });
-        auto &port = const_cast<QSerialPort &>(main->comm().port());
+        connect(&main->link().port(), &ModulePort::vanished, this, [&] { ++vanished; });
+        auto &port = const_cast<QSerialPort &>(main->link().port().serialPort());
         emit port.errorOccurred(QSerialPort::ReadError);   // a live line: not a disconnect
-        QVERIFY(main->comm().portOpen());
+        QVERIFY(main->link().port().isOpen());
         pty.reset();
         emit port.errorOccurred(QSerialPort::ReadError);
-        QVERIFY(!main->comm().portOpen());
+        QVERIFY(!main->link().port().isOpen());
         QCOMPARE(vanished, 1);
         QVERIFY2(test::cpuMillisWhileWaiting(1000) < 300, "the program keeps busy after the line hung up");
         QCOMPARE(vanished, 1);

@@ -1,5 +1,5 @@
-#include "link/main_window.h"
-#include "link/start_options.h"
+#include "app/main_window.h"
+#include "app/start_options.h"
 
 #include "language_menu.h"
 #include "test_support.h"

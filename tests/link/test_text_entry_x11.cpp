@@ -1,5 +1,5 @@
 #include "link/helpers.h"
-#include "link/typing_aids.h"
+#include "ui/typing_aids.h"
 
 #include <QApplication>
 #include <QClipboard>

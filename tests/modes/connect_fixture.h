@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/main_window.h"
 #include "link/handshake.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "link/link.h"
 #include "link/timing.h"
 
 #include "test_support.h"

@@ -1,5 +1,6 @@
 #include "connect_fixture.h"
 
+#include "gprs/frm3200com_window.h"
 #include "modes/connect_windows.h"
 
 #include <QPointer>
@@ -51,9 +52,9 @@ private slots:
         option(10)->click();
         w->findChild<QComboBox *>(QStringLiteral("Combo2"))->setCurrentText(QStringLiteral("4800bps"));
         button(0)->click();
-        QCOMPARE(f->main->comm().settings(), QStringLiteral("4800,E,7,2"));
+        QCOMPARE(f->main->link().port().settings(), QStringLiteral("4800,E,7,2"));
         // A pseudo-terminal cannot do 7 data bits with parity: refused, closed, said once.
-        QVERIFY(!f->main->comm().portOpen());
+        QVERIFY(!f->main->link().port().isOpen());
         QCOMPARE(f->messages->count(QStringLiteral("串口参数设置失败，请选择其它参数重试")), 1);
         QVERIFY(button(0)->isEnabled());
     }
@@ -61,7 +62,7 @@ private slots:
     void dataCommunicationModuleIsLeftAlone()
     {
         connectAndWaitForVerdict();
-        QCOMPARE(f->main->comm().settings(), QStringLiteral("9600,n,8,1"));
+        QCOMPARE(f->main->link().port().settings(), QStringLiteral("9600,n,8,1"));
         QVERIFY(option(1)->isChecked() && option(1)->isEnabled() && option(2)->isEnabled());
         QVERIFY(button(2)->isEnabled());
         QCOMPARE(f->requestsWithCommand(0xDA), 0);
@@ -69,8 +70,8 @@ private slots:
 
         button(2)->click();
         QTRY_VERIFY(!w);
-        QCOMPARE(shared().work_mode, 1);
         QTRY_VERIFY(f->main->findChild<QWidget *>(QStringLiteral("frm3200COM")));
+        QCOMPARE(Frm3200COM::instance()->workMode(), WorkMode::DataCommunication);
     }
 
     void addressSettingModuleIsLeftAlone()
@@ -81,12 +82,11 @@ private slots:
         QCOMPARE(f->requestsWithCommand(0xDA), 0);
 
         // Enter in address setting opens the QX3200 window for it.
-        shared().work_mode = 1;
         button(2)->click();
         QTRY_VERIFY(!w);
-        QCOMPARE(shared().work_mode, 0);
         QWidget *window = nullptr;
         QTRY_VERIFY((window = f->main->findChild<QWidget *>(QStringLiteral("frm3200COM"))));
+        QCOMPARE(Frm3200COM::instance()->workMode(), WorkMode::AddressSetting);
         QCOMPARE(window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 2);
     }
 
@@ -150,7 +150,7 @@ private slots:
         QTest::keyClick(notice, Qt::Key_Escape);
         notice->close();
         QVERIFY(notice && notice->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!f->main->comm().portOpen(), 400);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->main->link().port().isOpen(), 400);
         QTest::keyClick(notice, Qt::Key_Escape);
         QVERIFY(notice && notice->isVisible());
         notice->findChild<QTimer *>(QStringLiteral("Timer1"))->setInterval(5);   // the 51 s, fast

@@ -1,7 +1,7 @@
 #include "connect_fixture.h"
 
-#include "link/message_box.h"
 #include "modes/connect_windows.h"
+#include "ui/message_box.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -34,13 +34,13 @@ private slots:
         QPointer<QDialog> w = openWindow();
         QCOMPARE(w->windowTitle(), QStringLiteral("工作方式选择"));
         QList<int> shown;
-        connect(&f->main->handshake().timer11, &QTimer::timeout, this,
+        connect(&f->main->handshake().readTimer(), &QTimer::timeout, this,
                 [&] { shown.append(w->findChild<QProgressBar *>(QStringLiteral("PBar"))->value()); });
         f->module->faults().splitAt = 5;    // replies in two bursts close together still parse as one
         f->module->faults().splitGapMs = 30;
         w->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
-        QCOMPARE(f->main->comm().settings(), QStringLiteral("9600,n,8,1"));
-        QCOMPARE(f->main->comm().commPort(), 1);
+        QCOMPARE(f->main->link().port().settings(), QStringLiteral("9600,n,8,1"));
+        QCOMPARE(f->main->link().port().portNumber(), 1);
         QVERIFY(f->messages->saw(QStringLiteral("请确认您的模块信号指示灯已经不在闪烁，否则模块和计算机通信不正常。")));
         QCOMPARE(f->messages->messages[0].title, QStringLiteral("注意：系统提示！！！"));
         QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
@@ -49,15 +49,15 @@ private slots:
         // the same step twice; the steps themselves must come in order.
         shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
         QCOMPARE(shown, (QList<int>{0, 1, 2, 3, 4}));
-        const auto &s = shared();
-        QCOMPARE(s.val_f8, 0x00);
-        QCOMPARE(s.val_f9, 0x01);
-        QCOMPARE(s.val_ec_text, QStringLiteral("13800000000"));
-        QCOMPARE(s.val_ec[10], quint8('0'));
-        QCOMPARE(s.val_d6, 0x00);
-        QCOMPARE(s.val_d1, 0x02);
-        QCOMPARE(s.hello_val[2], 0x80);
-        QVERIFY(f->main->comm().portOpen());
+        const ModuleIdentity &s = f->main->link().identity();
+        QCOMPARE(s.workForm, 0x00);
+        QCOMPARE(s.transForm, 0x01);
+        QCOMPARE(s.versionText, QStringLiteral("13800000000"));
+        QCOMPARE(s.version[10], quint8('0'));
+        QCOMPARE(s.parameterD6, 0x00);
+        QCOMPARE(s.moduleType, 0x02);
+        QCOMPARE(s.workingMode, 0x80);
+        QVERIFY(f->main->link().port().isOpen());
         QVERIFY(!f->main->handshake().running());
     }
 
@@ -69,7 +69,7 @@ private slots:
         clock.start();
         QStringList timeline;
         QList<qint64> at;
-        connect(&f->main->comm(), &MSComm::dtrSet, this, [&](bool on) {
+        connect(&f->main->link().port(), &ModulePort::dtrSet, this, [&](bool on) {
             timeline << (on ? QStringLiteral("DTR on") : QStringLiteral("DTR off"));
             at << clock.elapsed();
         });
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(!w->findChild<QComboBox *>(QStringLiteral("Combo1"))->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(f->messages->saw(QStringLiteral("模块和计算机通信失败，请检查串口号、波特率")), 3000);
         QCOMPARE(f->messages->messages.last().title, QStringLiteral("系统提示"));
-        QVERIFY(!f->main->comm().portOpen());
+        QVERIFY(!f->main->link().port().isOpen());
         QVERIFY(connectButton->isEnabled());
         QVERIFY(w->findChild<QPushButton *>(QStringLiteral("Command1_1"))->isEnabled());
         QVERIFY(w->findChild<QComboBox *>(QStringLiteral("Combo1"))->isEnabled());
@@ -130,7 +130,7 @@ private slots:
         // A second FD with another working mode while the reads run.
         f->module->send(QByteArray::fromHex("1A2A3A4A5A6A7A8AFD030100"));
         QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
-        QCOMPARE(shared().hello_val[2], 0x80);
+        QCOMPARE(f->main->link().identity().workingMode, 0x80);
     }
 
     void cancelStopsTheExchange()
@@ -140,7 +140,7 @@ private slots:
         QTRY_VERIFY(f->requestsWithCommand(0xF9) == 1);
         w->findChild<QPushButton *>(QStringLiteral("Command1_1"))->click();
         QTRY_VERIFY(!w);
-        QVERIFY(!f->main->comm().portOpen());
+        QVERIFY(!f->main->link().port().isOpen());
         QVERIFY(!f->main->handshake().running());
         const auto sent = f->module->requests().size();
         QTest::qWait(700);

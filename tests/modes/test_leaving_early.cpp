@@ -61,7 +61,7 @@ private slots:
         QTRY_VERIFY(!w);
         QVERIFY(!f->main->handshake().running());
         // The port was opened for this exchange alone: it is given back.
-        QVERIFY(!f->main->comm().portOpen());
+        QVERIFY(!f->main->link().port().isOpen());
         const auto heard = f->module->requests().size();
         // Longer than the identification time-out (2 s here 500 ms) and a read tick.
         QTest::qWait(900);
@@ -74,13 +74,13 @@ private slots:
         open(QStringLiteral("frm3000MOD"));
         button(0)->click();
         Handshake &h = f->main->handshake();
-        QTRY_VERIFY(h.timer11.isActive());
+        QTRY_VERIFY(h.readTimer().isActive());
         // Another window starts its own exchange: the old ticker must not drive it.
         QObject other;
-        h.start(100, &other, nullptr);
-        QVERIFY(!h.timer9.isActive());
-        QVERIFY(!h.timer11.isActive());
-        QVERIFY(h.timer8.isActive());
+        h.start(ParseMode::SmsConnect, &other, nullptr);
+        QVERIFY(!h.answerTimer().isActive());
+        QVERIFY(!h.readTimer().isActive());
+        QVERIFY(h.identifyTimer().isActive());
         h.stop();
     }
 };

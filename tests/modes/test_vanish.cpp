@@ -1,7 +1,7 @@
 #include "connect_fixture.h"
 
-#include "link/message_box.h"
 #include "modes/connect_windows.h"
+#include "ui/message_box.h"
 
 #include <QPointer>
 
@@ -32,12 +32,12 @@ class ConnectVanishTest : public QObject
     // What a vanished module leaves, messagesBefore being the count of messages before it went.
     void expectVanished(int messagesBefore)
     {
-        QTRY_VERIFY(!f->main->comm().portOpen());
+        QTRY_VERIFY(!f->main->link().port().isOpen());
         QTRY_COMPARE(f->messages->messages.size(), messagesBefore + 1);
         QCOMPARE(f->messages->messages.last().text, QStringLiteral("串口已断开，请检查连接"));
         QCOMPARE(f->messages->messages.last().title, QStringLiteral("端口错误"));
         const Handshake &h = f->main->handshake();
-        QVERIFY(!h.timer8.isActive() && !h.timer9.isActive() && !h.timer11.isActive());
+        QVERIFY(!h.identifyTimer().isActive() && !h.answerTimer().isActive() && !h.readTimer().isActive());
         // Longer than the identification time-out: nothing else may speak up.
         QVERIFY2(test::cpuMillisWhileWaiting(1000) < 300, "the program keeps busy after the module vanished");
         QCOMPARE(f->messages->messages.size(), messagesBefore + 1);
@@ -85,7 +85,7 @@ private slots:
         open("frm3000MOD");
         button(0)->click();
         QTRY_VERIFY(f->requestsWithCommand(0xFE) == 1);
-        QVERIFY(f->main->handshake().timer9.isActive());
+        QVERIFY(f->main->handshake().answerTimer().isActive());
         const int before = int(f->messages->messages.size());
         f->module->vanish();
         expectVanished(before);
@@ -100,14 +100,14 @@ private slots:
         open("frm3000MOD");
         // The cable goes while the user reads the notice that comes before the handshake.
         test::SimModule &module = f->module;
-        MSComm &comm = f->main->comm();
+        ModulePort &comm = f->main->link().port();
         test::MessageRecorder *rec = f->messages.get();
         lt::setMessageHook([&, rec](const QString &text, const QString &title, QMessageBox::Icon icon,
                                     QMessageBox::StandardButtons) {
             rec->messages.append({text, title, icon});
             if (text.startsWith(QStringLiteral("请确认"))) {
                 module->vanish();
-                if (!QTest::qWaitFor([&] { return !comm.portOpen(); }, 2000))
+                if (!QTest::qWaitFor([&] { return !comm.isOpen(); }, 2000))
                     qWarning("the port stayed open");
             }
             return QMessageBox::Ok;
@@ -129,7 +129,7 @@ private slots:
         vanishDuringTheReads("frmQX3200");
         button(0)->click();
         QTRY_VERIFY_WITH_TIMEOUT(button(2)->isEnabled(), 8000);
-        QVERIFY(f->main->comm().portOpen());
+        QVERIFY(f->main->link().port().isOpen());
         button(2)->click();
         QTRY_VERIFY(f->main->findChild<QWidget *>(QStringLiteral("frm3200COM")));
         QCOMPARE(f->messages->count(QStringLiteral("串口已断开，请检查连接")), 1);

@@ -5,14 +5,13 @@
 
 #include "test_support.h"
 
-#include "link/helpers.h"
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/shared_state.h"
+#include "app/main_window.h"
+#include "link/link.h"
 #include "link/timing.h"
 #include "sms/frm3100com.h"
 #include "sms/frm3100com_window.h"
 #include "sms/phone_table.h"
+#include "ui/shared_state.h"
 
 #include "models/qx3100_model.h"
 
@@ -44,10 +43,10 @@ struct Fixture
         messages = std::make_unique<test::MessageRecorder>();
         sim = std::make_unique<test::SimModule>(QStringLiteral("qx3100"));
         main = std::make_unique<lt::MainWindow>();
-        lt::set_port(main->comm(), QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
-        QCOMPARE(main->comm().open(), lt::MSComm::Opened);
-        main->comm().setDTREnable(false);
-        lt::shared().parse_mode = 100;
+        main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(main->link().port().open(), lt::ModulePort::Opened);
+        main->link().port().setDtr(false);
+        main->link().setParseMode(lt::ParseMode::SmsConnect);
     }
 
     void stop()

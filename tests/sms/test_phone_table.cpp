@@ -173,7 +173,7 @@ private slots:
         openOnTab1();
         QVERIFY(db().add(QStringLiteral("00:01:"), QStringLiteral("13900000001")));
         const QString progress = label28();
-        f.main->comm().close();   // the module is gone
+        f.main->link().port().close();   // the module is gone
         const QString closed = QStringLiteral("串口没有打开，请先连接模块");
         edit("Text8")->setText(QStringLiteral("00:05:"));
         edit("Text9")->setText(QStringLiteral("13912345678"));

@@ -2,7 +2,7 @@
 #include "sms/qx3100_protocol.h"
 #include "sms/sms_parser.h"
 
-#include "link/shared_state.h"
+#include "link/module_state.h"
 
 #include "crc16.h"
 
@@ -58,24 +58,23 @@ class Sms3100ProtocolTest : public QObject
     Q_OBJECT
 
     Recorder view;
+    ModuleState module;
     SmsFrameParser *parser = nullptr;
 
     QStringList feed(const QByteArray &block)
     {
         view.calls.clear();
-        shared().rece_buf = block;
-        shared().rece_len = int(block.size());
-        parser->parse();
+        parser->parse(block);
         return view.calls;
     }
 
 private slots:
     void init()
     {
-        resetShared();
         view = Recorder();
+        module = ModuleState();
         delete parser;
-        parser = new SmsFrameParser(view);
+        parser = new SmsFrameParser(view, module);
     }
     void cleanupTestCase() { delete parser; }
 
@@ -159,7 +158,7 @@ private slots:
         QCOMPARE(parser->read_step, 6);
         QCOMPARE(feed(reply("F903 00")), QStringList{"trans 1"});
         QCOMPARE(parser->read_step, 7);
-        QCOMPARE(shared().trans_form, 0);
+        QCOMPARE(module.transForm, 0);
         QCOMPARE(feed(reply("FB03 01")), QStringList{"tmode 1"});
         QCOMPARE(parser->read_step, 8);
         QCOMPARE(feed(reply("FB03 00")), QStringList{"tmode 2"});
@@ -180,14 +179,14 @@ private slots:
         // The baud acknowledgement and the model answer show nothing.
         QCOMPARE(feed(reply("F201")), QStringList{});
         QCOMPARE(feed(reply("D101 02")), QStringList{});
-        QCOMPARE(shared().parse_state, 0);
+        QCOMPARE(parser->state(), 0);
     }
 
     void workFormKeepsLastValueAndSignedRestart()
     {
         feed(reply("F803 00"));
         feed(reply("F803 05"));
-        QCOMPARE(shared().work_form, 5);
+        QCOMPARE(module.workForm, 5);
         QCOMPARE(view.calls, QStringList{"work 0"});
         QCOMPARE(parser->read_step, 6);
         QCOMPARE(feed(reply("A302 FFFFFF38")), QStringList{"restart -1"});
@@ -212,7 +211,7 @@ private slots:
         for (const char *hex : {"F803", "A302 000002", "EC03 3132", "E103 010203", "D203 000200", "E203 12", "A203 01 39123456"})
             QCOMPARE(feed(reply(hex)), QStringList{});
         QCOMPARE(parser->read_step, 100);
-        QCOMPARE(shared().parse_state, 0);
+        QCOMPARE(parser->state(), 0);
         QCOMPARE(feed(QByteArray()), QStringList{});
     }
 

@@ -1,8 +1,8 @@
 #include "sms3100_fixture.h"
 
-#include "link/message_box.h"
-#include "link/strings.h"
 #include "sms/sms_test_tab.h"
+#include "ui/message_box.h"
+#include "ui/strings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,7 +46,7 @@ private slots:
         auto *w = f.window();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("短信模块参数设置"));
-        QCOMPARE(shared().parse_mode, 101);
+        QCOMPARE(f.main->link().parseMode(), ParseMode::Qx3100);
         QCOMPARE(f.main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
         QCOMPARE(edit("Text5")->text(), QStringLiteral("1"));
         // Opening a second time keeps the one window.
@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(label("Label9"), QStringLiteral("00:01:"));
         QCOMPARE(edit("Text3")->text(), QStringLiteral("00:01:"));
         QCOMPARE(label("Label4"), QStringLiteral("格式传输"));
-        QCOMPARE(shared().work_form, 0);
-        QCOMPARE(shared().trans_form, 1);
+        QCOMPARE(f.main->link().module().workForm, 0);
+        QCOMPARE(f.main->link().module().transForm, 1);
         QCOMPARE(label("Label19"), QStringLiteral("有省电"));
         QCOMPARE(label("Label22"), QStringLiteral("0.8s   10s"));
         QCOMPARE(edit("Text11")->text(), QStringLiteral("800"));
@@ -229,7 +229,7 @@ private slots:
         f.command(5)->click();
         f.waitIdle();
         QCOMPARE(f.heard(), (QStringList{"F80100", "F90100"}));
-        QCOMPARE(shared().work_form, 0);
+        QCOMPARE(f.main->link().module().workForm, 0);
     }
 
     void powerSavingSequence()
@@ -384,7 +384,7 @@ private slots:
         const QString closed = QStringLiteral("串口没有打开，请先连接模块");
         const QString work = label("Label3");
         const QString version = label("Label8");
-        f.main->comm().close();   // the module is gone
+        f.main->link().port().close();   // the module is gone
         auto refused = [&](QAbstractButton *b, const char *what) {
             const int before = f.messages->count(closed);
             b->click();
@@ -411,7 +411,7 @@ private slots:
         f.openQuick();
         f.command(10)->click();
         QTRY_VERIFY(!f.window());
-        QVERIFY(!f.main->comm().portOpen());
+        QVERIFY(!f.main->link().port().isOpen());
         QCOMPARE(f.main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
     }
 };

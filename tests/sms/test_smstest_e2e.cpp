@@ -1,10 +1,10 @@
-#include "link/main_window.h"
-#include "link/ms_comm.h"
-#include "link/open_link.h"
-#include "link/shared_state.h"
+#include "app/main_window.h"
+#include "link/link.h"
 #include "link/timing.h"
 #include "models/qx3100_smstest.h"
 #include "sms/sms_test_tab.h"
+#include "ui/open_link.h"
+#include "ui/shared_state.h"
 
 #include "simulator.h"
 #include "test_support.h"
@@ -82,8 +82,8 @@ class SmsTestEndToEnd : public QObject
     }
     void forms(int work, int trans)
     {
-        shared().work_form = work;
-        shared().trans_form = trans;
+        main->link().module().workForm = work;
+        main->link().module().transForm = trans;
         model->workForm = work;
         model->transForm = trans;
         tab->prepare();
@@ -122,13 +122,13 @@ private slots:
         tab = new SmsTestTab(*main, window);
         sub = main->addChild(window);
         // As the QX3100 window does: the parser hands SMS-test bursts to the tab.
-        main->registerParser(101, window, [this] {
+        main->link().registerParser(ParseMode::Qx3100, window, [this](const QByteArray &block) {
             if (shared().sms_tab_mode == 0)
-                tab->parse();
+                tab->parse(block);
         });
-        connect(&main->comm(), &MSComm::vanished, tab, &SmsTestTab::linkLost);
-        QVERIFY(open_link(*main, window, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        shared().parse_mode = 101;
+        connect(&main->link().port(), &ModulePort::vanished, tab, &SmsTestTab::linkLost);
+        QVERIFY(open_link(main->link(), window, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        main->link().setParseMode(ParseMode::Qx3100);
         timing::setScale(0.1, 250);
         model->sms.setOption(QStringLiteral("sms_loopback_delay"), QStringLiteral("300"));
     }
@@ -327,7 +327,7 @@ private slots:
         refused(2, content);
         QCOMPARE(shared().req_kind, 0);
 
-        main->comm().close();
+        main->link().port().close();
         refused(0, QStringLiteral("串口没有打开，请先连接模块"));
         QCOMPARE(messages->messages.last().title, QStringLiteral("端口错误"));
         QTest::qWait(100);
@@ -363,7 +363,7 @@ private slots:
         QElapsedTimer clock;
         QList<QPair<bool, qint64>> dtr;
         bool writtenWhenRaised = false;
-        connect(&main->comm(), &MSComm::dtrSet, this, [&](bool on) {
+        connect(&main->link().port(), &ModulePort::dtrSet, this, [&](bool on) {
             dtr << qMakePair(on, clock.elapsed());
             if (on)
                 writtenWhenRaised = !logLines().isEmpty();
@@ -396,7 +396,7 @@ private slots:
         // while the request still waits: nothing is written during the pause,
         // so the read side has to tell (the log would show a request written).
         sim->vanish();
-        QTRY_VERIFY_WITH_TIMEOUT(!main->comm().portOpen(), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(!main->link().port().isOpen(), 500);
         QVERIFY(!tab->requestPending());
         QVERIFY(button(2)->isEnabled());
         QVERIFY2(logLines().isEmpty(), qPrintable(logLines().join(QLatin1Char('|'))));
@@ -418,7 +418,7 @@ private slots:
         sim = std::make_unique<qxsim::Simulator>(std::move(m));
         QVERIFY(sim->start());
         qputenv("QXCOM1", sim->devicePath().toLocal8Bit());
-        QVERIFY(open_link(*main, tab, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
+        QVERIFY(open_link(main->link(), tab, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
         forms(1, 0);
         timing::setScale(0.1, 250);
         box<QPlainTextEdit>("Text21_1")->setPlainText(QStringLiteral("你好"));

@@ -28,7 +28,7 @@ class Sms3100VanishTest : public QObject
 
     void expectVanished()
     {
-        QTRY_VERIFY(!f.main->comm().portOpen());
+        QTRY_VERIFY(!f.main->link().port().isOpen());
         QTRY_COMPARE(f.messages->messages.size(), 1);
         QCOMPARE(f.messages->messages[0].text, QStringLiteral("串口已断开，请检查连接"));
         QCOMPARE(f.messages->messages[0].title, QStringLiteral("端口错误"));
@@ -57,7 +57,7 @@ class Sms3100VanishTest : public QObject
         QVERIFY(connect);
         connect->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
         QTRY_VERIFY_WITH_TIMEOUT(!connect, 8000);
-        QVERIFY(f.main->comm().portOpen());
+        QVERIFY(f.main->link().port().isOpen());
         QCOMPARE(f.window(), window.data());
         QTRY_COMPARE_WITH_TIMEOUT(f.control<QLabel>(QStringLiteral("Label9"))->text(), QStringLiteral("00:99:"), 8000);
         f.waitIdle();

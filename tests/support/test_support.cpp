@@ -1,8 +1,8 @@
 #include "test_support.h"
 
-#include "link/message_box.h"
-#include "link/shared_state.h"
 #include "link/timing.h"
+#include "ui/message_box.h"
+#include "ui/shared_state.h"
 
 #include <QTest>
 

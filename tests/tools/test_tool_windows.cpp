@@ -1,6 +1,6 @@
-#include "link/main_window.h"
-#include "link/shared_state.h"
-#include "link/strings.h"
+#include "app/main_window.h"
+#include "tools/address_calculator.h"
+#include "ui/strings.h"
 
 #include "test_support.h"
 
@@ -64,7 +64,7 @@ private slots:
         QWidget *form = openCalculator("lookfine");
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("为用户计算地址"));
-        QCOMPARE(shared().calc_k, qint16(0));
+        QCOMPARE(qobject_cast<AddressCalculator *>(form)->kVariant(), false);
         auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
         QVERIFY(sub);
         QCOMPARE(sub->size(), QSize(twips(7260), twips(4650)));
@@ -72,11 +72,11 @@ private slots:
         child<QLineEdit>(form, "Text1_4")->setText(QStringLiteral("ab"));
         QCOMPARE(openCalculator("count_k"), form);
         QCOMPARE(form->windowTitle(), QStringLiteral("为用户计算地址K"));
-        QCOMPARE(shared().calc_k, qint16(-1));
+        QCOMPARE(qobject_cast<AddressCalculator *>(form)->kVariant(), true);
         QCOMPARE(m_main->findChildren<QWidget *>(QStringLiteral("Form9")).size(), 1);
         QCOMPARE(child<QLineEdit>(form, "Text1_4")->text(), QStringLiteral("ab"));   // nothing typed is lost
         QCOMPARE(openCalculator("lookfine"), form);
-        QCOMPARE(shared().calc_k, qint16(0));
+        QCOMPARE(qobject_cast<AddressCalculator *>(form)->kVariant(), false);
 
         // Exit closes it; the menu then makes a fresh one.
         QPointer<QWidget> old = form;

@@ -1,0 +1,205 @@
+#include "main_window.h"
+
+#include "chooser.h"
+
+#include "link/handshake.h"
+#include "link/link.h"
+#include "tools/tool_windows.h"
+#include "ui/message_box.h"
+#include "ui/strings.h"
+
+#include "language_menu.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextEdit>
+
+namespace lt {
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_mdi(new QMdiArea(this)), m_link(new Link(this)),
+      m_handshake(new Handshake(*m_link, this))
+{
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("GPRS短信模块 测试程序"));
+    setCentralWidget(m_mdi);
+    resize(1024, 720);
+    connect(m_link, &Link::vanished, this, &MainWindow::onVanished);
+
+    buildMenus();
+
+    // Start-up: SMS menu hidden, chooser in 100 ms, status panels.
+    m_smsManner->menuAction()->setVisible(false);
+    m_chooserTimer.setObjectName(QStringLiteral("Timer1"));
+    m_chooserTimer.setSingleShot(true);
+    m_chooserTimer.setInterval(100);
+    connect(&m_chooserTimer, &QTimer::timeout, this, &MainWindow::openChooser);
+    m_chooserTimer.start();
+
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(bar);
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addWidget(m_panels[i], 1);
+    }
+    setPanel(PortPanel, QStringLiteral("未使用"));
+    setPanel(ModulePanel, QStringLiteral("未使用"));
+    setPanel(SendCountPanel, QStringLiteral("0"));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    auto addAction = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    file->setObjectName(QStringLiteral("file"));
+    connect(addAction(file, "clear_rece", QStringLiteral("清空接收区")), &QAction::triggered, this, [this] { clearArea("receive"); });
+    connect(addAction(file, "clear_send", QStringLiteral("清空发射区")), &QAction::triggered, this, [this] { clearArea("send"); });
+    connect(addAction(file, "clear_yuan", QStringLiteral("清空源码区")), &QAction::triggered, this, [this] { clearArea("source"); });
+
+    m_smsManner = menuBar()->addMenu(QStringLiteral("短信发送方式"));
+    m_smsManner->setObjectName(QStringLiteral("sms_Manner"));
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    auto addManner = [&](const char *name, const QString &caption, SmsManner manner) {
+        QAction *a = addAction(m_smsManner, name, caption);
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a, manner] {
+            a->setChecked(true);
+            emit smsMannerChosen(manner);
+        });
+        return a;
+    };
+    m_chinese = addManner("chinese", QStringLiteral("汉字"), SmsManner::Chinese);
+    m_english = addManner("englist", QStringLiteral("英文"), SmsManner::English);
+    m_hex = addManner("sendhex", QStringLiteral("十六进制"), SmsManner::Hex);
+    m_chinese->setChecked(true);
+
+    QMenu *tool = menuBar()->addMenu(QStringLiteral("工具(&T)"));
+    tool->setObjectName(QStringLiteral("tool"));
+    connect(addAction(tool, "lookfine", QStringLiteral("计算地址")), &QAction::triggered, this, [this] { openAddressCalculator(*this, false); });
+    connect(addAction(tool, "count_k", QStringLiteral("计算地址K")), &QAction::triggered, this, [this] { openAddressCalculator(*this, true); });
+    connect(addAction(tool, "mnuCode", QStringLiteral("Unicode码转换")), &QAction::triggered, this, [this] { openUnicodeTool(*this); });
+
+    QMenu *windows = menuBar()->addMenu(QStringLiteral("窗口"));
+    windows->setObjectName(QStringLiteral("windows"));
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] {
+        windows->clear();
+        for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+            QAction *a = windows->addAction(sub->windowTitle());
+            a->setCheckable(true);
+            a->setChecked(sub == m_mdi->activeSubWindow());
+            connect(a, &QAction::triggered, sub, [this, sub] { m_mdi->setActiveSubWindow(sub); });
+        }
+    });
+
+    menuBar()->addMenu(new qx::LanguageMenu(
+        [this](const QString &text, const QString &title) { message(this, text, title); }, this));
+}
+
+void MainWindow::clearArea(const char *area)
+{
+    // The boxes a module window marks as its source, receive or send area.
+    QMdiSubWindow *sub = m_mdi->activeSubWindow();
+    if (!sub || !sub->widget())
+        return;
+    for (QWidget *w : sub->widget()->findChildren<QWidget *>()) {
+        if (w->property("area").toByteArray() != area)
+            continue;
+        if (auto *e = qobject_cast<QPlainTextEdit *>(w))
+            e->clear();
+        else if (auto *t = qobject_cast<QTextEdit *>(w))
+            t->clear();
+        else if (auto *l = qobject_cast<QLineEdit *>(w))
+            l->clear();
+    }
+}
+
+void MainWindow::setPanel(Panel panel, const QString &value)
+{
+    static const int prefixes[] = {kPortPrefix, kModulePrefix, kSendCountPrefix};
+    m_panels[panel - 1]->setText(res_string(prefixes[panel - 1]) + value);
+}
+
+QString MainWindow::panelText(Panel panel) const
+{
+    return m_panels[panel - 1]->text();
+}
+
+void MainWindow::showPortInUse()
+{
+    setPanel(PortPanel, QStringLiteral("COM%1--%2").arg(m_link->port().portNumber()).arg(m_link->port().settings()));
+}
+
+void MainWindow::showPortUnused()
+{
+    setPanel(PortPanel, QStringLiteral("未使用"));
+}
+
+QMdiSubWindow *MainWindow::addChild(QWidget *window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+    sub->show();
+    return sub;
+}
+
+void MainWindow::activateChild(QWidget *window)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget())) {
+        sub->show();
+        m_mdi->setActiveSubWindow(sub);
+    }
+}
+
+MainWindow::SmsManner MainWindow::smsManner() const
+{
+    if (m_english->isChecked())
+        return SmsManner::English;
+    if (m_hex->isChecked())
+        return SmsManner::Hex;
+    return SmsManner::Chinese;
+}
+
+void MainWindow::setSmsMannerVisible(bool visible)
+{
+    m_smsManner->menuAction()->setVisible(visible);
+}
+
+void MainWindow::onSmsMannerChosen(QObject *context, std::function<void(SmsManner)> slot)
+{
+    connect(this, &MainWindow::smsMannerChosen, context, std::move(slot));
+}
+
+void MainWindow::openChooser()
+{
+    Chooser::open(*this);
+}
+
+void MainWindow::onVanished()
+{
+    showPortUnused();
+    // Windows that were talking to the module stop on the same signal; the
+    // message waits until they have, so no timer of theirs runs under it.
+    QTimer::singleShot(0, this, [this] {
+        message(this, QStringLiteral("串口已断开，请检查连接"), QStringLiteral("端口错误"), QMessageBox::Warning);
+    });
+}
+
+} // namespace lt

@@ -1,0 +1,184 @@
+#include "qx3200_connect_window.h"
+
+#include "restart_notice.h"
+
+#include "gprs/frm3200com.h"
+#include "link/frame.h"
+#include "link/link.h"
+#include "ui/message_box.h"
+#include "ui/shell.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace lt {
+
+namespace {
+
+QRadioButton *option(int number, const char *caption, QWidget *parent)
+{
+    auto *o = new QRadioButton(QString::fromUtf8(caption), parent);
+    o->setObjectName(QStringLiteral("Option%1").arg(number));
+    return o;
+}
+
+// One group per line setting, its first option selected.
+QGroupBox *lineGroup(const QString &title, std::initializer_list<QRadioButton *> options, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    auto *row = new QHBoxLayout(box);
+    for (QRadioButton *o : options) {
+        o->setParent(box);
+        row->addWidget(o);
+    }
+    (*options.begin())->setChecked(true);
+    return box;
+}
+
+} // namespace
+
+Qx3200ConnectWindow::Qx3200ConnectWindow(Shell &shell)
+    : ConnectWindow(shell, "frmQX3200", ParseMode::Qx3200Connect), m_eightBits(option(4, "8", this)),
+      m_sevenBits(option(3, "7", this)), m_noParity(option(5, "无", this)), m_oddParity(option(6, "奇", this)),
+      m_evenParity(option(9, "偶", this)), m_oneStopBit(option(11, "1", this)), m_twoStopBits(option(10, "2", this)),
+      m_dataCommunication(option(1, "数据通信", this)), m_addressSetting(option(2, "地址设置", this)),
+      m_enter(new QPushButton(QStringLiteral("进入"), this))
+{
+    m_enter->setObjectName(QStringLiteral("Command1_2"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("串口号"), this), 0, 0);
+    grid->addWidget(portList(), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("波特率"), this), 1, 0);
+    grid->addWidget(baudList(), 1, 1);
+    grid->addWidget(lineGroup(QStringLiteral("数据位"), {m_eightBits, m_sevenBits}, this), 2, 0, 1, 2);
+    grid->addWidget(lineGroup(QStringLiteral("校验位"), {m_noParity, m_oddParity, m_evenParity}, this), 3, 0, 1, 2);
+    grid->addWidget(lineGroup(QStringLiteral("停止位"), {m_oneStopBit, m_twoStopBits}, this), 4, 0, 1, 2);
+
+    // The mode options are set by the verdict and by the user alike; neither
+    // leaves them both checked.
+    auto *mode = new QGroupBox(this);
+    auto *modeRow = new QHBoxLayout(mode);
+    for (QRadioButton *o : {m_dataCommunication, m_addressSetting}) {
+        o->setParent(mode);
+        o->setAutoExclusive(false);
+        modeRow->addWidget(o);
+    }
+    grid->addWidget(mode, 5, 0, 1, 2);
+    grid->addWidget(progressBar(), 6, 0, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(connectButton());
+    buttons->addWidget(cancelButton());
+    buttons->addWidget(m_enter);
+    grid->addLayout(buttons, 7, 0, 1, 2);
+
+    connect(m_dataCommunication, &QRadioButton::clicked, this, &Qx3200ConnectWindow::chooseDataCommunication);
+    connect(m_addressSetting, &QRadioButton::clicked, this, &Qx3200ConnectWindow::chooseAddressSetting);
+    connect(m_enter, &QPushButton::clicked, this, &Qx3200ConnectWindow::enterClicked);
+
+    setModeOptions(false, nullptr);
+    m_enter->setEnabled(false);
+}
+
+QString Qx3200ConnectWindow::lineTail() const
+{
+    QString tail = m_evenParity->isChecked() ? QStringLiteral("E,") : m_oddParity->isChecked() ? QStringLiteral("O,") : QStringLiteral("n,");
+    tail += m_sevenBits->isChecked() ? QStringLiteral("7,") : QStringLiteral("8,");
+    tail += m_twoStopBits->isChecked() ? QStringLiteral("2") : QStringLiteral("1");
+    return tail;
+}
+
+void Qx3200ConnectWindow::setModeOptions(bool enabled, QRadioButton *selected)
+{
+    for (QRadioButton *o : {m_dataCommunication, m_addressSetting}) {
+        o->setEnabled(enabled);
+        o->setChecked(o == selected);
+    }
+}
+
+void Qx3200ConnectWindow::verdict(quint8 moduleType)
+{
+    if (moduleType != code::kGprsModule) {
+        message(this, QStringLiteral("您的模块与测试软件不一样，请与厂家联系"), QStringLiteral("提示"), QMessageBox::Warning);
+        return;
+    }
+    connectButton()->setEnabled(true);
+    cancelButton()->setEnabled(true);
+    m_enter->setEnabled(true);
+    progressBar()->setValue(0);
+    if (link().identity().workingMode == code::kDataCommunicationReported) {
+        setModeOptions(true, m_dataCommunication);
+        chooseDataCommunication();
+    } else {
+        setModeOptions(true, m_addressSetting);
+        chooseAddressSetting();
+    }
+}
+
+void Qx3200ConnectWindow::forgetVerdict()
+{
+    // Until this module has answered, neither a mode change nor Enter may act
+    // on the one before it.
+    setModeOptions(false, nullptr);
+    m_enter->setEnabled(false);
+}
+
+void Qx3200ConnectWindow::chooseDataCommunication()
+{
+    setModeOptions(m_dataCommunication->isEnabled(), m_dataCommunication);
+    if (link().identity().workingMode != code::kDataCommunicationReported)
+        changeMode(code::kSetDataCommunication);
+}
+
+void Qx3200ConnectWindow::chooseAddressSetting()
+{
+    setModeOptions(m_addressSetting->isEnabled(), m_addressSetting);
+    if (link().identity().workingMode != code::kAddressSettingReported)
+        changeMode(code::kSetAddressSetting);
+}
+
+void Qx3200ConnectWindow::changeMode(quint8 value)
+{
+    link().send(frame::write_request(code::kWorkingMode, QByteArray(1, char(value))));
+    auto *notice = new RestartNotice(m_shell,
+                                     QStringLiteral("您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"),
+                                     [window = QPointer<Qx3200ConnectWindow>(this)] {
+                                         if (window)
+                                             window->resetAfterRestart();
+                                     });
+    notice->show();
+}
+
+void Qx3200ConnectWindow::resetAfterRestart()
+{
+    setModeOptions(false, nullptr);
+    setListsEnabled(true);
+    connectButton()->setEnabled(true);
+    cancelButton()->setEnabled(false);
+    m_enter->setEnabled(true);
+}
+
+void Qx3200ConnectWindow::enterClicked()
+{
+    const bool data = m_dataCommunication->isChecked() && m_dataCommunication->isEnabled();
+    const bool address = m_addressSetting->isChecked() && m_addressSetting->isEnabled();
+    Shell &shell = m_shell;
+    accept();   // the port stays open for the QX3200 window
+    if (data)
+        openFrm3200COM(shell, WorkMode::DataCommunication);
+    else if (address)
+        openFrm3200COM(shell, WorkMode::AddressSetting);
+}
+
+void openQx3200Connect(Shell &shell)
+{
+    (new Qx3200ConnectWindow(shell))->show();
+}
+
+} // namespace lt
