@@ -5,7 +5,7 @@
 #include "link/link.h"
 #include "link/timing.h"
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QComboBox>
 #include <QProgressBar>

@@ -7,7 +7,7 @@
 #include "ui/shared_state.h"
 
 #include "simulator.h"
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QAction>
 #include <QElapsedTimer>

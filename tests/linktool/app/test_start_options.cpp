@@ -2,7 +2,7 @@
 #include "app/start_options.h"
 
 #include "language_menu.h"
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QAbstractButton>
 #include <QMenuBar>

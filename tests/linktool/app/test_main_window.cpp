@@ -3,30 +3,22 @@
 #include "ui/open_link.h"
 
 #include "pty.h"
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QMenu>
 #include <QSerialPort>
 #include <QTest>
 
-#include <unistd.h>
-
 using namespace lt;
 
-// The receive tick over a real pseudo-terminal: framing by the quiet gap,
-// dispatch by parse mode, the port errors and a device that goes away.
-class LinkDispatchTest : public QObject
+// The frame window at start, its SMS manner menu, and what it does when the
+// device behind its link goes away (over a real pseudo-terminal).
+class MainWindowTest : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<qxsim::Pty> pty;
-    QList<QByteArray> blocks;
-
-    void writePeer(const QByteArray &bytes)
-    {
-        QCOMPARE(::write(pty->masterFd(), bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
-    }
 
 private slots:
     void init()
@@ -36,8 +28,6 @@ private slots:
         QVERIFY(pty->open());
         qputenv("QXCOM2", pty->slavePath().toLocal8Bit());
         main = std::make_unique<MainWindow>();
-        blocks.clear();
-        main->link().registerParser(ParseMode::Qx3100, this, [this](const QByteArray &block) { blocks.append(block); });
     }
 
     void cleanup()
@@ -72,70 +62,7 @@ private slots:
         QCOMPARE(main->smsManner(), MainWindow::SmsManner::English);
     }
 
-    void quietGapFramesBlocks()
-    {
-        test::MessageRecorder messages;
-        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        main->link().setParseMode(ParseMode::Qx3100);
-        // Pieces 40 ms apart arrive as one block.
-        writePeer("\x1A\x2A");
-        QTest::qWait(40);
-        writePeer("\x3A\x4A");
-        QTest::qWait(40);
-        writePeer("\x5A");
-        QTRY_COMPARE(blocks.size(), 1);
-        QCOMPARE(blocks[0], QByteArray("\x1A\x2A\x3A\x4A\x5A"));
-        // A pause of more than 100 ms makes two blocks.
-        writePeer("AB");
-        QTest::qWait(180);
-        writePeer("CD");
-        QTRY_COMPARE(blocks.size(), 3);
-        QCOMPARE(blocks[1], QByteArray("AB"));
-        QCOMPARE(blocks[2], QByteArray("CD"));
-        QVERIFY(messages.messages.isEmpty());
-    }
 
-    void otherParseModesDropTheBlock()
-    {
-        QVERIFY(open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        main->link().setParseMode(ParseMode::None);
-        writePeer("dropped");
-        QTest::qWait(250);
-        QVERIFY(blocks.isEmpty());
-        main->link().setParseMode(ParseMode::Qx3100);
-        writePeer("kept");
-        QTRY_COMPARE(blocks.size(), 1);
-        QCOMPARE(blocks[0], QByteArray("kept"));
-    }
-
-    void portErrors()
-    {
-        test::MessageRecorder messages;
-        qputenv("QXCOM5", "/dev/does-not-exist-qx");
-        QVERIFY(!open_link(main->link(), main.get(), QStringLiteral("COM5"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages[0].text, QStringLiteral("本机没有这个串口，请选择其它串口重试"));
-        QCOMPARE(messages.messages[0].title, QStringLiteral("端口错误"));
-        QCOMPARE(messages.messages[0].icon, QMessageBox::Warning);
-
-        QSerialPort other(pty->slavePath());
-        QVERIFY(other.open(QIODevice::ReadWrite));
-        QVERIFY(!open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
-        QCOMPARE(messages.messages.size(), 2);
-        QCOMPARE(messages.messages[1].text, QStringLiteral("串口已经打开，请关闭其它程序重试"));
-        QVERIFY(!main->link().port().isOpen());
-    }
-
-    void refusedLineSettingsLeaveNoOpenPort()
-    {
-        // A pseudo-terminal refuses 7 data bits and parity, as some adapters do.
-        test::MessageRecorder messages;
-        QVERIFY(!open_link(main->link(), main.get(), QStringLiteral("COM2"), QStringLiteral("4800bps"), QStringLiteral("E,7,2")));
-        QCOMPARE(main->link().port().settings(), QStringLiteral("4800,E,7,2"));
-        QVERIFY(!main->link().port().isOpen());
-        QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages[0].text, QStringLiteral("串口参数设置失败，请选择其它参数重试"));
-    }
 
     void vanishedDeviceClosesOnceWithoutBusyLoop()
     {
@@ -184,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LinkDispatchTest)
-#include "test_link_dispatch.moc"
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"

@@ -1,7 +1,7 @@
 #include "link/timing.h"
 #include "ui/network_wait_notice.h"
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -2,7 +2,7 @@
 #include "tools/address_calculator.h"
 #include "ui/strings.h"
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "link/module_state.h"
 #include "ui/shared_state.h"
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include "gprs/frm3200com_window.h"
 #include "link/timing.h"
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "ui/open_link.h"
 #include "ui/shared_state.h"
 #include "simulator.h"
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,8 +1,5 @@
-#include "app/main_window.h"
 #include "link/handshake.h"
 #include "link/link.h"
-
-#include "test_support.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -35,11 +32,12 @@ class HandshakeParserTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<Link> link;
+    std::unique_ptr<Handshake> exchange;
     std::unique_ptr<Client> client;
 
-    Handshake &handshake() { return main->handshake(); }
-    ModuleIdentity &identity() { return main->link().identity(); }
+    Handshake &handshake() { return *exchange; }
+    ModuleIdentity &identity() { return link->identity(); }
 
     // An exchange armed for the client, its timers held still.
     void arm(int mode)
@@ -50,7 +48,7 @@ class HandshakeParserTest : public QObject
 
     void feed(const QByteArray &block)
     {
-        main->link().dispatch(block);
+        link->dispatch(block);
         QCOMPARE(handshake().parseState(), 0);
         QCoreApplication::sendPostedEvents();   // the verdict reaches the window after the pass
     }
@@ -65,13 +63,14 @@ class HandshakeParserTest : public QObject
 private slots:
     void init()
     {
-        test::resetProgramState();
-        main = std::make_unique<MainWindow>();
+        link = std::make_unique<Link>();
+        exchange = std::make_unique<Handshake>(*link);
         client = std::make_unique<Client>();
     }
     void cleanup()
     {
-        main.reset();
+        exchange.reset();
+        link.reset();
         client.reset();
     }
 
@@ -86,7 +85,7 @@ private slots:
         QFETCH(int, mode);
         arm(mode);
         startReads();
-        QSignalSpy dtr(&main->link().port(), &ModulePort::dtrSet);
+        QSignalSpy dtr(&link->port(), &ModulePort::dtrSet);
         feed(reply("D103 02"));
         QCOMPARE(client->verdicts, QList<int>{2});
         QCOMPARE(identity().moduleType, mode == 100 ? 2 : 0);
@@ -115,7 +114,7 @@ private slots:
         QFETCH(QByteArray, block);
         arm(100);
         startReads();
-        QSignalSpy dtr(&main->link().port(), &ModulePort::dtrSet);
+        QSignalSpy dtr(&link->port(), &ModulePort::dtrSet);
         identity().moduleType = 7;
         feed(block);
         QVERIFY(client->verdicts.isEmpty());
@@ -162,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HandshakeParserTest)
+QTEST_GUILESS_MAIN(HandshakeParserTest)
 #include "test_handshake_parser.moc"

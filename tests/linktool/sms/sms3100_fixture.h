@@ -3,7 +3,7 @@
 // Shared set-up of the QX3100 window tests: a simulated module behind COM1,
 // the main window with the port open as the connect window leaves it.
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include "app/main_window.h"
 #include "link/link.h"

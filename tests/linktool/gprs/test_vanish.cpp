@@ -9,7 +9,7 @@
 #include "ui/shared_state.h"
 
 #include "qx3200_window_fixture.h"
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QDialog>
 #include <QLabel>

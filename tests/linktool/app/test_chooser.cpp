@@ -4,7 +4,7 @@
 #include "link/link.h"
 #include "sms/frm3100com.h"
 
-#include "test_support.h"
+#include "linktool_support.h"
 
 #include <QDialog>
 #include <QLabel>
