@@ -1,7 +1,7 @@
 #include "command_protocol.h"
 
+#include "crc_framing.h"
 #include "frames.h"
-
 
 namespace sms {
 
@@ -176,7 +176,7 @@ void CommandProtocol::applyFrame(const QByteArray &r)
 void CommandProtocol::applyBlock(const QByteArray &r)
 {
     // A short block cannot hold its eight records, whatever its checksum says.
-    if (r.size() < kBlockReplyLen || !crcValid(r)) {
+    if (r.size() < kBlockReplyLen || !qx::crcValid(r)) {
         readBad = true;
         return;
     }

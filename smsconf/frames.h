@@ -36,10 +36,6 @@ inline int byteAt(QByteArrayView bytes, qsizetype i)
 }
 
 QByteArray FrameHeader();
-// Appends the CRC-16 of everything before it, low byte first.
-void appendCrc(QByteArray &frame);
-// True when the CRC over all bytes, the two CRC bytes included, is 0.
-bool crcValid(QByteArrayView frame);
 
 // 128-byte record: length byte (2 x UTF-16 units), the units high byte first,
 // 0xFF to the end. Empty texts and texts longer than 59 units give 128 x 0xFF.

@@ -47,7 +47,7 @@ SerialPort::~SerialPort()
 
 int SerialPort::OpenPort(int portNumber, int baud)
 {
-    return OpenDevice(deviceForPort(portNumber), baud);
+    return OpenDevice(qx::deviceForPort(portNumber), baud);
 }
 
 int SerialPort::OpenDevice(const QString &path, int baud)

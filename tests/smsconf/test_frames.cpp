@@ -1,4 +1,5 @@
 #include "command_protocol.h"
+#include "crc_framing.h"
 #include "frames.h"
 
 #include <QTest>
@@ -57,7 +58,7 @@ QByteArray block(int b, const QStringList &texts)
     QByteArray out = head() + QByteArray::fromHex("E903") + QByteArray(1, char(b));
     for (int k = 0; k < 8; ++k)
         out += encodeRecord(texts.value(k));
-    appendCrc(out);
+    qx::appendCrc(out);
     return out;
 }
 
@@ -70,12 +71,12 @@ private slots:
     void crcKnownAnswerAndOrder()
     {
         QByteArray f("123456789");
-        appendCrc(f);
+        qx::appendCrc(f);
         QCOMPARE(f.right(2), QByteArray::fromHex("374B"));
-        QVERIFY(crcValid(f));
+        QVERIFY(qx::crcValid(f));
         f[3] = 'x';
-        QVERIFY(!crcValid(f));
-        QVERIFY(!crcValid(QByteArray()));
+        QVERIFY(!qx::crcValid(f));
+        QVERIFY(!qx::crcValid(QByteArray()));
     }
 
     void requestsByteForByte()
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(f.mid(10, 20), QByteArray("13800138000") + QByteArray(9, char(0xFF)));
         QCOMPARE(f.mid(30, 20), QByteArray(20, char(0xFF)));
         QCOMPARE(f.mid(390, 20), QByteArray("12345678901234567890"));
-        QVERIFY(crcValid(f));
+        QVERIFY(qx::crcValid(f));
         QCOMPARE(decodePhoneSlot(QByteArray("138a5") + QByteArray(15, char(0xFF))), QString("138"));
         QCOMPARE(decodePhoneSlot(QByteArray("12345678901234567890")), QString("12345678901234567890"));
         QCOMPARE(decodePhoneSlot(QByteArray("12")), QString("12"));   // short reply: stops at its end
@@ -142,10 +143,10 @@ private slots:
         QCOMPARE(page.mid(11 + 31 * 128, 5), QByteArray::fromHex("044F60597D"));
         const quint16 crc = quint16(quint8(page[4107]) | quint8(page[4108]) << 8);
         QByteArray body = page.left(4107);
-        appendCrc(body);
+        qx::appendCrc(body);
         QCOMPARE(body.right(2), page.right(2));
         QVERIFY(crc != 0);
-        QVERIFY(crcValid(page));
+        QVERIFY(qx::crcValid(page));
     }
 
     void applyReplies()
@@ -207,7 +208,7 @@ private slots:
         rig.proto.ApplyReply(QByteArray(1, 'J') + block(3, texts));   // stray byte in front: no head, dropped
         QVERIFY(!rig.proto.readBad && rig.view.texts[24].isEmpty());
         QByteArray shortBlock = head() + QByteArray::fromHex("E90300");
-        appendCrc(shortBlock);
+        qx::appendCrc(shortBlock);
         rig.proto.ApplyReply(shortBlock);
         QVERIFY(rig.proto.readBad);
 
