@@ -1,11 +1,14 @@
 #pragma once
 
+#include "port_device.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -14,8 +17,9 @@ namespace sms {
 
 // The configurator's one serial port: fixed 8N1 line at a chosen baud rate, a
 // reader thread that polls the line every 10 ms into one receive buffer, and
-// the quiet-gap rule that turns the buffer into a reply. The receive buffer
-// and its three counters are shared with the dialog's thread under rxMutex.
+// the quiet-gap rule that turns the buffer into a reply. The receive buffer and its
+// counters are shared with the dialog's thread under rxMutex. The device
+// itself is reached only through PortDevice.
 class SerialPort
 {
 public:
@@ -24,7 +28,7 @@ public:
     static constexpr int kPollMs = 10;
     static constexpr int kQuietTicks = 5;        // a reply completes on the 6th quiet tick
 
-    SerialPort() = default;
+    explicit SerialPort(PortDeviceFactory makeDevice = makeSystemPortDevice);
     ~SerialPort();
     SerialPort(const SerialPort &) = delete;
     SerialPort &operator=(const SerialPort &) = delete;
@@ -32,7 +36,7 @@ public:
     // 1 when the device of port number n opened, 0 when it did not.
     int OpenPort(int portNumber, int baud);
     int OpenDevice(const QString &path, int baud);
-    // count when the bytes were written whole, 0 when the write failed.
+    // count once the bytes have been written whole and have left the line, 0 when the write failed.
     int WritePort(int count, const char *bytes);
     int WritePort(const QByteArray &bytes) { return WritePort(int(bytes.size()), bytes.constData()); }
     void ClosePort();
@@ -41,7 +45,7 @@ public:
     // Drops what has been received so far (rxCount and rxPending to 0).
     void DiscardReceived();
 
-    bool isOpen() const { return portHandle >= 0; }
+    bool isOpen() const { return m_device != nullptr; }
     // The device went away under the reader (cable pulled, simulator killed);
     // the reader has stopped, the port still has to be closed.
     bool lineLost() const { return m_lost.load(); }
@@ -57,7 +61,8 @@ public:
 private:
     void ReaderLoop();
 
-    int portHandle = -1;
+    PortDeviceFactory m_makeDevice;
+    std::unique_ptr<PortDevice> m_device;   // null while closed; replaced only while no reader runs
     std::thread readerThread;
     std::atomic<int> readerRunning{0};
     std::atomic<bool> m_lost{false};

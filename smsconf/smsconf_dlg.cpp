@@ -86,8 +86,13 @@ QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &en
 
 } // namespace
 
-CSmsconfDlg::CSmsconfDlg(QWidget *parent)
+CSmsconfDlg::CSmsconfDlg(QWidget *parent) : CSmsconfDlg(makeSystemPortDevice, parent)
+{
+}
+
+CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
     : QDialog(parent),
+      m_port(std::move(makeDevice)),
       m_protocol(*this, Transport{[this](const QByteArray &bytes) { return m_port.WritePort(bytes); },
                                   [this] { m_port.DiscardReceived(); }})
 {

@@ -25,6 +25,8 @@ class CSmsconfDlg : public QDialog, private ConfigView
     Q_OBJECT
 public:
     explicit CSmsconfDlg(QWidget *parent = nullptr);
+    // With the port's device made by makeDevice (a test's stand-in for the line).
+    explicit CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent = nullptr);
     ~CSmsconfDlg() override;
 
     SerialPort &port() { return m_port; }

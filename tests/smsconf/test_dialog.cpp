@@ -1,7 +1,10 @@
+#include "fake_port_device.h"
+#include "frames.h"
 #include "smsconf_dlg.h"
 #include "smsconf_test_support.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +12,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+
+#include <chrono>
 
 using namespace sms;
 
@@ -189,6 +195,41 @@ private slots:
             QTest::keyClick(dlg.messageList(), key);
             QVERIFY(!dlg.isVisible());
         }
+    }
+
+    // A page takes longer on the line than its acknowledgement window (as at
+    // 2400 baud, 17 s against 15.1 s): the window counts only once the page is
+    // out, so no page is sent twice.
+    void writeLoopOnASlowLineSendsEachPageOnce()
+    {
+        timing::setScale(0.02);   // the window is about 300 ms here
+        smstest::FakeLine line(std::chrono::microseconds(500'000 / 4109));   // half a second a page
+        line.module = [](const QByteArray &request) {
+            return request.size() == 4109 ? FrameHeader() + QByteArray::fromHex("E90100") + "OK" : QByteArray();
+        };
+        smstest::Messages msgs;
+        {
+            CSmsconfDlg dlg(line.factory());
+            dlg.show();
+            dlg.button("openPort")->click();
+            dlg.button("writeMessages")->click();
+            // A plain event loop: QTest's waits sleep between rounds, which would stretch the ticks.
+            QEventLoop loop;
+            QTimer check;
+            connect(&check, &QTimer::timeout, &loop, [&] {
+                if (msgs.count("写信息成功") + msgs.count("写信息失败") > 0)
+                    loop.quit();
+            });
+            check.start(20);
+            QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+            loop.exec();
+            QCOMPARE(msgs.count("写信息成功"), 1);
+        }
+        timing::setScale(1.0);
+        const QList<QByteArray> pages = line.requests();
+        QCOMPARE(pages.size(), 10);
+        for (int p = 0; p < 10; ++p)
+            QCOMPARE(quint8(pages.at(p).at(10)), quint8(p));
     }
 };
 

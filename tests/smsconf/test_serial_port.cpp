@@ -1,5 +1,6 @@
-#include "serial_port.h"
+#include "fake_port_device.h"
 #include "pty.h"
+#include "serial_port.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 using namespace sms;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -169,6 +171,34 @@ private slots:
         QCOMPARE(port.WritePort(QByteArray("after")), 0);
         port.ClosePort();
         QVERIFY(!port.isOpen());
+    }
+
+    // A pseudo-terminal has no modem lines and drains at once: both through the device seam.
+    void opensWithModemLinesLow()
+    {
+        smstest::FakeLine line;
+        SerialPort port(line.factory());
+        QCOMPARE(port.OpenDevice("/dev/ttyS3", 9600), 1);
+        QCOMPARE(line.calls(), QStringList({"open /dev/ttyS3", "setLine 9600", "lowerModemLines", "discardInput"}));
+        // Every open lowers them again: the system raises both on each open.
+        QCOMPARE(port.OpenDevice("/dev/ttyS0", 115200), 1);
+        QCOMPARE(line.calls().mid(4), QStringList({"open /dev/ttyS0", "close", "setLine 115200", "lowerModemLines",
+                                                   "discardInput"}));
+    }
+
+    void writeReturnsWhenTheLineHasDrained()
+    {
+        // 1200 baud, ten bits a character: 60 bytes are half a second on the line.
+        smstest::FakeLine line(8333us);
+        SerialPort port(line.factory());
+        QCOMPARE(port.OpenDevice("/dev/ttyS0", 1200), 1);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(port.WritePort(QByteArray(60, 'p')), 60);
+        const qint64 took = t.elapsed();
+        QVERIFY2(took >= 480, qPrintable(QStringLiteral("returned after %1 ms, the line needs 500").arg(took)));
+        QCOMPARE(line.sendingForNs(), 0);
+        QCOMPARE(line.calls().mid(4), QStringList({"write 60", "drain"}));
     }
 };
 
