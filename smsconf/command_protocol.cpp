@@ -120,6 +120,8 @@ void CommandProtocol::ApplyReply(const QByteArray &r)
     } else if (startsWith(r, "QX_VREG=")) {
         m_view.setRegisterAddress(QString::number(leadingNumber(r.mid(8))));
     }
+    if (m_stepOnReply)
+        stepOnReply();
 }
 
 void CommandProtocol::applyFrame(const QByteArray &r)
@@ -234,15 +236,20 @@ void CommandProtocol::ReadLoopTick()
                 m_view.showMessage(QStringLiteral("读取信息失败"), kNotice);
             }
         } else if (readGood) {
-            ++readBlock;
-            readRetries = 0;
-            readState = 0;
-            if (readBlock >= kBlockCount) {
-                readState = kIdle;
-                m_view.loopEnded(Loop::Read);
-                m_view.showMessage(QStringLiteral("读取信息成功"), kNotice);
-            }
+            blockDone();
         }
+    }
+}
+
+void CommandProtocol::blockDone()
+{
+    ++readBlock;
+    readRetries = 0;
+    readState = 0;
+    if (readBlock >= kBlockCount) {
+        readState = kIdle;
+        m_view.loopEnded(Loop::Read);
+        m_view.showMessage(QStringLiteral("读取信息成功"), kNotice);
     }
 }
 
@@ -266,14 +273,38 @@ void CommandProtocol::WriteLoopTick()
                 m_view.showMessage(QStringLiteral("写信息失败"), kNotice);
             }
         } else if (writeAcked) {
-            ++writePage;
-            writeRetries = 0;
-            writeState = 0;
-            if (writePage >= kPageCount) {
-                writeState = kIdle;
-                m_view.loopEnded(Loop::Write);
-                m_view.showMessage(QStringLiteral("写信息成功"), kNotice);
-            }
+            pageDone();
+        }
+    }
+}
+
+void CommandProtocol::pageDone()
+{
+    ++writePage;
+    writeRetries = 0;
+    writeState = 0;
+    if (writePage >= kPageCount) {
+        writeState = kIdle;
+        m_view.loopEnded(Loop::Write);
+        m_view.showMessage(QStringLiteral("写信息成功"), kNotice);
+    }
+}
+
+void CommandProtocol::stepOnReply()
+{
+    // The tick would find the same flags and do the same; it only comes later.
+    if (readState == 1 && readGood && !readBad) {
+        blockDone();
+        if (readState == 0) {
+            ReadLoopTick();
+            m_view.loopStepped(Loop::Read);
+        }
+    }
+    if (writeState == 1 && writeAcked && !writeFailed) {
+        pageDone();
+        if (writeState == 0) {
+            WriteLoopTick();
+            m_view.loopStepped(Loop::Write);
         }
     }
 }

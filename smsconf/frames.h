@@ -28,6 +28,12 @@ inline constexpr int kBlockRecords = 8;
 inline constexpr int kBlockCount = 40;
 inline constexpr int kMaxTextUnits = 59;          // longest text a record holds
 inline constexpr int kBlockReplyLen = 11 + kBlockRecords * kRecordLen + 2;   // 1037
+// Answers whose length the program knows without a checksum: a write
+// acknowledgement (head, code, 1, one byte, "OK"), the phone table (head,
+// code, 3, 20 slots) and the serial parameters (head, code, sub, 4 digits).
+inline constexpr int kAckLen = 13;
+inline constexpr int kPhoneTableReplyLen = 10 + kPhoneSlots * kPhoneSlotLen;   // 410
+inline constexpr int kSerialParamsReplyLen = 14;
 
 // Byte i of a reply, or -1 past its end: decoders read only received bytes.
 inline int byteAt(QByteArrayView bytes, qsizetype i)

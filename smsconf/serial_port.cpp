@@ -72,20 +72,43 @@ void SerialPort::ReaderLoop()
             m_lost.store(true);
             break;
         }
-        if (m == 0)
-            continue;
-        std::lock_guard lock(rxMutex);
-        if (m_readSizes.size() >= 1000)
-            m_readSizes.erase(m_readSizes.begin());
-        m_readSizes.push_back(m);
-        rxPending = 1;
-        rxIdleTicks = 0;
-        if (rxCount + m < kBufferSize) {
-            std::memcpy(rxBuffer + rxCount, local, size_t(m));
-            rxCount += m;
+        bool whole = false;
+        {
+            std::lock_guard lock(rxMutex);
+            if (m > 0) {
+                if (m_readSizes.size() >= 1000)
+                    m_readSizes.erase(m_readSizes.begin());
+                m_readSizes.push_back(m);
+                rxPending = 1;
+                rxIdleTicks = 0;
+                if (rxCount + m < kBufferSize) {
+                    std::memcpy(rxBuffer + rxCount, local, size_t(m));
+                    rxCount += m;
+                }
+            }
+            whole = becameWhole(m > 0);
         }
+        if (whole && m_notifyWhole)
+            m_notifyWhole();
     }
     --g_liveReaders;
+}
+
+bool SerialPort::becameWhole(bool grew)
+{
+    if (!m_expected.known() || rxPending != 1)
+        return false;
+    if (grew) {
+        // Bytes past a whole reply make it something else: back to the quiet gap.
+        m_verdict = wholeness(m_expected, QByteArrayView(rxBuffer, rxCount));
+        rxWhole = m_verdict == Wholeness::Whole;
+        return rxWhole;
+    }
+    if (!rxWhole && m_verdict == Wholeness::WholeIfNothingFollows) {
+        rxWhole = true;
+        return true;
+    }
+    return false;
 }
 
 int SerialPort::WritePort(int count, const char *bytes)
@@ -114,18 +137,27 @@ void SerialPort::ClosePort()
     DiscardReceived();
 }
 
+QByteArray SerialPort::takeHeld()
+{
+    QByteArray reply(rxBuffer, rxCount);
+    std::memset(rxBuffer, 0, 20);
+    rxCount = 0;
+    rxPending = 0;
+    rxIdleTicks = 0;
+    rxWhole = false;
+    m_expected = {};
+    m_verdict = Wholeness::NotWhole;
+    return reply;
+}
+
 void SerialPort::ReplyTimerTick(const std::function<void(const QByteArray &)> &applyReply)
 {
     QByteArray reply;
     {
         std::lock_guard lock(rxMutex);
-        if (rxPending != 1 || ++rxIdleTicks <= kQuietTicks)
+        if (!rxWhole && (rxPending != 1 || ++rxIdleTicks <= kQuietTicks))
             return;
-        rxIdleTicks = 0;
-        rxPending = 0;
-        reply = QByteArray(rxBuffer, rxCount);
-        std::memset(rxBuffer, 0, 20);
-        rxCount = 0;
+        reply = takeHeld();
     }
     // Applied outside the lock: a reply may open a message box, and the
     // reader must go on collecting the next reply meanwhile.
@@ -133,12 +165,31 @@ void SerialPort::ReplyTimerTick(const std::function<void(const QByteArray &)> &a
         applyReply(reply);
 }
 
+bool SerialPort::TakeWholeReply(const std::function<void(const QByteArray &)> &applyReply)
+{
+    QByteArray reply;
+    {
+        std::lock_guard lock(rxMutex);
+        if (!rxWhole)
+            return false;
+        reply = takeHeld();
+    }
+    if (applyReply)
+        applyReply(reply);
+    return true;
+}
+
 void SerialPort::DiscardReceived()
 {
     std::lock_guard lock(rxMutex);
-    rxCount = 0;
-    rxPending = 0;
-    rxIdleTicks = 0;
+    takeHeld();
+}
+
+void SerialPort::expectReply(const ReplyShape &shape)
+{
+    std::lock_guard lock(rxMutex);
+    m_expected = shape;
+    m_verdict = Wholeness::NotWhole;
 }
 
 QList<int> SerialPort::readSizes() const

@@ -93,7 +93,7 @@ CSmsconfDlg::CSmsconfDlg(QWidget *parent) : CSmsconfDlg(makeSystemPortDevice, pa
 CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
     : QDialog(parent),
       m_port(std::move(makeDevice)),
-      m_protocol(*this, Transport{[this](const QByteArray &bytes) { return m_port.WritePort(bytes); },
+      m_protocol(*this, Transport{[this](const QByteArray &bytes) { return writeRequest(bytes); },
                                   [this] { m_port.DiscardReceived(); }})
 {
     setObjectName(QStringLiteral("CSmsconfDlg"));
@@ -109,6 +109,26 @@ CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
     m_timer1.start(timing::interval(50));
     m_protocol.readState = CommandProtocol::kIdle;
     m_protocol.writeState = CommandProtocol::kIdle;
+
+    // The reader thread only says a reply is whole; it is taken here, on the dialog's thread.
+    m_port.setWholeReplyNotifier(
+        [this] { QMetaObject::invokeMethod(this, &CSmsconfDlg::takeWholeReply, Qt::QueuedConnection); });
+    setReplyRule(ReplyRule::WholeReply);
+}
+
+void CSmsconfDlg::setReplyRule(ReplyRule rule)
+{
+    m_replyRule = rule;
+    m_protocol.setStepOnReply(rule == ReplyRule::WholeReply);
+}
+
+int CSmsconfDlg::writeRequest(const QByteArray &bytes)
+{
+    // Set before the bytes go out, so that not even the quickest answer comes
+    // before the port knows its shape; a request without one clears the last.
+    if (m_replyRule == ReplyRule::WholeReply)
+        m_port.expectReply(replyShapeFor(bytes));
+    return m_port.WritePort(bytes);
 }
 
 CSmsconfDlg::~CSmsconfDlg()
@@ -305,6 +325,11 @@ void CSmsconfDlg::onReplyTick()
         return;
     }
     m_port.ReplyTimerTick([this](const QByteArray &reply) { m_protocol.ApplyReply(reply); });
+}
+
+void CSmsconfDlg::takeWholeReply()
+{
+    m_port.TakeWholeReply([this](const QByteArray &reply) { m_protocol.ApplyReply(reply); });
 }
 
 void CSmsconfDlg::onLineLost()
@@ -526,6 +551,11 @@ void CSmsconfDlg::loopEnded(Loop loop)
 {
     (loop == Loop::Read ? m_timer2 : m_timer3).stop();
     setOperationGroup(m_port.isOpen());
+}
+
+void CSmsconfDlg::loopStepped(Loop loop)
+{
+    (loop == Loop::Read ? m_timer2 : m_timer3).start();
 }
 
 void CSmsconfDlg::showMessage(const QString &text, const QString &title)

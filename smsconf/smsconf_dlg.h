@@ -2,6 +2,7 @@
 
 #include "command_protocol.h"
 #include "input_dialogs.h"
+#include "reply_shape.h"
 #include "serial_port.h"
 
 #include <QDialog>
@@ -28,6 +29,10 @@ public:
     // With the port's device made by makeDevice (a test's stand-in for the line).
     explicit CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent = nullptr);
     ~CSmsconfDlg() override;
+
+    // How replies complete; whole replies unless told otherwise.
+    void setReplyRule(ReplyRule rule);
+    ReplyRule replyRule() const { return m_replyRule; }
 
     SerialPort &port() { return m_port; }
     CommandProtocol &protocol() { return m_protocol; }
@@ -86,6 +91,7 @@ private:
     void setRegisterAddress(const QString &text) override;
     void setProgress(int value) override;
     void loopEnded(Loop loop) override;
+    void loopStepped(Loop loop) override;
     void showMessage(const QString &text, const QString &title) override;
 
     void buildControls();
@@ -96,6 +102,8 @@ private:
     void setPortOpenLook(bool open);
     void closePort();
     void onReplyTick();
+    void takeWholeReply();
+    int writeRequest(const QByteArray &bytes);
     void onLineLost();
     void editPhone(int row);
     void editMessage(int row);
@@ -104,6 +112,7 @@ private:
 
     SerialPort m_port;
     CommandProtocol m_protocol;
+    ReplyRule m_replyRule = ReplyRule::WholeReply;
     QTimer m_timer1;   // reply completion, all the time
     QTimer m_timer2;   // read loop
     QTimer m_timer3;   // write loop

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace sms;
 
 namespace {
@@ -323,6 +325,74 @@ private slots:
         openPort();
         dlg->button("readPhoneTable")->click();
         QTRY_VERIFY(module->sim().requests().contains(phoneTableRequest()));
+    }
+
+    void loopsFinishThroughSplitAndDroppedReplies()
+    {
+        const QStringList sample = sampleTexts();
+        module->set("split-block", 3);
+        module->set("split-gap-ms", 30);
+        module->set("drop-reply", 1);
+        openPort();
+        setTexts(sample);
+        dlg->button("writeMessages")->click();
+        QVERIFY(waitFor("写信息成功", 30000));
+        QCOMPARE(int(module->sim().requests().count(messagePageWrite(0, sample.mid(0, 32)))), 2);
+        for (int i = 0; i < kMessageCount; ++i)
+            QCOMPARE(module->model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
+
+        module->set("drop-reply", 2);
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QCOMPARE(blockRequests(module->sim(), 0), 3);
+        QCOMPARE(texts(), sample);
+        QCOMPARE(msgs->seen.size(), 2);
+    }
+
+    // Taking replies whole changes when requests go out, never which or in what order.
+    void sameRequestsUnderBothRules()
+    {
+        QList<QByteArray> heard[2];
+        for (auto rule : {ReplyRule::QuietGap, ReplyRule::WholeReply}) {
+            module->restart();
+            dlg = std::make_unique<CSmsconfDlg>();
+            dlg->setReplyRule(rule);
+            dlg->show();
+            openPort();
+            setTexts(sampleTexts());
+            dlg->button("writeMessages")->click();
+            QVERIFY(waitFor("写信息成功", 30000));
+            dlg->button("readMessages")->click();
+            QVERIFY(waitFor("读取信息成功", 60000));
+            QCOMPARE(texts(), sampleTexts());
+            heard[int(rule == ReplyRule::WholeReply)] = module->sim().requests();
+            msgs->seen.clear();
+        }
+        QCOMPARE(heard[0].size(), 10 + 40);
+        QCOMPARE(heard[1], heard[0]);
+    }
+
+    // At the real tick: a block is asked for as soon as the one before is in,
+    // which waiting for the loop's ticks (two of 100 ms at least) never allows.
+    void nextBlockGoesOutWhenTheReplyIsIn()
+    {
+        dlg.reset();
+        timing::setScale(1.0);
+        dlg = std::make_unique<CSmsconfDlg>();
+        dlg->show();
+        QElapsedTimer clock;
+        clock.start();
+        QList<qint64> asked;
+        connect(&module->sim(), &qxsim::Simulator::requestReceived, this, [&](const QByteArray &) { asked << clock.elapsed(); });
+        openPort();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QCOMPARE(asked.size(), 40);
+        QList<qint64> gaps;
+        for (int i = 1; i < asked.size(); ++i)
+            gaps << asked.at(i) - asked.at(i - 1);
+        std::sort(gaps.begin(), gaps.end());
+        QVERIFY2(gaps.at(gaps.size() / 2) < 150, qPrintable(QStringLiteral("median gap %1 ms").arg(gaps.at(gaps.size() / 2))));
     }
 
     // Full transfers at the real tick, for the timing report; run with SMSCONF_TIMING=1.

@@ -1,6 +1,8 @@
 #include "command_protocol.h"
 #include "crc_framing.h"
 #include "frames.h"
+#include "models/smsconf_model.h"
+#include "reply_shape.h"
 
 #include <QTest>
 
@@ -23,6 +25,7 @@ public:
     QString device, reg;
     int progress = -1;
     QList<Loop> ended;
+    QList<Loop> stepped;
     QStringList messages;
 
     QString phoneNumber(int row) const override { return phones.value(row); }
@@ -38,6 +41,7 @@ public:
     void setRegisterAddress(const QString &t) override { reg = t; }
     void setProgress(int v) override { progress = v; }
     void loopEnded(Loop l) override { ended << l; }
+    void loopStepped(Loop l) override { stepped << l; }
     void showMessage(const QString &text, const QString &title) override { messages << title + "|" + text; }
 };
 
@@ -60,6 +64,23 @@ QByteArray block(int b, const QStringList &texts)
         out += encodeRecord(texts.value(k));
     qx::appendCrc(out);
     return out;
+}
+
+// The module's answers to one request, as the simulated module sends them.
+class Answers : public qxsim::ModuleLink
+{
+public:
+    void reply(const QByteArray &bytes, int) override { all += bytes; }
+    void sendUnsolicited(const QByteArray &bytes, int) override { all += bytes; }
+    void goSilent(int) override {}
+    QByteArray all;
+};
+
+QByteArray moduleAnswer(qxsim::SmsconfModel &module, const QByteArray &request)
+{
+    Answers answers;
+    module.handle(request, answers);
+    return answers.all;
 }
 
 } // namespace
@@ -308,6 +329,105 @@ private slots:
         }
         QCOMPARE(ok.sent.size(), 10);
         QCOMPARE(ok.view.messages, QStringList({"提示|写信息成功"}));
+    }
+
+    // What the program takes for a whole answer is what the module sends.
+    void replyShapesFitTheModulesAnswers()
+    {
+        qxsim::SmsconfModel module;
+        module.setMessageRecord(42, encodeRecord(QStringLiteral("四十二")));
+        struct Case
+        {
+            QByteArray request;
+            Wholeness whole;
+        };
+        const QList<Case> cases = {
+            {messageBlockRequest(5), Wholeness::Whole},
+            {messagePageWrite(2, QStringList(32, QStringLiteral("页"))), Wholeness::WholeIfNothingFollows},
+            {phoneTableWrite(QStringList(20, QStringLiteral("13800138000"))), Wholeness::WholeIfNothingFollows},
+            {phoneTableRequest(), Wholeness::WholeIfNothingFollows},
+            {serialParamsQuery(), Wholeness::WholeIfNothingFollows},
+            {deviceAddressQuery(), Wholeness::Whole},
+            {registerAddressQuery(), Wholeness::Whole},
+        };
+        for (const Case &c : cases) {
+            const QByteArray answer = moduleAnswer(module, c.request);
+            const ReplyShape shape = replyShapeFor(c.request);
+            QVERIFY2(!answer.isEmpty(), c.request.toHex().constData());
+            QCOMPARE(wholeness(shape, answer), c.whole);
+            // One byte short, or one too many, is not the whole answer.
+            QCOMPARE(wholeness(shape, answer.chopped(1)), Wholeness::NotWhole);
+            QCOMPARE(wholeness(shape, answer + answer.right(1)), Wholeness::NotWhole);
+        }
+        QByteArray damaged = moduleAnswer(module, messageBlockRequest(5));
+        damaged[200] = char(damaged[200] ^ 1);
+        QCOMPARE(wholeness(replyShapeFor(messageBlockRequest(5)), damaged), Wholeness::NotWhole);
+        // Answers the program has no fixed shape for are left to the quiet gap.
+        for (const QByteArray &request : {clearMessagesRequest(), serialParamsSet(3, 0, 0, 0), deviceAddressSet(5),
+                                          registerAddressSet(5), QByteArray("QX+"), QByteArray()})
+            QVERIFY2(!replyShapeFor(request).known(), request.toHex().constData());
+    }
+
+    // With step on reply the loop sends its next request when the answer is
+    // in, not on its next tick; failures still wait for the tick.
+    void stepOnReply()
+    {
+        Rig rig;
+        rig.proto.setStepOnReply(true);
+        rig.proto.StartRead();
+        rig.proto.ReadLoopTick();
+        rig.proto.ReadLoopTick();
+        rig.proto.ApplyReply(block(0, {"zero"}));
+        QCOMPARE(rig.sent, QList<QByteArray>({messageBlockRequest(0), messageBlockRequest(1)}));
+        QCOMPARE(rig.view.stepped, QList<Loop>({Loop::Read}));
+        QCOMPARE(rig.proto.readState, 1);
+        QCOMPARE(rig.proto.readWaitTicks, 0);
+        QCOMPARE(rig.view.progress, 2);
+        // A bad block is asked again on the ticks, as before.
+        QByteArray bad = block(1, {"one"});
+        bad[20] = char(bad[20] ^ 1);
+        rig.proto.ApplyReply(bad);
+        QCOMPARE(rig.sent.size(), 2);
+        rig.proto.ReadLoopTick();
+        rig.proto.ReadLoopTick();
+        QCOMPARE(rig.sent.last(), messageBlockRequest(1));
+        QCOMPARE(rig.proto.readRetries, 1);
+        // The last block ends the loop without another request.
+        rig.proto.readBlock = 39;
+        rig.proto.ReadLoopTick();
+        rig.proto.ReadLoopTick();
+        const int sent = rig.sent.size();
+        rig.proto.ApplyReply(block(39, {"last"}));
+        QCOMPARE(rig.sent.size(), sent);
+        QCOMPARE(rig.proto.readState, 100);
+        QCOMPARE(rig.view.ended, QList<Loop>({Loop::Read}));
+        QCOMPARE(rig.view.messages, QStringList({"提示|读取信息成功"}));
+
+        rig.view.stepped.clear();
+        rig.proto.StartWrite();
+        rig.proto.WriteLoopTick();
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "ER");
+        QCOMPARE(rig.view.stepped, QList<Loop>());
+        rig.proto.WriteLoopTick();
+        rig.proto.WriteLoopTick();
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "OK");
+        QCOMPARE(rig.view.stepped, QList<Loop>({Loop::Write}));
+        QCOMPARE(rig.proto.writePage, 1);
+        QCOMPARE(rig.sent.last(), messagePageWrite(1, rig.view.texts.mid(32, 32)));
+        // An answer with no loop waiting for it sends nothing.
+        rig.proto.StopLoops();
+        const int before = rig.sent.size();
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "OK");
+        rig.proto.ApplyReply(block(2, {}));
+        QCOMPARE(rig.sent.size(), before);
+
+        // Without it (the default), only the ticks move a loop on.
+        Rig ticks;
+        ticks.proto.StartRead();
+        ticks.proto.ReadLoopTick();
+        ticks.proto.ApplyReply(block(0, {}));
+        QCOMPARE(ticks.sent.size(), 1);
+        QCOMPARE(ticks.view.stepped, QList<Loop>());
     }
 
     void singlePage()

@@ -1,5 +1,8 @@
+#include "crc_framing.h"
 #include "fake_port_device.h"
+#include "frames.h"
 #include "pty.h"
+#include "reply_shape.h"
 #include "serial_port.h"
 
 #include <QElapsedTimer>
@@ -25,6 +28,48 @@ QByteArray drain(const qxsim::Pty &pty)
     char buf[8192];
     for (ssize_t n; (n = ::read(pty.masterFd(), buf, sizeof buf)) > 0;)
         out.append(buf, int(n));
+    return out;
+}
+
+// Takes replies the way the dialog does: the 50 ms reply tick, and a whole
+// reply as soon as the reader says so. Remembers how long after mark() each came.
+class ReplyTaker : public QObject
+{
+public:
+    explicit ReplyTaker(SerialPort &port) : m_port(port)
+    {
+        port.setWholeReplyNotifier([this] { QMetaObject::invokeMethod(this, [this] { take(true); }, Qt::QueuedConnection); });
+        connect(&m_tick, &QTimer::timeout, this, [this] { take(false); });
+        m_tick.start(50);
+        m_since.start();
+    }
+    ~ReplyTaker() override { m_port.setWholeReplyNotifier({}); }
+    void mark() { m_since.restart(); }
+
+    QList<QByteArray> replies;
+    QList<qint64> after;   // ms from mark()
+
+private:
+    void take(bool whole)
+    {
+        const auto keep = [this](const QByteArray &r) {
+            replies << r;
+            after << m_since.elapsed();
+        };
+        if (whole)
+            m_port.TakeWholeReply(keep);
+        else
+            m_port.ReplyTimerTick(keep);
+    }
+    SerialPort &m_port;
+    QTimer m_tick;
+    QElapsedTimer m_since;
+};
+
+QByteArray blockReply(int block)
+{
+    QByteArray out = FrameHeader() + QByteArray::fromHex("E903") + char(block) + QByteArray(kBlockRecords * kRecordLen, 'm');
+    qx::appendCrc(out);
     return out;
 }
 
@@ -199,6 +244,105 @@ private slots:
         QVERIFY2(took >= 480, qPrintable(QStringLiteral("returned after %1 ms, the line needs 500").arg(took)));
         QCOMPARE(line.sendingForNs(), 0);
         QCOMPARE(line.calls().mid(4), QStringList({"write 60", "drain"}));
+    }
+
+    // A reply whose request told its shape is taken as soon as it is whole,
+    // however many bursts it came in; the quiet gap would need 250 ms more.
+    void wholeReplyIsTakenAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("bursts");
+        QTest::newRow("message block in three bursts") << messageBlockRequest(7) << blockReply(7) << 3;
+        QTest::newRow("page acknowledgement") << messagePageWrite(0, {}) << FrameHeader() + QByteArray::fromHex("E90100") + "OK" << 1;
+        QTest::newRow("device address") << deviceAddressQuery() << QByteArray("QX_ADDR=25\r\n") << 2;
+    }
+
+    void wholeReplyIsTakenAtOnce()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, reply);
+        QFETCH(int, bursts);
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        ReplyTaker taker(port);
+        port.expectReply(replyShapeFor(request));
+        const qsizetype step = (reply.size() + bursts - 1) / bursts;
+        for (qsizetype at = 0; at < reply.size(); at += step) {
+            QTest::qWait(40);
+            QVERIFY2(taker.replies.isEmpty(), "taken before it was whole");
+            feed(pty, reply.mid(at, step));
+            taker.mark();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(taker.replies.size(), 1, 2000);
+        QCOMPARE(taker.replies.first(), reply);
+        QVERIFY2(taker.after.first() < 200, qPrintable(QString::number(taker.after.first())));
+        // Taking it ended the expectation: the same bytes again wait for the quiet gap.
+        feed(pty, reply);
+        taker.mark();
+        QTRY_COMPARE_WITH_TIMEOUT(taker.replies.size(), 2, 2000);
+        QVERIFY2(taker.after.last() >= 250, qPrintable(QString::number(taker.after.last())));
+    }
+
+    // Anything that is not exactly the whole reply its request expects
+    // completes by the quiet gap, as it always did.
+    void otherRepliesWaitForQuiet_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QByteArray bad = blockReply(3);
+        bad[600] = char(bad[600] ^ 0x10);
+        QTest::newRow("bad checksum") << messageBlockRequest(3) << bad;
+        QTest::newRow("extra bytes") << messageBlockRequest(3) << blockReply(3) + "\r\n";
+        QTest::newRow("short block") << messageBlockRequest(3) << blockReply(3).left(500);
+        QTest::newRow("another block's shape") << messageBlockRequest(3) << FrameHeader() + QByteArray::fromHex("E90100") + "OK";
+        QTest::newRow("acknowledgement with a line end") << messagePageWrite(0, {}) << FrameHeader() + QByteArray::fromHex("E90100") + "OK\r\n";
+        QTest::newRow("two lines") << deviceAddressQuery() << QByteArray("QX_ADDR=25\r\nOK\r\n");
+        QTest::newRow("no line end") << deviceAddressQuery() << QByteArray("QX_ADDR=25");
+        QTest::newRow("request of unknown answer") << clearMessagesRequest() << FrameHeader() + QByteArray::fromHex("EA00") + "OK";
+    }
+
+    void otherRepliesWaitForQuiet()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, reply);
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        ReplyTaker taker(port);
+        port.expectReply(replyShapeFor(request));
+        feed(pty, reply);
+        taker.mark();
+        QTRY_COMPARE_WITH_TIMEOUT(taker.replies.size(), 1, 2000);
+        QCOMPARE(taker.replies.first(), reply);
+        QVERIFY2(taker.after.first() >= 250, qPrintable(QString::number(taker.after.first())));
+        QTest::qWait(100);
+        QCOMPARE(taker.replies.size(), 1);
+    }
+
+    void bytesAfterAWholeReplyUndoIt()
+    {
+        // The reader saw the block whole, but more came before the dialog took it:
+        // what is held is no longer that block, and waits for the quiet gap.
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        SerialPort port;
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        std::atomic<int> told{0};
+        port.setWholeReplyNotifier([&] { ++told; });
+        port.expectReply(replyShapeFor(messageBlockRequest(1)));
+        feed(pty, blockReply(1));
+        QTRY_COMPARE(told.load(), 1);
+        const int reads = int(port.readSizes().size());
+        feed(pty, "x");
+        QTRY_COMPARE(port.readSizes().size(), reads + 1);
+        QVERIFY(!port.TakeWholeReply([](const QByteArray &) {}));
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((port.ReplyTimerTick([&](const QByteArray &r) { reply = r; }), !reply.isEmpty()), 2000);
+        QCOMPARE(reply, blockReply(1) + "x");
     }
 };
 
