@@ -34,6 +34,7 @@ void CommandProtocol::send(const QByteArray &bytes)
 
 void CommandProtocol::SendPhoneTable(const QStringList &numbers)
 {
+    m_phonesSent = numbers;
     send(phoneTableWrite(numbers));
 }
 
@@ -49,6 +50,8 @@ void CommandProtocol::ClearMessageTable()
 
 void CommandProtocol::SendMessagePage(int page, const QStringList &texts)
 {
+    m_pageSent = page;
+    m_pageTextsSent = texts;
     send(messagePageWrite(page, texts));
 }
 
@@ -130,9 +133,10 @@ void CommandProtocol::applyFrame(const QByteArray &r)
     switch (byteAt(r, 8)) {
     case FN_PHONE_TABLE:
         if (sub == 1) {
-            if (isOk(r))
+            if (isOk(r)) {
+                m_view.phonesStored(m_phonesSent);
                 m_view.showMessage(QStringLiteral("号码表写入成功"), kNotice);
-            else
+            } else
                 m_view.showMessage(QStringLiteral("号码表写入失败"), QStringLiteral("警告"));
         } else if (sub == 3) {
             for (int j = 0; j < kPhoneSlots; ++j)
@@ -161,6 +165,8 @@ void CommandProtocol::applyFrame(const QByteArray &r)
         if (sub == 1) {
             if (isOk(r)) {
                 writeAcked = true;
+                if (m_pageSent >= 0)
+                    m_view.pageStored(m_pageSent, m_pageTextsSent);
                 if (writeState == kIdle)
                     m_view.showMessage(QStringLiteral("单次写入成功"), kNotice);
             } else {

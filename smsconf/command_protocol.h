@@ -31,6 +31,9 @@ public:
     // A loop sent its next request as soon as its reply came in, between two
     // of its ticks: the wait for the new answer counts from here.
     virtual void loopStepped(Loop loop) = 0;
+    // The module acknowledged what was sent: the 20 numbers, or the 32 texts of a page.
+    virtual void phonesStored(const QStringList &numbers) = 0;
+    virtual void pageStored(int page, const QStringList &texts) = 0;
     virtual void showMessage(const QString &text, const QString &title) = 0;
 };
 
@@ -110,6 +113,10 @@ private:
     ConfigView &m_view;
     Transport m_transport;
     bool m_stepOnReply = false;
+    // What the last write requests carried, for when the module acknowledges them.
+    QStringList m_phonesSent;
+    int m_pageSent = -1;
+    QStringList m_pageTextsSent;
 };
 
 } // namespace sms

@@ -84,6 +84,13 @@ QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &en
     return combo;
 }
 
+// A text box, or a list that takes a typed value (the module's four lists).
+bool takesTyping(const QWidget *w)
+{
+    const auto *list = qobject_cast<const QComboBox *>(w);
+    return qobject_cast<const QLineEdit *>(w) || (list && list->isEditable());
+}
+
 } // namespace
 
 CSmsconfDlg::CSmsconfDlg(QWidget *parent) : CSmsconfDlg(makeSystemPortDevice, parent)
@@ -464,8 +471,10 @@ void CSmsconfDlg::editPhone(int row)
     auto *box = new CInputMsg(this);
     m_phoneInput = box;
     connect(box, &QDialog::accepted, this, [this, box, row] {
-        if (box->confirmed())
+        if (box->confirmed()) {
             setPhoneNumber(row, box->text());
+            m_edits.phoneEdited(row);
+        }
     });
     box->show();
 }
@@ -475,8 +484,10 @@ void CSmsconfDlg::editMessage(int row)
     auto *box = new CInfoDlg(this);
     m_messageInput = box;
     connect(box, &QDialog::accepted, this, [this, box, row] {
-        if (box->confirmed())
+        if (box->confirmed()) {
             setMessageText(row, box->text());
+            m_edits.messageEdited(row);
+        }
     });
     box->show();
 }
@@ -486,12 +497,26 @@ void CSmsconfDlg::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter ends typing in a box, not the program.
+        if (takesTyping(focusWidget()))
+            return;
+        close();
+        return;
     case Qt::Key_Escape:
         close();
         return;
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void CSmsconfDlg::reject()
+{
+    // The lists are the tables' only copy: ask before dropping what the module does not hold.
+    if (m_edits.any()
+        && !question(this, tr("电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。\n确定要关闭吗？"), kNotice))
+        return;
+    QDialog::reject();
 }
 
 bool CSmsconfDlg::eventFilter(QObject *watched, QEvent *event)
@@ -513,6 +538,7 @@ void CSmsconfDlg::setPhoneNumber(int row, const QString &number)
 {
     if (auto *item = m_phoneList->item(row, 1))
         item->setText(number);
+    m_edits.phoneReplaced(row);
 }
 
 QString CSmsconfDlg::messageText(int row) const
@@ -525,6 +551,7 @@ void CSmsconfDlg::setMessageText(int row, const QString &text)
 {
     if (auto *item = m_messageList->item(row, 1))
         item->setText(text);
+    m_edits.messageReplaced(row);
 }
 
 void CSmsconfDlg::selectSerialParam(SerialList list, int index)
@@ -556,6 +583,16 @@ void CSmsconfDlg::loopEnded(Loop loop)
 void CSmsconfDlg::loopStepped(Loop loop)
 {
     (loop == Loop::Read ? m_timer2 : m_timer3).start();
+}
+
+void CSmsconfDlg::phonesStored(const QStringList &numbers)
+{
+    m_edits.phonesStored(numbers, m_protocol.phoneNumbers());
+}
+
+void CSmsconfDlg::pageStored(int page, const QStringList &texts)
+{
+    m_edits.messagesStored(kPageRecords * page, texts, m_protocol.pageTexts(page));
 }
 
 void CSmsconfDlg::showMessage(const QString &text, const QString &title)

@@ -4,6 +4,7 @@
 #include "input_dialogs.h"
 #include "reply_shape.h"
 #include "serial_port.h"
+#include "unsaved_edits.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -33,6 +34,8 @@ public:
     // How replies complete; whole replies unless told otherwise.
     void setReplyRule(ReplyRule rule);
     ReplyRule replyRule() const { return m_replyRule; }
+    // Edits in the lists that the module does not hold yet.
+    bool hasUnsavedEdits() const { return m_edits.any(); }
 
     SerialPort &port() { return m_port; }
     CommandProtocol &protocol() { return m_protocol; }
@@ -76,6 +79,9 @@ public:
     void OnSetSerialParams();
     void OnQuerySerialParams();
 
+    // Every way the dialog is left (Esc, Enter, the close box) comes here.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,6 +98,8 @@ private:
     void setProgress(int value) override;
     void loopEnded(Loop loop) override;
     void loopStepped(Loop loop) override;
+    void phonesStored(const QStringList &numbers) override;
+    void pageStored(int page, const QStringList &texts) override;
     void showMessage(const QString &text, const QString &title) override;
 
     void buildControls();
@@ -113,6 +121,7 @@ private:
     SerialPort m_port;
     CommandProtocol m_protocol;
     ReplyRule m_replyRule = ReplyRule::WholeReply;
+    UnsavedEdits m_edits;
     QTimer m_timer1;   // reply completion, all the time
     QTimer m_timer2;   // read loop
     QTimer m_timer3;   // write loop

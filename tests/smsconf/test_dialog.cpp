@@ -17,20 +17,7 @@
 #include <chrono>
 
 using namespace sms;
-
-namespace {
-
-void doubleClickRow(QTableWidget *list, int row)
-{
-    list->scrollToItem(list->item(row, 1));
-    const QRect cell = list->visualItemRect(list->item(row, 1));
-    // A real double-click: the press that picks the row, then the double-click on it.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-} // namespace
+using smstest::doubleClickRow;
 
 class DialogTest : public QObject
 {
@@ -195,6 +182,79 @@ private slots:
             QTest::keyClick(dlg.messageList(), key);
             QVERIFY(!dlg.isVisible());
         }
+    }
+
+    void enterInABoxKeepsTheDialog()
+    {
+        CSmsconfDlg dlg;
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        dlg.deviceAddressBox()->setText("12");
+        // The module lists take typing too.
+        const QList<QWidget *> boxes = {dlg.deviceAddressBox(), dlg.registerAddressBox(), dlg.portNumberBox(),
+                                        dlg.positionBox(), dlg.moduleList(SerialList::Baud),
+                                        dlg.moduleList(SerialList::StopBits)};
+        for (auto *box : boxes) {
+            for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+                box->setFocus();
+                QCOMPARE(QApplication::focusWidget(), box);
+                QTest::keyClick(box, key);
+                QVERIFY2(dlg.isVisible(), qPrintable(box->objectName()));
+            }
+        }
+        QCOMPARE(dlg.deviceAddressBox()->text(), QString("12"));
+    }
+
+    void closingWithUnsavedEditsAsksFirst()
+    {
+        smstest::Messages msgs;
+        {
+            // Nothing typed: nothing to ask.
+            CSmsconfDlg dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            QTest::keyClick(dlg.messageList(), Qt::Key_Escape);
+            QVERIFY(!dlg.isVisible());
+            QVERIFY(msgs.questions.isEmpty());
+        }
+
+        CSmsconfDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        doubleClickRow(dlg.phoneList(), 5);
+        QTest::keyClicks(dlg.phoneInput()->edit(), "13800138000");
+        dlg.phoneInput()->okButton()->click();
+        QVERIFY(dlg.hasUnsavedEdits());
+
+        // Every way out asks; "no" keeps the dialog and what was typed.
+        QTest::keyClick(dlg.messageList(), Qt::Key_Escape);
+        QVERIFY(dlg.isVisible());
+        dlg.close();   // the close box
+        QVERIFY(dlg.isVisible());
+        QTest::keyClick(dlg.messageList(), Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        const auto asked = qMakePair(smstest::kUnsavedQuestion, QStringLiteral("提示"));
+        const decltype(msgs.questions) threeTimes(3, asked);
+        QCOMPARE(msgs.questions, threeTimes);
+        QCOMPARE(dlg.phoneList()->item(5, 1)->text(), QString("13800138000"));
+
+        msgs.answerYes = true;
+        QTest::keyClick(dlg.messageList(), Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(msgs.questions.size(), 4);
+
+        // A message typed in counts the same.
+        CSmsconfDlg again;
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        msgs.answerYes = false;
+        doubleClickRow(again.messageList(), 200);
+        again.messageInput()->edit()->setText("新的信息");
+        again.messageInput()->okButton()->click();
+        again.close();
+        QVERIFY(again.isVisible());
+        QCOMPARE(msgs.questions.size(), 5);
     }
 
     // A page takes longer on the line than its acknowledgement window (as at

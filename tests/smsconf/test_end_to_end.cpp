@@ -395,6 +395,55 @@ private slots:
         QVERIFY2(gaps.at(gaps.size() / 2) < 150, qPrintable(QStringLiteral("median gap %1 ms").arg(gaps.at(gaps.size() / 2))));
     }
 
+    // Rows the module acknowledged, or that a read replaced, are no reason to ask before closing.
+    void storedOrReadBackEditsNeedNoQuestion()
+    {
+        openPort();
+        auto editMessage = [this](int row, const QString &text) {
+            smstest::doubleClickRow(dlg->messageList(), row);
+            dlg->messageInput()->edit()->setText(text);
+            dlg->messageInput()->okButton()->click();
+        };
+        editMessage(40, QStringLiteral("改过的"));
+        QVERIFY(dlg->hasUnsavedEdits());
+        dlg->positionBox()->setText("0");   // another page: row 40 is still only in the list
+        dlg->button("writeSingle")->click();
+        QVERIFY(waitFor("单次写入成功", 5000));
+        QVERIFY(dlg->hasUnsavedEdits());
+        dlg->positionBox()->setText("40");
+        dlg->button("writeSingle")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(msgs->count("单次写入成功"), 2, 5000);
+        QVERIFY(!dlg->hasUnsavedEdits());
+
+        smstest::doubleClickRow(dlg->phoneList(), 3);
+        dlg->phoneInput()->edit()->setText("13900001111");
+        dlg->phoneInput()->okButton()->click();
+        QVERIFY(dlg->hasUnsavedEdits());
+        dlg->button("writePhoneTable")->click();
+        QVERIFY(waitFor("号码表写入成功", 5000));
+        QVERIFY(!dlg->hasUnsavedEdits());
+        QCOMPARE(module->model().phoneTable().mid(60, 11), QByteArray("13900001111"));
+
+        editMessage(300, QStringLiteral("写完整个表"));
+        dlg->button("writeMessages")->click();
+        QVERIFY(waitFor("写信息成功", 30000));
+        QVERIFY(!dlg->hasUnsavedEdits());
+
+        editMessage(7, QStringLiteral("读回来就没了"));
+        smstest::doubleClickRow(dlg->phoneList(), 9);
+        dlg->phoneInput()->edit()->setText("123");
+        dlg->phoneInput()->okButton()->click();
+        dlg->button("readPhoneTable")->click();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QVERIFY(!dlg->hasUnsavedEdits());
+        QCOMPARE(dlg->messageList()->item(300, 1)->text(), QStringLiteral("写完整个表"));
+
+        QTest::keyClick(dlg->messageList(), Qt::Key_Escape);
+        QVERIFY(!dlg->isVisible());
+        QVERIFY(msgs->questions.isEmpty());
+    }
+
     // Full transfers at the real tick, for the timing report; run with SMSCONF_TIMING=1.
     void realTimeTransfers()
     {

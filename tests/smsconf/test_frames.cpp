@@ -26,6 +26,8 @@ public:
     int progress = -1;
     QList<Loop> ended;
     QList<Loop> stepped;
+    QList<QStringList> storedPhones;
+    QList<QPair<int, QStringList>> storedPages;
     QStringList messages;
 
     QString phoneNumber(int row) const override { return phones.value(row); }
@@ -42,6 +44,8 @@ public:
     void setProgress(int v) override { progress = v; }
     void loopEnded(Loop l) override { ended << l; }
     void loopStepped(Loop l) override { stepped << l; }
+    void phonesStored(const QStringList &n) override { storedPhones << n; }
+    void pageStored(int page, const QStringList &t) override { storedPages << qMakePair(page, t); }
     void showMessage(const QString &text, const QString &title) override { messages << title + "|" + text; }
 };
 
@@ -428,6 +432,28 @@ private slots:
         ticks.proto.ApplyReply(block(0, {}));
         QCOMPARE(ticks.sent.size(), 1);
         QCOMPARE(ticks.view.stepped, QList<Loop>());
+    }
+
+    void acknowledgementsTellWhatWasStored()
+    {
+        Rig rig;
+        QStringList phones(20, QString());
+        phones[4] = "13912345678";
+        rig.proto.SendPhoneTable(phones);
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("EB0100") + "NO");
+        QVERIFY(rig.view.storedPhones.isEmpty());
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("EB0100") + "OK");
+        QCOMPARE(rig.view.storedPhones, QList<QStringList>({phones}));
+
+        rig.view.texts[70] = "seventy";
+        rig.proto.WriteSinglePage(70);
+        rig.view.texts[70] = "changed after sending";
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "ER");
+        QVERIFY(rig.view.storedPages.isEmpty());
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "OK");
+        QCOMPARE(rig.view.storedPages.size(), 1);
+        QCOMPARE(rig.view.storedPages.first().first, 2);
+        QCOMPARE(rig.view.storedPages.first().second.at(70 - 64), QString("seventy"));
     }
 
     void singlePage()
