@@ -11,9 +11,10 @@ namespace sms {
 // nothing else: the serial port above it holds the reader thread, the receive
 // buffer and the reply rules, and never touches the device itself.
 //
-// port_device_posix.cpp implements it for Linux and other POSIX systems.
-// Another platform's implementation is one more file beside it that defines
-// makeSystemPortDevice() (the build picks the file for its platform).
+// port_device_posix.cpp implements it for Linux and other POSIX systems
+// (line_speed.cpp beside it sets the rates that have no speed constant).
+// Another platform's implementation is one more file beside them that defines
+// makeSystemPortDevice(); smsconf/CMakeLists.txt picks the platform's file.
 //
 // The reader thread calls bytesWaiting() and read() while the dialog's thread
 // calls write() and drain(); open(), setLine(), lowerModemLines(),

@@ -55,7 +55,8 @@ public:
     // Taking a reply, however it completed, ends the expectation.
     void expectReply(const ReplyShape &shape);
     // Called on the reader thread when the reply held has become whole; the
-    // owner takes it with TakeWholeReply on its own thread.
+    // owner takes it with TakeWholeReply on its own thread. Set it while the
+    // port is closed: the reader calls it without a lock.
     void setWholeReplyNotifier(std::function<void()> notify) { m_notifyWhole = std::move(notify); }
 
     bool isOpen() const { return m_device != nullptr; }

@@ -33,7 +33,6 @@ public:
 
     // How replies complete; whole replies unless told otherwise.
     void setReplyRule(ReplyRule rule);
-    ReplyRule replyRule() const { return m_replyRule; }
     // Edits in the lists that the module does not hold yet.
     bool hasUnsavedEdits() const { return m_edits.any(); }
 

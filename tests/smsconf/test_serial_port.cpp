@@ -31,40 +31,32 @@ QByteArray drain(const qxsim::Pty &pty)
     return out;
 }
 
-// Takes replies the way the dialog does: the 50 ms reply tick, and a whole
-// reply as soon as the reader says so. Remembers how long after mark() each came.
-class ReplyTaker : public QObject
+qsizetype readTotal(const SerialPort &port)
 {
-public:
-    explicit ReplyTaker(SerialPort &port) : m_port(port)
-    {
-        port.setWholeReplyNotifier([this] { QMetaObject::invokeMethod(this, [this] { take(true); }, Qt::QueuedConnection); });
-        connect(&m_tick, &QTimer::timeout, this, [this] { take(false); });
-        m_tick.start(50);
-        m_since.start();
-    }
-    ~ReplyTaker() override { m_port.setWholeReplyNotifier({}); }
-    void mark() { m_since.restart(); }
+    qsizetype n = 0;
+    for (int size : port.readSizes())
+        n += size;
+    return n;
+}
 
-    QList<QByteArray> replies;
-    QList<qint64> after;   // ms from mark()
-
-private:
-    void take(bool whole)
-    {
-        const auto keep = [this](const QByteArray &r) {
-            replies << r;
-            after << m_since.elapsed();
-        };
-        if (whole)
-            m_port.TakeWholeReply(keep);
-        else
-            m_port.ReplyTimerTick(keep);
+// Once the reader has all size bytes, and a few cycles more: the reply they
+// make up is not whole, and comes out on the sixth tick of the reply timer.
+QByteArray ticksToQuiet(SerialPort &port, qsizetype size)
+{
+    QByteArray reply;
+    const auto keep = [&](const QByteArray &r) { reply = r; };
+    [&] { QTRY_COMPARE(readTotal(port), size); }();
+    QTest::qWait(40);
+    if (port.TakeWholeReply(keep))
+        return "taken whole: " + reply;
+    for (int tick = 1; tick <= 5; ++tick) {
+        port.ReplyTimerTick(keep);
+        if (!reply.isEmpty())
+            return "taken on tick " + QByteArray::number(tick);
     }
-    SerialPort &m_port;
-    QTimer m_tick;
-    QElapsedTimer m_since;
-};
+    port.ReplyTimerTick(keep);
+    return reply;
+}
 
 QByteArray blockReply(int block)
 {
@@ -247,7 +239,8 @@ private slots:
     }
 
     // A reply whose request told its shape is taken as soon as it is whole,
-    // however many bursts it came in; the quiet gap would need 250 ms more.
+    // however many bursts it came in: no tick of the reply timer is needed,
+    // where the quiet gap needs six.
     void wholeReplyIsTakenAtOnce_data()
     {
         QTest::addColumn<QByteArray>("request");
@@ -265,25 +258,31 @@ private slots:
         QFETCH(int, bursts);
         qxsim::Pty pty;
         QVERIFY(pty.open());
+        std::atomic<int> told{0};
         SerialPort port;
+        port.setWholeReplyNotifier([&] { ++told; });
         QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
-        ReplyTaker taker(port);
         port.expectReply(replyShapeFor(request));
         const qsizetype step = (reply.size() + bursts - 1) / bursts;
         for (qsizetype at = 0; at < reply.size(); at += step) {
-            QTest::qWait(40);
-            QVERIFY2(taker.replies.isEmpty(), "taken before it was whole");
+            QVERIFY2(!port.TakeWholeReply([](const QByteArray &) {}), "whole before its last burst");
             feed(pty, reply.mid(at, step));
-            taker.mark();
+            QTRY_COMPARE(readTotal(port), at + std::min(step, reply.size() - at));
+            if (at + step < reply.size()) {
+                QTest::qWait(40);
+                QCOMPARE(told.load(), 0);
+            }
         }
-        QTRY_COMPARE_WITH_TIMEOUT(taker.replies.size(), 1, 2000);
-        QCOMPARE(taker.replies.first(), reply);
-        QVERIFY2(taker.after.first() < 200, qPrintable(QString::number(taker.after.first())));
+        QTRY_COMPARE(told.load(), 1);
+        QByteArray taken;
+        QVERIFY(port.TakeWholeReply([&](const QByteArray &r) { taken = r; }));
+        QCOMPARE(taken, reply);
+
         // Taking it ended the expectation: the same bytes again wait for the quiet gap.
+        port.clearReadSizes();
         feed(pty, reply);
-        taker.mark();
-        QTRY_COMPARE_WITH_TIMEOUT(taker.replies.size(), 2, 2000);
-        QVERIFY2(taker.after.last() >= 250, qPrintable(QString::number(taker.after.last())));
+        QCOMPARE(ticksToQuiet(port, reply.size()), reply);
+        QCOMPARE(told.load(), 1);
     }
 
     // Anything that is not exactly the whole reply its request expects
@@ -310,17 +309,14 @@ private slots:
         QFETCH(QByteArray, reply);
         qxsim::Pty pty;
         QVERIFY(pty.open());
+        std::atomic<int> told{0};
         SerialPort port;
+        port.setWholeReplyNotifier([&] { ++told; });
         QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
-        ReplyTaker taker(port);
         port.expectReply(replyShapeFor(request));
         feed(pty, reply);
-        taker.mark();
-        QTRY_COMPARE_WITH_TIMEOUT(taker.replies.size(), 1, 2000);
-        QCOMPARE(taker.replies.first(), reply);
-        QVERIFY2(taker.after.first() >= 250, qPrintable(QString::number(taker.after.first())));
-        QTest::qWait(100);
-        QCOMPARE(taker.replies.size(), 1);
+        QCOMPARE(ticksToQuiet(port, reply.size()), reply);
+        QCOMPARE(told.load(), 0);
     }
 
     void bytesAfterAWholeReplyUndoIt()
@@ -329,10 +325,10 @@ private slots:
         // what is held is no longer that block, and waits for the quiet gap.
         qxsim::Pty pty;
         QVERIFY(pty.open());
-        SerialPort port;
-        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
         std::atomic<int> told{0};
+        SerialPort port;
         port.setWholeReplyNotifier([&] { ++told; });
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
         port.expectReply(replyShapeFor(messageBlockRequest(1)));
         feed(pty, blockReply(1));
         QTRY_COMPARE(told.load(), 1);
