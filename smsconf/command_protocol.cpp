@@ -136,8 +136,9 @@ void CommandProtocol::applyFrame(const QByteArray &r)
             if (isOk(r)) {
                 m_view.phonesStored(m_phonesSent);
                 m_view.showMessage(QStringLiteral("号码表写入成功"), kNotice);
-            } else
+            } else {
                 m_view.showMessage(QStringLiteral("号码表写入失败"), QStringLiteral("警告"));
+            }
         } else if (sub == 3) {
             for (int j = 0; j < kPhoneSlots; ++j)
                 m_view.setPhoneNumber(j, decodePhoneSlot(r.mid(10 + kPhoneSlotLen * j)));
