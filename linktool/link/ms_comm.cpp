@@ -1,6 +1,6 @@
 #include "ms_comm.h"
 
-#include "port_names.h"
+#include "port_name.h"
 
 #include <poll.h>
 
@@ -16,7 +16,7 @@ MSComm::MSComm(QObject *parent) : QObject(parent)
 MSComm::OpenResult MSComm::open()
 {
     close();
-    m_port.setPortName(deviceForPort(m_commPort));
+    m_port.setPortName(qx::deviceForPort(m_commPort));
     if (!m_port.open(QIODevice::ReadWrite)) {
         switch (m_port.error()) {
         case QSerialPort::DeviceNotFoundError:
