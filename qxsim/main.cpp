@@ -42,6 +42,7 @@ int main(int argc, char **argv)
     cli.addOption({QStringLiteral("set"), QStringLiteral("Module option key=value (repeatable; --set help lists them)."), QStringLiteral("key=value")});
     cli.addOption({QStringLiteral("fault"), QStringLiteral("Fault option (repeatable): ") + Faults::help().join(QStringLiteral("; ")), QStringLiteral("fault")});
     cli.addOption({QStringLiteral("gap"), QStringLiteral("Quiet gap in ms that ends a request."), QStringLiteral("ms"), QStringLiteral("20")});
+    cli.addOption({QStringLiteral("pace"), QStringLiteral("Take and send bytes as slowly as a cable at the rate the program set on the line.")});
     cli.process(app);
 
     auto model = makeModel(cli.value(QStringLiteral("model")));
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
         }
     }
     sim.setQuietGap(cli.value(QStringLiteral("gap")).toInt());
+    sim.setPaced(cli.isSet(QStringLiteral("pace")));
     if (!sim.start(cli.value(QStringLiteral("link")))) {
         err << "qxsim: " << sim.errorString() << Qt::endl;
         return 1;

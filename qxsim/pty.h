@@ -21,6 +21,10 @@ public:
     void close();
 
     int masterFd() const { return m_master; }
+    // How long one character takes on a real line at the rate and character
+    // frame the program set on its end (start bit, data bits, parity, stop
+    // bits); 0 when no rate is set.
+    qint64 charNanos() const;
     QString slavePath() const { return m_slavePath; }
     QString errorString() const { return m_error; }
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -43,8 +44,11 @@ Simulator::Simulator(std::unique_ptr<Model> model, QObject *parent)
     : QObject(parent), m_model(std::move(model))
 {
     m_gap.setSingleShot(true);
-    m_gap.setInterval(20);
     connect(&m_gap, &QTimer::timeout, this, &Simulator::onQuiet);
+    m_lineTick.setTimerType(Qt::PreciseTimer);
+    m_lineTick.setInterval(1);
+    connect(&m_lineTick, &QTimer::timeout, this, &Simulator::sendDueBytes);
+    m_clock.start();
 }
 
 Simulator::~Simulator() = default;
@@ -67,6 +71,8 @@ void Simulator::vanish()
     delete m_writeNotifier;
     m_readNotifier = m_writeNotifier = nullptr;
     m_gap.stop();
+    m_lineTick.stop();
+    m_onLine.clear();
     m_outQueue.clear();
     m_pty.close();
 }
@@ -74,18 +80,29 @@ void Simulator::vanish()
 void Simulator::onReadable()
 {
     char buf[4096];
+    qint64 heard = 0;
     for (;;) {
         const ssize_t n = ::read(m_pty.masterFd(), buf, sizeof buf);
         if (n > 0) {
             m_pending.append(buf, int(n));
+            heard += n;
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         break;
     }
-    if (!m_pending.isEmpty())
-        m_gap.start();
+    if (m_pending.isEmpty())
+        return;
+    int travelMs = 0;
+    if (m_paced) {
+        // The bytes left the program just now; on a cable they arrive one
+        // character time apart, after whatever is still arriving.
+        const qint64 now = m_clock.nsecsElapsed();
+        m_requestEndsNs = std::max(now, m_requestEndsNs) + heard * m_pty.charNanos();
+        travelMs = int((m_requestEndsNs - now + 999'999) / 1'000'000);
+    }
+    m_gap.start(m_gapMs + travelMs);
 }
 
 void Simulator::onQuiet()
@@ -149,8 +166,35 @@ void Simulator::writeNow(const QByteArray &bytes)
     if (m_pty.masterFd() < 0 || QDateTime::currentMSecsSinceEpoch() < m_silentUntil)
         return;
     emit bytesSent(bytes);
-    m_outQueue.append(bytes);
-    flush();
+    const qint64 charNs = m_paced ? m_pty.charNanos() : 0;
+    if (charNs <= 0) {
+        m_outQueue.append(bytes);
+        flush();
+        return;
+    }
+    if (m_onLine.isEmpty()) {
+        // The line is free: the first byte starts now, or when the last one ended.
+        m_onLineSinceNs = std::max(m_clock.nsecsElapsed(), m_onLineSinceNs);
+        m_charNs = charNs;
+    }
+    m_onLine.append(bytes);
+    if (!m_lineTick.isActive())
+        m_lineTick.start();
+}
+
+void Simulator::sendDueBytes()
+{
+    // Counted from when the bytes started, so late ticks do not add up.
+    const qint64 arrived = (m_clock.nsecsElapsed() - m_onLineSinceNs) / m_charNs;
+    const int n = int(std::min<qint64>(arrived, m_onLine.size()));
+    if (n > 0) {
+        m_outQueue.append(m_onLine.left(n));
+        m_onLine.remove(0, n);
+        m_onLineSinceNs += n * m_charNs;
+        flush();
+    }
+    if (m_onLine.isEmpty())
+        m_lineTick.stop();
 }
 
 void Simulator::flush()

@@ -4,6 +4,7 @@
 #include "pty.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QTimer>
@@ -47,7 +48,14 @@ public:
     Model &model() { return *m_model; }
 
     // Silence on the line that ends a request block.
-    void setQuietGap(int ms) { m_gap.setInterval(ms); }
+    void setQuietGap(int ms) { m_gapMs = ms; }
+
+    // Paced, the pseudo-terminal behaves like a cable at the rate the program
+    // set on it: the answer reaches the program one character time per byte,
+    // and a request counts from when its last byte would have arrived. A
+    // pseudo-terminal moves bytes at once, so without this a transfer takes
+    // no time and a wait for the line cannot be measured.
+    void setPaced(bool paced) { m_paced = paced; }
 
     // Bytes the module sends on its own.
     void send(const QByteArray &bytes, int delayMs = 0) { sendUnsolicited(bytes, delayMs); }
@@ -71,6 +79,7 @@ private:
     void onQuiet();
     void transmit(const QByteArray &bytes, int delayMs);
     void writeNow(const QByteArray &bytes);
+    void sendDueBytes();
     void flush();
 
     std::unique_ptr<Model> m_model;
@@ -79,8 +88,17 @@ private:
     QSocketNotifier *m_readNotifier = nullptr;
     QSocketNotifier *m_writeNotifier = nullptr;
     QTimer m_gap;
+    int m_gapMs = 20;
     QByteArray m_pending;
-    QByteArray m_outQueue;
+    QByteArray m_outQueue;   // bytes that have arrived at the program's end, as far as the pty takes them
+
+    bool m_paced = false;
+    QElapsedTimer m_clock;
+    qint64 m_requestEndsNs = 0;   // when the last byte of the request heard so far has arrived
+    QByteArray m_onLine;          // answer bytes still travelling
+    qint64 m_onLineSinceNs = 0;   // when the first of them started
+    qint64 m_charNs = 0;          // their character time
+    QTimer m_lineTick;
     QList<QByteArray> m_requests;
     qint64 m_silentUntil = 0;
 };

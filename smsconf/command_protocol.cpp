@@ -1,7 +1,7 @@
 #include "command_protocol.h"
 
+#include "crc_framing.h"
 #include "frames.h"
-
 
 namespace sms {
 
@@ -34,6 +34,7 @@ void CommandProtocol::send(const QByteArray &bytes)
 
 void CommandProtocol::SendPhoneTable(const QStringList &numbers)
 {
+    m_phonesSent = numbers;
     send(phoneTableWrite(numbers));
 }
 
@@ -49,6 +50,8 @@ void CommandProtocol::ClearMessageTable()
 
 void CommandProtocol::SendMessagePage(int page, const QStringList &texts)
 {
+    m_pageSent = page;
+    m_pageTextsSent = texts;
     send(messagePageWrite(page, texts));
 }
 
@@ -120,6 +123,8 @@ void CommandProtocol::ApplyReply(const QByteArray &r)
     } else if (startsWith(r, "QX_VREG=")) {
         m_view.setRegisterAddress(QString::number(leadingNumber(r.mid(8))));
     }
+    if (m_stepOnReply)
+        stepOnReply();
 }
 
 void CommandProtocol::applyFrame(const QByteArray &r)
@@ -128,10 +133,12 @@ void CommandProtocol::applyFrame(const QByteArray &r)
     switch (byteAt(r, 8)) {
     case FN_PHONE_TABLE:
         if (sub == 1) {
-            if (isOk(r))
+            if (isOk(r)) {
+                m_view.phonesStored(m_phonesSent);
                 m_view.showMessage(QStringLiteral("号码表写入成功"), kNotice);
-            else
+            } else {
                 m_view.showMessage(QStringLiteral("号码表写入失败"), QStringLiteral("警告"));
+            }
         } else if (sub == 3) {
             for (int j = 0; j < kPhoneSlots; ++j)
                 m_view.setPhoneNumber(j, decodePhoneSlot(r.mid(10 + kPhoneSlotLen * j)));
@@ -159,6 +166,8 @@ void CommandProtocol::applyFrame(const QByteArray &r)
         if (sub == 1) {
             if (isOk(r)) {
                 writeAcked = true;
+                if (m_pageSent >= 0)
+                    m_view.pageStored(m_pageSent, m_pageTextsSent);
                 if (writeState == kIdle)
                     m_view.showMessage(QStringLiteral("单次写入成功"), kNotice);
             } else {
@@ -176,7 +185,7 @@ void CommandProtocol::applyFrame(const QByteArray &r)
 void CommandProtocol::applyBlock(const QByteArray &r)
 {
     // A short block cannot hold its eight records, whatever its checksum says.
-    if (r.size() < kBlockReplyLen || !crcValid(r)) {
+    if (r.size() < kBlockReplyLen || !qx::crcValid(r)) {
         readBad = true;
         return;
     }
@@ -234,15 +243,20 @@ void CommandProtocol::ReadLoopTick()
                 m_view.showMessage(QStringLiteral("读取信息失败"), kNotice);
             }
         } else if (readGood) {
-            ++readBlock;
-            readRetries = 0;
-            readState = 0;
-            if (readBlock >= kBlockCount) {
-                readState = kIdle;
-                m_view.loopEnded(Loop::Read);
-                m_view.showMessage(QStringLiteral("读取信息成功"), kNotice);
-            }
+            blockDone();
         }
+    }
+}
+
+void CommandProtocol::blockDone()
+{
+    ++readBlock;
+    readRetries = 0;
+    readState = 0;
+    if (readBlock >= kBlockCount) {
+        readState = kIdle;
+        m_view.loopEnded(Loop::Read);
+        m_view.showMessage(QStringLiteral("读取信息成功"), kNotice);
     }
 }
 
@@ -266,14 +280,38 @@ void CommandProtocol::WriteLoopTick()
                 m_view.showMessage(QStringLiteral("写信息失败"), kNotice);
             }
         } else if (writeAcked) {
-            ++writePage;
-            writeRetries = 0;
-            writeState = 0;
-            if (writePage >= kPageCount) {
-                writeState = kIdle;
-                m_view.loopEnded(Loop::Write);
-                m_view.showMessage(QStringLiteral("写信息成功"), kNotice);
-            }
+            pageDone();
+        }
+    }
+}
+
+void CommandProtocol::pageDone()
+{
+    ++writePage;
+    writeRetries = 0;
+    writeState = 0;
+    if (writePage >= kPageCount) {
+        writeState = kIdle;
+        m_view.loopEnded(Loop::Write);
+        m_view.showMessage(QStringLiteral("写信息成功"), kNotice);
+    }
+}
+
+void CommandProtocol::stepOnReply()
+{
+    // The tick would find the same flags and do the same; it only comes later.
+    if (readState == 1 && readGood && !readBad) {
+        blockDone();
+        if (readState == 0) {
+            ReadLoopTick();
+            m_view.loopStepped(Loop::Read);
+        }
+    }
+    if (writeState == 1 && writeAcked && !writeFailed) {
+        pageDone();
+        if (writeState == 0) {
+            WriteLoopTick();
+            m_view.loopStepped(Loop::Write);
         }
     }
 }

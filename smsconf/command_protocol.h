@@ -28,6 +28,12 @@ public:
     virtual void setProgress(int value) = 0;
     // A loop ended or failed: its timer stops, the operation group is idle again.
     virtual void loopEnded(Loop loop) = 0;
+    // A loop sent its next request as soon as its reply came in, between two
+    // of its ticks: the wait for the new answer counts from here.
+    virtual void loopStepped(Loop loop) = 0;
+    // The module acknowledged what was sent: the 20 numbers, or the 32 texts of a page.
+    virtual void phonesStored(const QStringList &numbers) = 0;
+    virtual void pageStored(int page, const QStringList &texts) = 0;
     virtual void showMessage(const QString &text, const QString &title) = 0;
 };
 
@@ -76,6 +82,10 @@ public:
     void WriteLoopTick();
     // Both loops go idle at once (interrupt, or the port went away).
     void StopLoops();
+    // With step on reply, a loop whose answer a reply brought sends its next
+    // request at once instead of on its next tick; retries still wait for
+    // the tick, so a failing module is asked no faster than before.
+    void setStepOnReply(bool step) { m_stepOnReply = step; }
 
     int readState = kIdle;
     int readBlock = 0;
@@ -95,9 +105,18 @@ private:
     void send(const QByteArray &bytes);
     void applyFrame(const QByteArray &r);
     void applyBlock(const QByteArray &r);
+    // The answered block or page is done: on to the next, or the loop ends.
+    void blockDone();
+    void pageDone();
+    void stepOnReply();
 
     ConfigView &m_view;
     Transport m_transport;
+    bool m_stepOnReply = false;
+    // What the last write requests carried, for when the module acknowledges them.
+    QStringList m_phonesSent;
+    int m_pageSent = -1;
+    QStringList m_pageTextsSent;
 };
 
 } // namespace sms

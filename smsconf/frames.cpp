@@ -1,6 +1,7 @@
 #include "frames.h"
 
 #include "crc16.h"
+#include "crc_framing.h"
 
 #include <climits>
 
@@ -27,21 +28,6 @@ QByteArray request(std::uint8_t function, std::uint8_t sub)
 QByteArray FrameHeader()
 {
     return QByteArray(reinterpret_cast<const char *>(qx::kFrameHead), int(qx::kFrameHeadLen));
-}
-
-void appendCrc(QByteArray &frame)
-{
-    // The module counts the bytes it checks in 16 bits.
-    const auto crc = qx::crc16(reinterpret_cast<const std::uint8_t *>(frame.constData()),
-                               std::uint16_t(frame.size()));
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-}
-
-bool crcValid(QByteArrayView frame)
-{
-    return frame.size() >= 2
-        && qx::crc16(reinterpret_cast<const std::uint8_t *>(frame.data()), std::uint16_t(frame.size())) == 0;
 }
 
 bool textFitsRecord(const QString &text)
@@ -104,7 +90,7 @@ QByteArray phoneTableWrite(const QStringList &numbers)
     QByteArray out = request(FN_PHONE_TABLE, 1);
     for (int j = 0; j < kPhoneSlots; ++j)
         out.append(encodePhoneSlot(numbers.value(j)));
-    appendCrc(out);
+    qx::appendCrc(out);
     return out;
 }
 
@@ -124,7 +110,7 @@ QByteArray messagePageWrite(int page, const QStringList &texts)
     out.append(char(page));
     for (int k = 0; k < kPageRecords; ++k)
         out.append(encodeRecord(texts.value(k)));
-    appendCrc(out);
+    qx::appendCrc(out);
     return out;
 }
 

@@ -28,6 +28,12 @@ inline constexpr int kBlockRecords = 8;
 inline constexpr int kBlockCount = 40;
 inline constexpr int kMaxTextUnits = 59;          // longest text a record holds
 inline constexpr int kBlockReplyLen = 11 + kBlockRecords * kRecordLen + 2;   // 1037
+// Answers whose length the program knows without a checksum: a write
+// acknowledgement (head, code, 1, one byte, "OK"), the phone table (head,
+// code, 3, 20 slots) and the serial parameters (head, code, sub, 4 digits).
+inline constexpr int kAckLen = 13;
+inline constexpr int kPhoneTableReplyLen = 10 + kPhoneSlots * kPhoneSlotLen;   // 410
+inline constexpr int kSerialParamsReplyLen = 14;
 
 // Byte i of a reply, or -1 past its end: decoders read only received bytes.
 inline int byteAt(QByteArrayView bytes, qsizetype i)
@@ -36,10 +42,6 @@ inline int byteAt(QByteArrayView bytes, qsizetype i)
 }
 
 QByteArray FrameHeader();
-// Appends the CRC-16 of everything before it, low byte first.
-void appendCrc(QByteArray &frame);
-// True when the CRC over all bytes, the two CRC bytes included, is 0.
-bool crcValid(QByteArrayView frame);
 
 // 128-byte record: length byte (2 x UTF-16 units), the units high byte first,
 // 0xFF to the end. Empty texts and texts longer than 59 units give 128 x 0xFF.

@@ -11,7 +11,12 @@ namespace sms {
 void message(QWidget *parent, const QString &text, const QString &title,
              QMessageBox::Icon icon = QMessageBox::Information);
 
+// A yes/no question; true for yes.
+bool question(QWidget *parent, const QString &text, const QString &title);
+
 using MessageHook = std::function<void(const QString &text, const QString &title)>;
 void setMessageHook(MessageHook hook);
+using QuestionHook = std::function<bool(const QString &text, const QString &title)>;
+void setQuestionHook(QuestionHook hook);
 
 } // namespace sms

@@ -1,18 +1,9 @@
 #include "serial_port.h"
 
-#include "line_speed.h"
 #include "port_name.h"
 
-#include <QElapsedTimer>
-
-#include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace sms {
 
@@ -21,24 +12,11 @@ namespace {
 std::atomic<int> g_liveReaders{0};
 std::atomic<int> g_mostReaders{0};
 
-void applyLineSettings(int fd, int baud)
-{
-    termios tio{};
-    if (::tcgetattr(fd, &tio) != 0)
-        return;
-    ::cfmakeraw(&tio);
-    tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
-    tio.c_cflag |= CS8 | CREAD | CLOCAL;   // CLOCAL: modem lines neither hang up nor block
-    tio.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
-    tio.c_cc[VSTART] = 0x11;
-    tio.c_cc[VSTOP] = 0x13;
-    ::tcsetattr(fd, TCSANOW, &tio);   // a line that refuses a setting keeps its own
-    setLineSpeed(fd, baud);
-}
-
 } // namespace
+
+SerialPort::SerialPort(PortDeviceFactory makeDevice) : m_makeDevice(std::move(makeDevice))
+{
+}
 
 SerialPort::~SerialPort()
 {
@@ -47,7 +25,7 @@ SerialPort::~SerialPort()
 
 int SerialPort::OpenPort(int portNumber, int baud)
 {
-    return OpenDevice(deviceForPort(portNumber), baud);
+    return OpenDevice(qx::deviceForPort(portNumber), baud);
 }
 
 int SerialPort::OpenDevice(const QString &path, int baud)
@@ -58,19 +36,15 @@ int SerialPort::OpenDevice(const QString &path, int baud)
         rxPending = 0;
         rxIdleTicks = 0;
     }
-    // Not shared: a second opener of the line gets EBUSY from TIOCEXCL.
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    auto device = m_makeDevice();
+    if (!device || !device->open(path))
         return 0;
-    if (::ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY) {
-        ::close(fd);
-        return 0;
-    }
     // A reopen without a close first must not leave a reader on the old line.
     ClosePort();
-    applyLineSettings(fd, baud);
-    ::tcflush(fd, TCIFLUSH);
-    portHandle = fd;
+    device->setLine(baud);
+    device->lowerModemLines();
+    device->discardInput();
+    m_device = std::move(device);
     m_lost.store(false);
     if (readerRunning.load() == 0) {
         readerRunning.store(1);
@@ -84,75 +58,68 @@ void SerialPort::ReaderLoop()
     const int live = ++g_liveReaders;
     for (int most = g_mostReaders.load(); live > most && !g_mostReaders.compare_exchange_weak(most, live);) {
     }
+    PortDevice &device = *m_device;
     char local[kMaxRead];
     while (readerRunning.load() == 1) {
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
         if (m_hold.load())
             continue;
-        pollfd p{portHandle, POLLIN, 0};
-        if (::poll(&p, 1, 0) < 0) {
-            if (errno == EINTR)
-                continue;
+        const int queued = device.bytesWaiting();
+        int m = 0;
+        if (queued > 0)
+            m = device.read(local, std::min(queued, kMaxRead));
+        if (queued < 0 || m < 0) {
             m_lost.store(true);
             break;
         }
-        if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
-            // The device is gone: stop here instead of spinning on EIO.
-            m_lost.store(true);
-            break;
+        bool whole = false;
+        {
+            std::lock_guard lock(rxMutex);
+            if (m > 0) {
+                if (m_readSizes.size() >= 1000)
+                    m_readSizes.erase(m_readSizes.begin());
+                m_readSizes.push_back(m);
+                rxPending = 1;
+                rxIdleTicks = 0;
+                if (rxCount + m < kBufferSize) {
+                    std::memcpy(rxBuffer + rxCount, local, size_t(m));
+                    rxCount += m;
+                }
+            }
+            whole = becameWhole(m > 0);
         }
-        int queued = 0;
-        if (!(p.revents & POLLIN) || ::ioctl(portHandle, FIONREAD, &queued) != 0 || queued <= 0)
-            continue;
-        const ssize_t m = ::read(portHandle, local, size_t(std::min(queued, kMaxRead)));
-        if (m < 0 && (errno == EAGAIN || errno == EINTR))
-            continue;
-        if (m <= 0) {
-            m_lost.store(true);
-            break;
-        }
-        std::lock_guard lock(rxMutex);
-        if (m_readSizes.size() >= 1000)
-            m_readSizes.erase(m_readSizes.begin());
-        m_readSizes.push_back(int(m));
-        rxPending = 1;
-        rxIdleTicks = 0;
-        if (rxCount + m < kBufferSize) {
-            std::memcpy(rxBuffer + rxCount, local, size_t(m));
-            rxCount += int(m);
-        }
+        if (whole && m_notifyWhole)
+            m_notifyWhole();
     }
     --g_liveReaders;
 }
 
+bool SerialPort::becameWhole(bool grew)
+{
+    if (!m_expected.known() || rxPending != 1)
+        return false;
+    if (grew) {
+        // Bytes past a whole reply make it something else: back to the quiet gap.
+        m_verdict = wholeness(m_expected, QByteArrayView(rxBuffer, rxCount));
+        rxWhole = m_verdict == Wholeness::Whole;
+        return rxWhole;
+    }
+    if (!rxWhole && m_verdict == Wholeness::WholeIfNothingFollows) {
+        rxWhole = true;
+        return true;
+    }
+    return false;
+}
+
 int SerialPort::WritePort(int count, const char *bytes)
 {
-    if (portHandle < 0 || count <= 0)
+    if (!m_device || count <= 0)
         return 0;
-    int done = 0;
-    QElapsedTimer waited;
-    waited.start();
-    while (done < count) {
-        const ssize_t n = ::write(portHandle, bytes + done, size_t(count - done));
-        if (n > 0) {
-            done += int(n);
-            waited.restart();
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN) {
-            // The line drains slowly at low rates; give up only when it stops draining.
-            if (waited.elapsed() > 5000)
-                return 0;
-            pollfd p{portHandle, POLLOUT, 0};
-            ::poll(&p, 1, 100);
-            if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
-                return 0;
-            continue;
-        }
+    // Done only when the bytes have left the line: at 1200 baud a page takes
+    // 34 s, and a loop that counted its wait from the hand-over would give up
+    // on an answer the module cannot have sent yet.
+    if (!m_device->write(bytes, count) || !m_device->drain())
         return 0;
-    }
     return count;
 }
 
@@ -162,12 +129,25 @@ void SerialPort::ClosePort()
     if (readerThread.joinable())
         readerThread.join();
     readerThread = std::thread();
-    if (portHandle >= 0)
-        ::close(portHandle);
-    portHandle = -1;
+    if (m_device)
+        m_device->close();
+    m_device.reset();
     // A reply that was still gathering belongs to the closed line: applied
     // later it would pass for an answer to whatever the dialog does next.
     DiscardReceived();
+}
+
+QByteArray SerialPort::takeHeld()
+{
+    QByteArray reply(rxBuffer, rxCount);
+    std::memset(rxBuffer, 0, 20);
+    rxCount = 0;
+    rxPending = 0;
+    rxIdleTicks = 0;
+    rxWhole = false;
+    m_expected = {};
+    m_verdict = Wholeness::NotWhole;
+    return reply;
 }
 
 void SerialPort::ReplyTimerTick(const std::function<void(const QByteArray &)> &applyReply)
@@ -175,13 +155,9 @@ void SerialPort::ReplyTimerTick(const std::function<void(const QByteArray &)> &a
     QByteArray reply;
     {
         std::lock_guard lock(rxMutex);
-        if (rxPending != 1 || ++rxIdleTicks <= kQuietTicks)
+        if (!rxWhole && (rxPending != 1 || ++rxIdleTicks <= kQuietTicks))
             return;
-        rxIdleTicks = 0;
-        rxPending = 0;
-        reply = QByteArray(rxBuffer, rxCount);
-        std::memset(rxBuffer, 0, 20);
-        rxCount = 0;
+        reply = takeHeld();
     }
     // Applied outside the lock: a reply may open a message box, and the
     // reader must go on collecting the next reply meanwhile.
@@ -189,12 +165,31 @@ void SerialPort::ReplyTimerTick(const std::function<void(const QByteArray &)> &a
         applyReply(reply);
 }
 
+bool SerialPort::TakeWholeReply(const std::function<void(const QByteArray &)> &applyReply)
+{
+    QByteArray reply;
+    {
+        std::lock_guard lock(rxMutex);
+        if (!rxWhole)
+            return false;
+        reply = takeHeld();
+    }
+    if (applyReply)
+        applyReply(reply);
+    return true;
+}
+
 void SerialPort::DiscardReceived()
 {
     std::lock_guard lock(rxMutex);
-    rxCount = 0;
-    rxPending = 0;
-    rxIdleTicks = 0;
+    takeHeld();
+}
+
+void SerialPort::expectReply(const ReplyShape &shape)
+{
+    std::lock_guard lock(rxMutex);
+    m_expected = shape;
+    m_verdict = Wholeness::NotWhole;
 }
 
 QList<int> SerialPort::readSizes() const

@@ -86,11 +86,23 @@ QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &en
     return combo;
 }
 
+// A text box, or a list that takes a typed value (the module's four lists).
+bool takesTyping(const QWidget *w)
+{
+    const auto *list = qobject_cast<const QComboBox *>(w);
+    return qobject_cast<const QLineEdit *>(w) || (list && list->isEditable());
+}
+
 } // namespace
 
-CSmsconfDlg::CSmsconfDlg(QWidget *parent)
+CSmsconfDlg::CSmsconfDlg(QWidget *parent) : CSmsconfDlg(makeSystemPortDevice, parent)
+{
+}
+
+CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
     : QDialog(parent),
-      m_protocol(*this, Transport{[this](const QByteArray &bytes) { return m_port.WritePort(bytes); },
+      m_port(std::move(makeDevice)),
+      m_protocol(*this, Transport{[this](const QByteArray &bytes) { return writeRequest(bytes); },
                                   [this] { m_port.DiscardReceived(); }})
 {
     setObjectName(QStringLiteral("CSmsconfDlg"));
@@ -106,6 +118,26 @@ CSmsconfDlg::CSmsconfDlg(QWidget *parent)
     m_timer1.start(timing::interval(50));
     m_protocol.readState = CommandProtocol::kIdle;
     m_protocol.writeState = CommandProtocol::kIdle;
+
+    // The reader thread only says a reply is whole; it is taken here, on the dialog's thread.
+    m_port.setWholeReplyNotifier(
+        [this] { QMetaObject::invokeMethod(this, &CSmsconfDlg::takeWholeReply, Qt::QueuedConnection); });
+    setReplyRule(ReplyRule::WholeReply);
+}
+
+void CSmsconfDlg::setReplyRule(ReplyRule rule)
+{
+    m_replyRule = rule;
+    m_protocol.setStepOnReply(rule == ReplyRule::WholeReply);
+}
+
+int CSmsconfDlg::writeRequest(const QByteArray &bytes)
+{
+    // Set before the bytes go out, so that not even the quickest answer comes
+    // before the port knows its shape; a request without one clears the last.
+    if (m_replyRule == ReplyRule::WholeReply)
+        m_port.expectReply(replyShapeFor(bytes));
+    return m_port.WritePort(bytes);
 }
 
 CSmsconfDlg::~CSmsconfDlg()
@@ -318,6 +350,11 @@ void CSmsconfDlg::onReplyTick()
     m_port.ReplyTimerTick([this](const QByteArray &reply) { m_protocol.ApplyReply(reply); });
 }
 
+void CSmsconfDlg::takeWholeReply()
+{
+    m_port.TakeWholeReply([this](const QByteArray &reply) { m_protocol.ApplyReply(reply); });
+}
+
 void CSmsconfDlg::onLineLost()
 {
     closePort();
@@ -450,8 +487,10 @@ void CSmsconfDlg::editPhone(int row)
     auto *box = new CInputMsg(this);
     m_phoneInput = box;
     connect(box, &QDialog::accepted, this, [this, box, row] {
-        if (box->confirmed())
+        if (box->confirmed()) {
             setPhoneNumber(row, box->text());
+            m_edits.phoneEdited(row);
+        }
     });
     box->show();
 }
@@ -461,8 +500,10 @@ void CSmsconfDlg::editMessage(int row)
     auto *box = new CInfoDlg(this);
     m_messageInput = box;
     connect(box, &QDialog::accepted, this, [this, box, row] {
-        if (box->confirmed())
+        if (box->confirmed()) {
             setMessageText(row, box->text());
+            m_edits.messageEdited(row);
+        }
     });
     box->show();
 }
@@ -472,12 +513,26 @@ void CSmsconfDlg::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter ends typing in a box, not the program.
+        if (takesTyping(focusWidget()))
+            return;
+        close();
+        return;
     case Qt::Key_Escape:
         close();
         return;
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void CSmsconfDlg::reject()
+{
+    // The lists are the tables' only copy: ask before dropping what the module does not hold.
+    if (m_edits.any()
+        && !question(this, tr("电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。\n确定要关闭吗？"), kNotice))
+        return;
+    QDialog::reject();
 }
 
 bool CSmsconfDlg::eventFilter(QObject *watched, QEvent *event)
@@ -499,6 +554,7 @@ void CSmsconfDlg::setPhoneNumber(int row, const QString &number)
 {
     if (auto *item = m_phoneList->item(row, 1))
         item->setText(number);
+    m_edits.phoneReplaced(row);
 }
 
 QString CSmsconfDlg::messageText(int row) const
@@ -511,6 +567,7 @@ void CSmsconfDlg::setMessageText(int row, const QString &text)
 {
     if (auto *item = m_messageList->item(row, 1))
         item->setText(text);
+    m_edits.messageReplaced(row);
 }
 
 void CSmsconfDlg::selectSerialParam(SerialList list, int index)
@@ -537,6 +594,21 @@ void CSmsconfDlg::loopEnded(Loop loop)
 {
     (loop == Loop::Read ? m_timer2 : m_timer3).stop();
     setOperationGroup(m_port.isOpen());
+}
+
+void CSmsconfDlg::loopStepped(Loop loop)
+{
+    (loop == Loop::Read ? m_timer2 : m_timer3).start();
+}
+
+void CSmsconfDlg::phonesStored(const QStringList &numbers)
+{
+    m_edits.phonesStored(numbers, m_protocol.phoneNumbers());
+}
+
+void CSmsconfDlg::pageStored(int page, const QStringList &texts)
+{
+    m_edits.messagesStored(kPageRecords * page, texts, m_protocol.pageTexts(page));
 }
 
 void CSmsconfDlg::showMessage(const QString &text, const QString &title)

@@ -2,7 +2,9 @@
 
 #include "command_protocol.h"
 #include "input_dialogs.h"
+#include "reply_shape.h"
 #include "serial_port.h"
+#include "unsaved_edits.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -25,7 +27,14 @@ class CSmsconfDlg : public QDialog, private ConfigView
     Q_OBJECT
 public:
     explicit CSmsconfDlg(QWidget *parent = nullptr);
+    // With the port's device made by makeDevice (a test's stand-in for the line).
+    explicit CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent = nullptr);
     ~CSmsconfDlg() override;
+
+    // How replies complete; whole replies unless told otherwise.
+    void setReplyRule(ReplyRule rule);
+    // Edits in the lists that the module does not hold yet.
+    bool hasUnsavedEdits() const { return m_edits.any(); }
 
     SerialPort &port() { return m_port; }
     CommandProtocol &protocol() { return m_protocol; }
@@ -69,6 +78,9 @@ public:
     void OnSetSerialParams();
     void OnQuerySerialParams();
 
+    // Every way the dialog is left (Esc, Enter, the close box) comes here.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -84,6 +96,9 @@ private:
     void setRegisterAddress(const QString &text) override;
     void setProgress(int value) override;
     void loopEnded(Loop loop) override;
+    void loopStepped(Loop loop) override;
+    void phonesStored(const QStringList &numbers) override;
+    void pageStored(int page, const QStringList &texts) override;
     void showMessage(const QString &text, const QString &title) override;
 
     void buildControls();
@@ -94,6 +109,8 @@ private:
     void setPortOpenLook(bool open);
     void closePort();
     void onReplyTick();
+    void takeWholeReply();
+    int writeRequest(const QByteArray &bytes);
     void onLineLost();
     void editPhone(int row);
     void editMessage(int row);
@@ -102,6 +119,8 @@ private:
 
     SerialPort m_port;
     CommandProtocol m_protocol;
+    ReplyRule m_replyRule = ReplyRule::WholeReply;
+    UnsavedEdits m_edits;
     QTimer m_timer1;   // reply completion, all the time
     QTimer m_timer2;   // read loop
     QTimer m_timer3;   // write loop

@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>sms::CSmsconfDlg</name>
+    <message>
+        <source>电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。
+确定要关闭吗？</source>
+        <translation>The phone table or the message table holds changes that have not been written to the module; they will be lost when the program closes.
+Close anyway?</translation>
+    </message>
+</context>
+<context>
     <name>sms::CommandLine</name>
     <message>
         <source>短信模块的号码表、信息表和串口参数设置工具。</source>

@@ -1,6 +1,6 @@
 #include "module_port.h"
 
-#include "port_names.h"
+#include "port_name.h"
 
 #include <poll.h>
 
@@ -33,7 +33,7 @@ void ModulePort::select(const QString &port, const QString &baud, const QString 
 ModulePort::OpenResult ModulePort::open()
 {
     close();
-    m_port.setPortName(deviceForPort(m_portNumber));
+    m_port.setPortName(qx::deviceForPort(m_portNumber));
     if (!m_port.open(QIODevice::ReadWrite)) {
         switch (m_port.error()) {
         case QSerialPort::DeviceNotFoundError:

@@ -1,6 +1,6 @@
 #include "qx3100_model.h"
 
-#include "crc16.h"
+#include "crc_framing.h"
 
 namespace qxsim {
 
@@ -8,8 +8,7 @@ namespace {
 
 QByteArray withCrc(QByteArray frame)
 {
-    const std::uint16_t reg = qx::crc16(reinterpret_cast<const std::uint8_t *>(frame.constData()), std::size_t(frame.size()));
-    frame.append(char(reg & 0xFF)).append(char(reg >> 8));
+    qx::appendCrc(frame);
     return frame;
 }
 
@@ -106,8 +105,7 @@ void Qx3100Model::addPhoneTable()
                 answer[21] = char(answer.at(21) ^ 0x5A);
             link.reply(answer);
         } else if (f.operation == 2) {
-            const auto *raw = reinterpret_cast<const std::uint8_t *>(f.raw.constData());
-            if (f.raw.size() != 22 || qx::crc16(raw, 22) != 0)
+            if (f.raw.size() != 22 || !qx::crcValid(f.raw))
                 return;   // a damaged entry is not stored
             m_phones.insert(entry, f.data.mid(4, 6));
             QByteArray echoed = address;

@@ -1,6 +1,6 @@
 #include "smsconf_model.h"
 
-#include "crc16.h"
+#include "crc_framing.h"
 
 namespace qxsim {
 
@@ -12,18 +12,6 @@ constexpr int kSlots = 20;
 constexpr int kSlotLen = 20;
 constexpr int kPageLen = 11 + 32 * kRecordLen + 2;   // the whole page request
 constexpr int kPhoneWriteLen = 10 + kSlots * kSlotLen + 2;
-
-void appendCrc(QByteArray &frame)
-{
-    const auto crc = qx::crc16(reinterpret_cast<const std::uint8_t *>(frame.constData()), std::size_t(frame.size()));
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-}
-
-bool crcValid(const QByteArray &frame)
-{
-    return qx::crc16(reinterpret_cast<const std::uint8_t *>(frame.constData()), std::size_t(frame.size())) == 0;
-}
 
 QByteArray ack(quint8 code, bool ok)
 {
@@ -129,7 +117,7 @@ void SmsconfModel::writePage(const Frame &f, ModuleLink &link)
     const int page = f.data.isEmpty() ? -1 : quint8(f.data.at(0));
     if (failsFirstAttempt(1, page) || dropsReply())
         return;
-    bool ok = f.raw.size() == kPageLen && crcValid(f.raw) && page >= 0 && page < kRecords / 32;
+    bool ok = f.raw.size() == kPageLen && qx::crcValid(f.raw) && page >= 0 && page < kRecords / 32;
     if (ok && page == m_refusePage && m_refuseTimes != 0) {
         if (m_refuseTimes > 0)
             --m_refuseTimes;
@@ -146,7 +134,7 @@ void SmsconfModel::sendBlock(int block, ModuleLink &link)
         return;
     const int sent = (block + m_otherBlock) % (kRecords / 8);
     QByteArray out = frame(0xE9, 3, QByteArray(1, char(sent)) + m_messages.mid(sent * 8 * kRecordLen, 8 * kRecordLen));
-    appendCrc(out);
+    qx::appendCrc(out);
     if (block == m_badCrcBlock && m_badCrcTimes != 0) {
         if (m_badCrcTimes > 0)
             --m_badCrcTimes;
@@ -166,7 +154,7 @@ void SmsconfModel::phoneTable(const Frame &f, ModuleLink &link)
     if (f.operation == 1) {
         if (dropsReply())
             return;
-        const bool ok = f.raw.size() == kPhoneWriteLen && crcValid(f.raw);
+        const bool ok = f.raw.size() == kPhoneWriteLen && qx::crcValid(f.raw);
         if (ok)
             m_phones = f.data.left(kSlots * kSlotLen);
         link.reply(ack(0xEB, ok));

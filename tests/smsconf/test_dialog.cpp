@@ -1,7 +1,10 @@
+#include "fake_port_device.h"
+#include "frames.h"
 #include "smsconf_dlg.h"
 #include "smsconf_test_support.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,22 +12,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+
+#include <chrono>
 
 using namespace sms;
-
-namespace {
-
-void doubleClickRow(QTableWidget *list, int row)
-{
-    list->scrollToItem(list->item(row, 1));
-    const QRect cell = list->visualItemRect(list->item(row, 1));
-    // A real double-click: the press that picks the row, then the double-click on it.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-} // namespace
+using smstest::doubleClickRow;
 
 class DialogTest : public QObject
 {
@@ -189,6 +182,114 @@ private slots:
             QTest::keyClick(dlg.messageList(), key);
             QVERIFY(!dlg.isVisible());
         }
+    }
+
+    void enterInABoxKeepsTheDialog()
+    {
+        CSmsconfDlg dlg;
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        dlg.deviceAddressBox()->setText("12");
+        // The module lists take typing too.
+        const QList<QWidget *> boxes = {dlg.deviceAddressBox(), dlg.registerAddressBox(), dlg.portNumberBox(),
+                                        dlg.positionBox(), dlg.moduleList(SerialList::Baud),
+                                        dlg.moduleList(SerialList::StopBits)};
+        for (auto *box : boxes) {
+            for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+                box->setFocus();
+                QCOMPARE(QApplication::focusWidget(), box);
+                QTest::keyClick(box, key);
+                QVERIFY2(dlg.isVisible(), qPrintable(box->objectName()));
+            }
+        }
+        QCOMPARE(dlg.deviceAddressBox()->text(), QString("12"));
+    }
+
+    void closingWithUnsavedEditsAsksFirst()
+    {
+        smstest::Messages msgs;
+        {
+            // Nothing typed: nothing to ask.
+            CSmsconfDlg dlg;
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            QTest::keyClick(dlg.messageList(), Qt::Key_Escape);
+            QVERIFY(!dlg.isVisible());
+            QVERIFY(msgs.questions.isEmpty());
+        }
+
+        CSmsconfDlg dlg;
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        doubleClickRow(dlg.phoneList(), 5);
+        QTest::keyClicks(dlg.phoneInput()->edit(), "13800138000");
+        dlg.phoneInput()->okButton()->click();
+        QVERIFY(dlg.hasUnsavedEdits());
+
+        // Every way out asks; "no" keeps the dialog and what was typed.
+        QTest::keyClick(dlg.messageList(), Qt::Key_Escape);
+        QVERIFY(dlg.isVisible());
+        dlg.close();   // the close box
+        QVERIFY(dlg.isVisible());
+        QTest::keyClick(dlg.messageList(), Qt::Key_Return);
+        QVERIFY(dlg.isVisible());
+        const auto asked = qMakePair(smstest::kUnsavedQuestion, QStringLiteral("提示"));
+        const decltype(msgs.questions) threeTimes(3, asked);
+        QCOMPARE(msgs.questions, threeTimes);
+        QCOMPARE(dlg.phoneList()->item(5, 1)->text(), QString("13800138000"));
+
+        msgs.answerYes = true;
+        QTest::keyClick(dlg.messageList(), Qt::Key_Escape);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(msgs.questions.size(), 4);
+
+        // A message typed in counts the same.
+        CSmsconfDlg again;
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        msgs.answerYes = false;
+        doubleClickRow(again.messageList(), 200);
+        again.messageInput()->edit()->setText("新的信息");
+        again.messageInput()->okButton()->click();
+        again.close();
+        QVERIFY(again.isVisible());
+        QCOMPARE(msgs.questions.size(), 5);
+    }
+
+    // A page takes longer on the line than its acknowledgement window (as at
+    // 2400 baud, 17 s against 15.1 s): the window counts only once the page is
+    // out, so no page is sent twice.
+    void writeLoopOnASlowLineSendsEachPageOnce()
+    {
+        timing::setScale(0.02);   // the window is about 300 ms here
+        smstest::FakeLine line(std::chrono::microseconds(500'000 / 4109));   // half a second a page
+        line.module = [](const QByteArray &request) {
+            return request.size() == 4109 ? FrameHeader() + QByteArray::fromHex("E90100") + "OK" : QByteArray();
+        };
+        smstest::Messages msgs;
+        {
+            CSmsconfDlg dlg(line.factory());
+            dlg.show();
+            dlg.button("openPort")->click();
+            dlg.button("writeMessages")->click();
+            // A plain event loop: QTest's waits sleep between rounds, which would stretch the ticks.
+            QEventLoop loop;
+            QTimer check;
+            connect(&check, &QTimer::timeout, &loop, [&] {
+                if (msgs.count("写信息成功") + msgs.count("写信息失败") > 0)
+                    loop.quit();
+            });
+            check.start(20);
+            QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+            loop.exec();
+            QCOMPARE(msgs.count("写信息成功"), 1);
+        }
+        timing::setScale(1.0);
+        const QList<QByteArray> pages = line.requests();
+        QCOMPARE(pages.size(), 10);
+        for (int p = 0; p < 10; ++p)
+            QCOMPARE(quint8(pages.at(p).at(10)), quint8(p));
     }
 };
 

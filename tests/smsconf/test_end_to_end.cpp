@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace sms;
 
 namespace {
@@ -323,6 +325,123 @@ private slots:
         openPort();
         dlg->button("readPhoneTable")->click();
         QTRY_VERIFY(module->sim().requests().contains(phoneTableRequest()));
+    }
+
+    void loopsFinishThroughSplitAndDroppedReplies()
+    {
+        const QStringList sample = sampleTexts();
+        module->set("split-block", 3);
+        module->set("split-gap-ms", 30);
+        module->set("drop-reply", 1);
+        openPort();
+        setTexts(sample);
+        dlg->button("writeMessages")->click();
+        QVERIFY(waitFor("写信息成功", 30000));
+        QCOMPARE(int(module->sim().requests().count(messagePageWrite(0, sample.mid(0, 32)))), 2);
+        for (int i = 0; i < kMessageCount; ++i)
+            QCOMPARE(module->model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
+
+        module->set("drop-reply", 2);
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QCOMPARE(blockRequests(module->sim(), 0), 3);
+        QCOMPARE(texts(), sample);
+        QCOMPARE(msgs->seen.size(), 2);
+    }
+
+    // Taking replies whole changes when requests go out, never which or in what order.
+    void sameRequestsUnderBothRules()
+    {
+        QList<QByteArray> heard[2];
+        for (auto rule : {ReplyRule::QuietGap, ReplyRule::WholeReply}) {
+            module->restart();
+            dlg = std::make_unique<CSmsconfDlg>();
+            dlg->setReplyRule(rule);
+            dlg->show();
+            openPort();
+            setTexts(sampleTexts());
+            dlg->button("writeMessages")->click();
+            QVERIFY(waitFor("写信息成功", 30000));
+            dlg->button("readMessages")->click();
+            QVERIFY(waitFor("读取信息成功", 60000));
+            QCOMPARE(texts(), sampleTexts());
+            heard[int(rule == ReplyRule::WholeReply)] = module->sim().requests();
+            msgs->seen.clear();
+        }
+        QCOMPARE(heard[0].size(), 10 + 40);
+        QCOMPARE(heard[1], heard[0]);
+    }
+
+    // At the real tick: a block is asked for as soon as the one before is in,
+    // which waiting for the loop's ticks (two of 100 ms at least) never allows.
+    void nextBlockGoesOutWhenTheReplyIsIn()
+    {
+        dlg.reset();
+        timing::setScale(1.0);
+        dlg = std::make_unique<CSmsconfDlg>();
+        dlg->show();
+        QElapsedTimer clock;
+        clock.start();
+        QList<qint64> asked;
+        connect(&module->sim(), &qxsim::Simulator::requestReceived, this, [&](const QByteArray &) { asked << clock.elapsed(); });
+        openPort();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QCOMPARE(asked.size(), 40);
+        QList<qint64> gaps;
+        for (int i = 1; i < asked.size(); ++i)
+            gaps << asked.at(i) - asked.at(i - 1);
+        std::sort(gaps.begin(), gaps.end());
+        QVERIFY2(gaps.at(gaps.size() / 2) < 150, qPrintable(QStringLiteral("median gap %1 ms").arg(gaps.at(gaps.size() / 2))));
+    }
+
+    // Rows the module acknowledged, or that a read replaced, are no reason to ask before closing.
+    void storedOrReadBackEditsNeedNoQuestion()
+    {
+        openPort();
+        auto editMessage = [this](int row, const QString &text) {
+            smstest::doubleClickRow(dlg->messageList(), row);
+            dlg->messageInput()->edit()->setText(text);
+            dlg->messageInput()->okButton()->click();
+        };
+        editMessage(40, QStringLiteral("改过的"));
+        QVERIFY(dlg->hasUnsavedEdits());
+        dlg->positionBox()->setText("0");   // another page: row 40 is still only in the list
+        dlg->button("writeSingle")->click();
+        QVERIFY(waitFor("单次写入成功", 5000));
+        QVERIFY(dlg->hasUnsavedEdits());
+        dlg->positionBox()->setText("40");
+        dlg->button("writeSingle")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(msgs->count("单次写入成功"), 2, 5000);
+        QVERIFY(!dlg->hasUnsavedEdits());
+
+        smstest::doubleClickRow(dlg->phoneList(), 3);
+        dlg->phoneInput()->edit()->setText("13900001111");
+        dlg->phoneInput()->okButton()->click();
+        QVERIFY(dlg->hasUnsavedEdits());
+        dlg->button("writePhoneTable")->click();
+        QVERIFY(waitFor("号码表写入成功", 5000));
+        QVERIFY(!dlg->hasUnsavedEdits());
+        QCOMPARE(module->model().phoneTable().mid(60, 11), QByteArray("13900001111"));
+
+        editMessage(300, QStringLiteral("写完整个表"));
+        dlg->button("writeMessages")->click();
+        QVERIFY(waitFor("写信息成功", 30000));
+        QVERIFY(!dlg->hasUnsavedEdits());
+
+        editMessage(7, QStringLiteral("读回来就没了"));
+        smstest::doubleClickRow(dlg->phoneList(), 9);
+        dlg->phoneInput()->edit()->setText("123");
+        dlg->phoneInput()->okButton()->click();
+        dlg->button("readPhoneTable")->click();
+        dlg->button("readMessages")->click();
+        QVERIFY(waitFor("读取信息成功", 60000));
+        QVERIFY(!dlg->hasUnsavedEdits());
+        QCOMPARE(dlg->messageList()->item(300, 1)->text(), QStringLiteral("写完整个表"));
+
+        QTest::keyClick(dlg->messageList(), Qt::Key_Escape);
+        QVERIFY(!dlg->isVisible());
+        QVERIFY(msgs->questions.isEmpty());
     }
 
     // Full transfers at the real tick, for the timing report; run with SMSCONF_TIMING=1.

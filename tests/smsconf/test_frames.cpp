@@ -1,5 +1,8 @@
 #include "command_protocol.h"
+#include "crc_framing.h"
 #include "frames.h"
+#include "models/smsconf_model.h"
+#include "reply_shape.h"
 
 #include <QTest>
 
@@ -22,6 +25,9 @@ public:
     QString device, reg;
     int progress = -1;
     QList<Loop> ended;
+    QList<Loop> stepped;
+    QList<QStringList> storedPhones;
+    QList<QPair<int, QStringList>> storedPages;
     QStringList messages;
 
     QString phoneNumber(int row) const override { return phones.value(row); }
@@ -37,6 +43,9 @@ public:
     void setRegisterAddress(const QString &t) override { reg = t; }
     void setProgress(int v) override { progress = v; }
     void loopEnded(Loop l) override { ended << l; }
+    void loopStepped(Loop l) override { stepped << l; }
+    void phonesStored(const QStringList &n) override { storedPhones << n; }
+    void pageStored(int page, const QStringList &t) override { storedPages << qMakePair(page, t); }
     void showMessage(const QString &text, const QString &title) override { messages << title + "|" + text; }
 };
 
@@ -57,8 +66,25 @@ QByteArray block(int b, const QStringList &texts)
     QByteArray out = head() + QByteArray::fromHex("E903") + QByteArray(1, char(b));
     for (int k = 0; k < 8; ++k)
         out += encodeRecord(texts.value(k));
-    appendCrc(out);
+    qx::appendCrc(out);
     return out;
+}
+
+// The module's answers to one request, as the simulated module sends them.
+class Answers : public qxsim::ModuleLink
+{
+public:
+    void reply(const QByteArray &bytes, int) override { all += bytes; }
+    void sendUnsolicited(const QByteArray &bytes, int) override { all += bytes; }
+    void goSilent(int) override {}
+    QByteArray all;
+};
+
+QByteArray moduleAnswer(qxsim::SmsconfModel &module, const QByteArray &request)
+{
+    Answers answers;
+    module.handle(request, answers);
+    return answers.all;
 }
 
 } // namespace
@@ -70,12 +96,12 @@ private slots:
     void crcKnownAnswerAndOrder()
     {
         QByteArray f("123456789");
-        appendCrc(f);
+        qx::appendCrc(f);
         QCOMPARE(f.right(2), QByteArray::fromHex("374B"));
-        QVERIFY(crcValid(f));
+        QVERIFY(qx::crcValid(f));
         f[3] = 'x';
-        QVERIFY(!crcValid(f));
-        QVERIFY(!crcValid(QByteArray()));
+        QVERIFY(!qx::crcValid(f));
+        QVERIFY(!qx::crcValid(QByteArray()));
     }
 
     void requestsByteForByte()
@@ -104,7 +130,7 @@ private slots:
         QCOMPARE(f.mid(10, 20), QByteArray("13800138000") + QByteArray(9, char(0xFF)));
         QCOMPARE(f.mid(30, 20), QByteArray(20, char(0xFF)));
         QCOMPARE(f.mid(390, 20), QByteArray("12345678901234567890"));
-        QVERIFY(crcValid(f));
+        QVERIFY(qx::crcValid(f));
         QCOMPARE(decodePhoneSlot(QByteArray("138a5") + QByteArray(15, char(0xFF))), QString("138"));
         QCOMPARE(decodePhoneSlot(QByteArray("12345678901234567890")), QString("12345678901234567890"));
         QCOMPARE(decodePhoneSlot(QByteArray("12")), QString("12"));   // short reply: stops at its end
@@ -142,10 +168,10 @@ private slots:
         QCOMPARE(page.mid(11 + 31 * 128, 5), QByteArray::fromHex("044F60597D"));
         const quint16 crc = quint16(quint8(page[4107]) | quint8(page[4108]) << 8);
         QByteArray body = page.left(4107);
-        appendCrc(body);
+        qx::appendCrc(body);
         QCOMPARE(body.right(2), page.right(2));
         QVERIFY(crc != 0);
-        QVERIFY(crcValid(page));
+        QVERIFY(qx::crcValid(page));
     }
 
     void applyReplies()
@@ -207,7 +233,7 @@ private slots:
         rig.proto.ApplyReply(QByteArray(1, 'J') + block(3, texts));   // stray byte in front: no head, dropped
         QVERIFY(!rig.proto.readBad && rig.view.texts[24].isEmpty());
         QByteArray shortBlock = head() + QByteArray::fromHex("E90300");
-        appendCrc(shortBlock);
+        qx::appendCrc(shortBlock);
         rig.proto.ApplyReply(shortBlock);
         QVERIFY(rig.proto.readBad);
 
@@ -307,6 +333,127 @@ private slots:
         }
         QCOMPARE(ok.sent.size(), 10);
         QCOMPARE(ok.view.messages, QStringList({"提示|写信息成功"}));
+    }
+
+    // What the program takes for a whole answer is what the module sends.
+    void replyShapesFitTheModulesAnswers()
+    {
+        qxsim::SmsconfModel module;
+        module.setMessageRecord(42, encodeRecord(QStringLiteral("四十二")));
+        struct Case
+        {
+            QByteArray request;
+            Wholeness whole;
+        };
+        const QList<Case> cases = {
+            {messageBlockRequest(5), Wholeness::Whole},
+            {messagePageWrite(2, QStringList(32, QStringLiteral("页"))), Wholeness::WholeIfNothingFollows},
+            {phoneTableWrite(QStringList(20, QStringLiteral("13800138000"))), Wholeness::WholeIfNothingFollows},
+            {phoneTableRequest(), Wholeness::WholeIfNothingFollows},
+            {serialParamsQuery(), Wholeness::WholeIfNothingFollows},
+            {deviceAddressQuery(), Wholeness::Whole},
+            {registerAddressQuery(), Wholeness::Whole},
+        };
+        for (const Case &c : cases) {
+            const QByteArray answer = moduleAnswer(module, c.request);
+            const ReplyShape shape = replyShapeFor(c.request);
+            QVERIFY2(!answer.isEmpty(), c.request.toHex().constData());
+            QCOMPARE(wholeness(shape, answer), c.whole);
+            // One byte short, or one too many, is not the whole answer.
+            QCOMPARE(wholeness(shape, answer.chopped(1)), Wholeness::NotWhole);
+            QCOMPARE(wholeness(shape, answer + answer.right(1)), Wholeness::NotWhole);
+        }
+        QByteArray damaged = moduleAnswer(module, messageBlockRequest(5));
+        damaged[200] = char(damaged[200] ^ 1);
+        QCOMPARE(wholeness(replyShapeFor(messageBlockRequest(5)), damaged), Wholeness::NotWhole);
+        // Answers the program has no fixed shape for are left to the quiet gap.
+        for (const QByteArray &request : {clearMessagesRequest(), serialParamsSet(3, 0, 0, 0), deviceAddressSet(5),
+                                          registerAddressSet(5), QByteArray("QX+"), QByteArray()})
+            QVERIFY2(!replyShapeFor(request).known(), request.toHex().constData());
+    }
+
+    // With step on reply the loop sends its next request when the answer is
+    // in, not on its next tick; failures still wait for the tick.
+    void stepOnReply()
+    {
+        Rig rig;
+        rig.proto.setStepOnReply(true);
+        rig.proto.StartRead();
+        rig.proto.ReadLoopTick();
+        rig.proto.ReadLoopTick();
+        rig.proto.ApplyReply(block(0, {"zero"}));
+        QCOMPARE(rig.sent, QList<QByteArray>({messageBlockRequest(0), messageBlockRequest(1)}));
+        QCOMPARE(rig.view.stepped, QList<Loop>({Loop::Read}));
+        QCOMPARE(rig.proto.readState, 1);
+        QCOMPARE(rig.proto.readWaitTicks, 0);
+        QCOMPARE(rig.view.progress, 2);
+        // A bad block is asked again on the ticks, as before.
+        QByteArray bad = block(1, {"one"});
+        bad[20] = char(bad[20] ^ 1);
+        rig.proto.ApplyReply(bad);
+        QCOMPARE(rig.sent.size(), 2);
+        rig.proto.ReadLoopTick();
+        rig.proto.ReadLoopTick();
+        QCOMPARE(rig.sent.last(), messageBlockRequest(1));
+        QCOMPARE(rig.proto.readRetries, 1);
+        // The last block ends the loop without another request.
+        rig.proto.readBlock = 39;
+        rig.proto.ReadLoopTick();
+        rig.proto.ReadLoopTick();
+        const int sent = rig.sent.size();
+        rig.proto.ApplyReply(block(39, {"last"}));
+        QCOMPARE(rig.sent.size(), sent);
+        QCOMPARE(rig.proto.readState, 100);
+        QCOMPARE(rig.view.ended, QList<Loop>({Loop::Read}));
+        QCOMPARE(rig.view.messages, QStringList({"提示|读取信息成功"}));
+
+        rig.view.stepped.clear();
+        rig.proto.StartWrite();
+        rig.proto.WriteLoopTick();
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "ER");
+        QCOMPARE(rig.view.stepped, QList<Loop>());
+        rig.proto.WriteLoopTick();
+        rig.proto.WriteLoopTick();
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "OK");
+        QCOMPARE(rig.view.stepped, QList<Loop>({Loop::Write}));
+        QCOMPARE(rig.proto.writePage, 1);
+        QCOMPARE(rig.sent.last(), messagePageWrite(1, rig.view.texts.mid(32, 32)));
+        // An answer with no loop waiting for it sends nothing.
+        rig.proto.StopLoops();
+        const int before = rig.sent.size();
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "OK");
+        rig.proto.ApplyReply(block(2, {}));
+        QCOMPARE(rig.sent.size(), before);
+
+        // Without it (the default), only the ticks move a loop on.
+        Rig ticks;
+        ticks.proto.StartRead();
+        ticks.proto.ReadLoopTick();
+        ticks.proto.ApplyReply(block(0, {}));
+        QCOMPARE(ticks.sent.size(), 1);
+        QCOMPARE(ticks.view.stepped, QList<Loop>());
+    }
+
+    void acknowledgementsTellWhatWasStored()
+    {
+        Rig rig;
+        QStringList phones(20, QString());
+        phones[4] = "13912345678";
+        rig.proto.SendPhoneTable(phones);
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("EB0100") + "NO");
+        QVERIFY(rig.view.storedPhones.isEmpty());
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("EB0100") + "OK");
+        QCOMPARE(rig.view.storedPhones, QList<QStringList>({phones}));
+
+        rig.view.texts[70] = "seventy";
+        rig.proto.WriteSinglePage(70);
+        rig.view.texts[70] = "changed after sending";
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "ER");
+        QVERIFY(rig.view.storedPages.isEmpty());
+        rig.proto.ApplyReply(head() + QByteArray::fromHex("E90100") + "OK");
+        QCOMPARE(rig.view.storedPages.size(), 1);
+        QCOMPARE(rig.view.storedPages.first().first, 2);
+        QCOMPARE(rig.view.storedPages.first().second.at(70 - 64), QString("seventy"));
     }
 
     void singlePage()

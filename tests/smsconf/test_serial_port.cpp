@@ -1,5 +1,9 @@
-#include "serial_port.h"
+#include "crc_framing.h"
+#include "fake_port_device.h"
+#include "frames.h"
 #include "pty.h"
+#include "reply_shape.h"
+#include "serial_port.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -9,6 +13,7 @@
 #include <unistd.h>
 
 using namespace sms;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -23,6 +28,40 @@ QByteArray drain(const qxsim::Pty &pty)
     char buf[8192];
     for (ssize_t n; (n = ::read(pty.masterFd(), buf, sizeof buf)) > 0;)
         out.append(buf, int(n));
+    return out;
+}
+
+qsizetype readTotal(const SerialPort &port)
+{
+    qsizetype n = 0;
+    for (int size : port.readSizes())
+        n += size;
+    return n;
+}
+
+// Once the reader has all size bytes, and a few cycles more: the reply they
+// make up is not whole, and comes out on the sixth tick of the reply timer.
+QByteArray ticksToQuiet(SerialPort &port, qsizetype size)
+{
+    QByteArray reply;
+    const auto keep = [&](const QByteArray &r) { reply = r; };
+    [&] { QTRY_COMPARE(readTotal(port), size); }();
+    QTest::qWait(40);
+    if (port.TakeWholeReply(keep))
+        return "taken whole: " + reply;
+    for (int tick = 1; tick <= 5; ++tick) {
+        port.ReplyTimerTick(keep);
+        if (!reply.isEmpty())
+            return "taken on tick " + QByteArray::number(tick);
+    }
+    port.ReplyTimerTick(keep);
+    return reply;
+}
+
+QByteArray blockReply(int block)
+{
+    QByteArray out = FrameHeader() + QByteArray::fromHex("E903") + char(block) + QByteArray(kBlockRecords * kRecordLen, 'm');
+    qx::appendCrc(out);
     return out;
 }
 
@@ -169,6 +208,137 @@ private slots:
         QCOMPARE(port.WritePort(QByteArray("after")), 0);
         port.ClosePort();
         QVERIFY(!port.isOpen());
+    }
+
+    // A pseudo-terminal has no modem lines and drains at once: both through the device seam.
+    void opensWithModemLinesLow()
+    {
+        smstest::FakeLine line;
+        SerialPort port(line.factory());
+        QCOMPARE(port.OpenDevice("/dev/ttyS3", 9600), 1);
+        QCOMPARE(line.calls(), QStringList({"open /dev/ttyS3", "setLine 9600", "lowerModemLines", "discardInput"}));
+        // Every open lowers them again: the system raises both on each open.
+        QCOMPARE(port.OpenDevice("/dev/ttyS0", 115200), 1);
+        QCOMPARE(line.calls().mid(4), QStringList({"open /dev/ttyS0", "close", "setLine 115200", "lowerModemLines",
+                                                   "discardInput"}));
+    }
+
+    void writeReturnsWhenTheLineHasDrained()
+    {
+        // 1200 baud, ten bits a character: 60 bytes are half a second on the line.
+        smstest::FakeLine line(8333us);
+        SerialPort port(line.factory());
+        QCOMPARE(port.OpenDevice("/dev/ttyS0", 1200), 1);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(port.WritePort(QByteArray(60, 'p')), 60);
+        const qint64 took = t.elapsed();
+        QVERIFY2(took >= 480, qPrintable(QStringLiteral("returned after %1 ms, the line needs 500").arg(took)));
+        QCOMPARE(line.sendingForNs(), 0);
+        QCOMPARE(line.calls().mid(4), QStringList({"write 60", "drain"}));
+    }
+
+    // A reply whose request told its shape is taken as soon as it is whole,
+    // however many bursts it came in: no tick of the reply timer is needed,
+    // where the quiet gap needs six.
+    void wholeReplyIsTakenAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("bursts");
+        QTest::newRow("message block in three bursts") << messageBlockRequest(7) << blockReply(7) << 3;
+        QTest::newRow("page acknowledgement") << messagePageWrite(0, {}) << FrameHeader() + QByteArray::fromHex("E90100") + "OK" << 1;
+        QTest::newRow("device address") << deviceAddressQuery() << QByteArray("QX_ADDR=25\r\n") << 2;
+    }
+
+    void wholeReplyIsTakenAtOnce()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, reply);
+        QFETCH(int, bursts);
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        std::atomic<int> told{0};
+        SerialPort port;
+        port.setWholeReplyNotifier([&] { ++told; });
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        port.expectReply(replyShapeFor(request));
+        const qsizetype step = (reply.size() + bursts - 1) / bursts;
+        for (qsizetype at = 0; at < reply.size(); at += step) {
+            QVERIFY2(!port.TakeWholeReply([](const QByteArray &) {}), "whole before its last burst");
+            feed(pty, reply.mid(at, step));
+            QTRY_COMPARE(readTotal(port), at + std::min(step, reply.size() - at));
+            if (at + step < reply.size()) {
+                QTest::qWait(40);
+                QCOMPARE(told.load(), 0);
+            }
+        }
+        QTRY_COMPARE(told.load(), 1);
+        QByteArray taken;
+        QVERIFY(port.TakeWholeReply([&](const QByteArray &r) { taken = r; }));
+        QCOMPARE(taken, reply);
+
+        // Taking it ended the expectation: the same bytes again wait for the quiet gap.
+        port.clearReadSizes();
+        feed(pty, reply);
+        QCOMPARE(ticksToQuiet(port, reply.size()), reply);
+        QCOMPARE(told.load(), 1);
+    }
+
+    // Anything that is not exactly the whole reply its request expects
+    // completes by the quiet gap, as it always did.
+    void otherRepliesWaitForQuiet_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QByteArray bad = blockReply(3);
+        bad[600] = char(bad[600] ^ 0x10);
+        QTest::newRow("bad checksum") << messageBlockRequest(3) << bad;
+        QTest::newRow("extra bytes") << messageBlockRequest(3) << blockReply(3) + "\r\n";
+        QTest::newRow("short block") << messageBlockRequest(3) << blockReply(3).left(500);
+        QTest::newRow("another block's shape") << messageBlockRequest(3) << FrameHeader() + QByteArray::fromHex("E90100") + "OK";
+        QTest::newRow("acknowledgement with a line end") << messagePageWrite(0, {}) << FrameHeader() + QByteArray::fromHex("E90100") + "OK\r\n";
+        QTest::newRow("two lines") << deviceAddressQuery() << QByteArray("QX_ADDR=25\r\nOK\r\n");
+        QTest::newRow("no line end") << deviceAddressQuery() << QByteArray("QX_ADDR=25");
+        QTest::newRow("request of unknown answer") << clearMessagesRequest() << FrameHeader() + QByteArray::fromHex("EA00") + "OK";
+    }
+
+    void otherRepliesWaitForQuiet()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, reply);
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        std::atomic<int> told{0};
+        SerialPort port;
+        port.setWholeReplyNotifier([&] { ++told; });
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        port.expectReply(replyShapeFor(request));
+        feed(pty, reply);
+        QCOMPARE(ticksToQuiet(port, reply.size()), reply);
+        QCOMPARE(told.load(), 0);
+    }
+
+    void bytesAfterAWholeReplyUndoIt()
+    {
+        // The reader saw the block whole, but more came before the dialog took it:
+        // what is held is no longer that block, and waits for the quiet gap.
+        qxsim::Pty pty;
+        QVERIFY(pty.open());
+        std::atomic<int> told{0};
+        SerialPort port;
+        port.setWholeReplyNotifier([&] { ++told; });
+        QCOMPARE(port.OpenDevice(pty.slavePath(), 115200), 1);
+        port.expectReply(replyShapeFor(messageBlockRequest(1)));
+        feed(pty, blockReply(1));
+        QTRY_COMPARE(told.load(), 1);
+        const int reads = int(port.readSizes().size());
+        feed(pty, "x");
+        QTRY_COMPARE(port.readSizes().size(), reads + 1);
+        QVERIFY(!port.TakeWholeReply([](const QByteArray &) {}));
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((port.ReplyTimerTick([&](const QByteArray &r) { reply = r; }), !reply.isEmpty()), 2000);
+        QCOMPARE(reply, blockReply(1) + "x");
     }
 };
 

@@ -1,8 +1,8 @@
-#include "port_names.h"
+#include "port_name.h"
 
 #include <QtGlobal>
 
-namespace lt {
+namespace qx {
 
 QString deviceForPort(int n)
 {
@@ -17,4 +17,4 @@ QString deviceForPort(int n)
 #endif
 }
 
-} // namespace lt
+} // namespace qx

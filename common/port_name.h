@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace qx {
+
+// Device behind port number n (COMn), the same for both programs: the path in
+// the environment variable QXCOM<n> when it is set (how a USB adapter or the
+// simulator is put behind COMn), otherwise the platform's own device for COMn
+// (/dev/ttyS<n-1> on Linux, COMn on Windows).
+QString deviceForPort(int n);
+
+} // namespace qx
