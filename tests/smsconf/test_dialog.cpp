@@ -1,7 +1,7 @@
 #include "fake_port_device.h"
 #include "frames.h"
 #include "smsconf_dlg.h"
-#include "smsconf_test_support.h"
+#include "smsconf_support.h"
 
 #include <QComboBox>
 #include <QEventLoop>

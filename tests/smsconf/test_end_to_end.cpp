@@ -1,6 +1,6 @@
 #include "frames.h"
 #include "smsconf_dlg.h"
-#include "smsconf_test_support.h"
+#include "smsconf_support.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -43,9 +43,11 @@ class EndToEndTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<smstest::Module> module;
+    std::unique_ptr<test::SimModule> module;
     std::unique_ptr<smstest::Messages> msgs;
     std::unique_ptr<CSmsconfDlg> dlg;
+
+    qxsim::SmsconfModel &model() { return module->modelAs<qxsim::SmsconfModel>(); }
 
     void openPort()
     {
@@ -80,7 +82,7 @@ private slots:
         // still needs six quiet ticks (about 80 ms here, far above the reader's 10 ms
         // poll and the module's 20 ms request gap).
         timing::setScale(0.25);
-        module = std::make_unique<smstest::Module>(4);
+        module = std::make_unique<test::SimModule>(QStringLiteral("smsconf"), 4);
         msgs = std::make_unique<smstest::Messages>();
         dlg = std::make_unique<CSmsconfDlg>();
         dlg->show();
@@ -105,7 +107,7 @@ private slots:
         QVERIFY(waitFor("写信息成功", 30000));
         QCOMPARE(dlg->progressBar()->value(), 10);
         for (int i = 0; i < kMessageCount; ++i)
-            QCOMPARE(module->model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
+            QCOMPARE(model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
         for (auto *b : dlg->operationGroup())
             QVERIFY(b->isEnabled());
 
@@ -124,7 +126,7 @@ private slots:
     void readRetriesABadBlockAndTakesBursts()
     {
         for (int i = 0; i < kMessageCount; ++i)
-            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+            model().setMessageRecord(i, encodeRecord(QString::number(i)));
         module->set("bad-crc-block", 5);
         module->set("bad-crc-times", 1);
         module->set("split-block", 3);
@@ -141,7 +143,7 @@ private slots:
     void fourFailuresInARowStopTheRead()
     {
         for (int i = 0; i < kMessageCount; ++i)
-            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+            model().setMessageRecord(i, encodeRecord(QString::number(i)));
         module->set("bad-crc-block", 2);
         module->set("bad-crc-times", -1);
         openPort();
@@ -158,7 +160,7 @@ private slots:
     void anotherBlockNumberIsNotTheBlockAskedFor()
     {
         for (int i = 0; i < kMessageCount; ++i)
-            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+            model().setMessageRecord(i, encodeRecord(QString::number(i)));
         module->set("other-block", 1);
         openPort();
         dlg->button("readMessages")->click();
@@ -172,7 +174,7 @@ private slots:
     void interruptLeavesTheRestEmpty()
     {
         for (int i = 0; i < kMessageCount; ++i)
-            module->model().setMessageRecord(i, encodeRecord(QString::number(i)));
+            model().setMessageRecord(i, encodeRecord(QString::number(i)));
         openPort();
         setTexts(QStringList(kMessageCount, QStringLiteral("old")));
         dlg->button("readMessages")->click();
@@ -201,7 +203,7 @@ private slots:
         QCOMPARE(msgs->count("单次写入成功"), 0);   // the first attempt goes unanswered
         dlg->button("writeSingle")->click();
         QVERIFY(waitFor("单次写入成功", 5000));
-        QCOMPARE(module->model().messageTable().mid(40 * kRecordLen, kRecordLen), encodeRecord(QStringLiteral("单页")));
+        QCOMPARE(model().messageTable().mid(40 * kRecordLen, kRecordLen), encodeRecord(QStringLiteral("单页")));
         QCOMPARE(module->sim().requests().last(), messagePageWrite(1, [&] {
                      QStringList t;
                      for (int i = 32; i < 64; ++i)
@@ -231,7 +233,7 @@ private slots:
         dlg->button("writePhoneTable")->click();
         QVERIFY(waitFor("号码表写入成功", 5000));
         QVERIFY(msgs->saw("号码表写入成功", "提示"));
-        QCOMPARE(module->model().phoneTable().mid(20, 20), QByteArray("13800130001") + QByteArray(9, char(0xFF)));
+        QCOMPARE(model().phoneTable().mid(20, 20), QByteArray("13800130001") + QByteArray(9, char(0xFF)));
         for (int r = 0; r < 20; ++r)
             dlg->phoneList()->item(r, 1)->setText("x");
         dlg->button("readPhoneTable")->click();
@@ -241,10 +243,10 @@ private slots:
 
         dlg->deviceAddressBox()->setText("25");
         dlg->button("setDeviceAddress")->click();
-        QTRY_COMPARE(module->model().deviceAddress(), 25);
+        QTRY_COMPARE(model().deviceAddress(), 25);
         dlg->registerAddressBox()->setText("40001");
         dlg->button("setRegisterAddress")->click();
-        QTRY_COMPARE(module->model().registerAddress(), 40001);
+        QTRY_COMPARE(model().registerAddress(), 40001);
         QTest::qWait(200);
         dlg->button("queryDeviceAddress")->click();
         QVERIFY(dlg->deviceAddressBox()->text().isEmpty());
@@ -257,7 +259,7 @@ private slots:
         dlg->moduleList(SerialList::Parity)->setCurrentIndex(2);
         dlg->moduleList(SerialList::StopBits)->setCurrentIndex(1);
         dlg->button("setSerialParams")->click();
-        QTRY_COMPARE(module->model().serialParams(), QList<int>({9, 9, 2, 2}));
+        QTRY_COMPARE(model().serialParams(), QList<int>({9, 9, 2, 2}));
         QTest::qWait(200);
         dlg->button("querySerialParams")->click();
         QCOMPARE(CSmsconfDlg::selectedIndex(dlg->moduleList(SerialList::Baud)), -1);
@@ -268,7 +270,7 @@ private slots:
 
         dlg->button("clearMessages")->click();
         QVERIFY(waitFor("信息表清除成功", 5000));
-        QCOMPARE(module->model().messageTable(), QByteArray(kMessageCount * kRecordLen, char(0xFF)));
+        QCOMPARE(model().messageTable(), QByteArray(kMessageCount * kRecordLen, char(0xFF)));
     }
 
     void closingDuringALoopStopsIt()
@@ -318,7 +320,7 @@ private slots:
         QVERIFY(!dlg->port().isOpen());
         for (auto *b : dlg->operationGroup())
             QVERIFY(!b->isEnabled());
-        QVERIFY2(smstest::cpuMillisWhileWaiting(1000) < 300, "the dialog keeps busy after the module vanished");
+        QVERIFY2(test::cpuMillisWhileWaiting(1000) < 300, "the dialog keeps busy after the module vanished");
         QCOMPARE(msgs->seen.size(), 1);
 
         module->restart();
@@ -339,7 +341,7 @@ private slots:
         QVERIFY(waitFor("写信息成功", 30000));
         QCOMPARE(int(module->sim().requests().count(messagePageWrite(0, sample.mid(0, 32)))), 2);
         for (int i = 0; i < kMessageCount; ++i)
-            QCOMPARE(module->model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
+            QCOMPARE(model().messageTable().mid(i * kRecordLen, kRecordLen), encodeRecord(sample.at(i)));
 
         module->set("drop-reply", 2);
         dlg->button("readMessages")->click();
@@ -422,7 +424,7 @@ private slots:
         dlg->button("writePhoneTable")->click();
         QVERIFY(waitFor("号码表写入成功", 5000));
         QVERIFY(!dlg->hasUnsavedEdits());
-        QCOMPARE(module->model().phoneTable().mid(60, 11), QByteArray("13900001111"));
+        QCOMPARE(model().phoneTable().mid(60, 11), QByteArray("13900001111"));
 
         editMessage(300, QStringLiteral("写完整个表"));
         dlg->button("writeMessages")->click();

@@ -1,5 +1,5 @@
 #include "smsconf_dlg.h"
-#include "smsconf_test_support.h"
+#include "smsconf_support.h"
 #include "start_options.h"
 
 #include "language_menu.h"

@@ -1,7 +1,12 @@
 #pragma once
 
+// What the configurator's tests share beside the simulated module and CPU
+// time of every program's tests.
+
+#include "cpu_time.h"
+#include "sim_module.h"
+
 #include "message_box.h"
-#include "simulator.h"
 #include "models/smsconf_model.h"
 #include "timing.h"
 
@@ -11,25 +16,9 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <memory>
-
 namespace smstest {
 
-// CPU time (user + system) the process spends while its event loop runs for ms milliseconds.
-inline double cpuMillisWhileWaiting(int ms)
-{
-    auto now = [] {
-        rusage u{};
-        getrusage(RUSAGE_SELF, &u);
-        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-    };
-    const double before = now();
-    QTest::qWait(ms);
-    return now() - before;
-}
-
+// A row of a table list double-clicked as a user does it.
 inline void doubleClickRow(QTableWidget *list, int row)
 {
     list->scrollToItem(list->item(row, 1));
@@ -73,30 +62,5 @@ public:
 
 // The question asked before the program ends with edits the module does not hold.
 inline const QString kUnsavedQuestion = QStringLiteral("电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。\n确定要关闭吗？");
-
-// An in-process simulated module behind COM<port> (via QXCOM<port>).
-class Module
-{
-public:
-    explicit Module(int port = 4) : m_port(port) { restart(); }
-    void restart()
-    {
-        m_sim = std::make_unique<qxsim::Simulator>(std::make_unique<qxsim::SmsconfModel>());
-        if (!m_sim->start())
-            qFatal("cannot open a pseudo-terminal");
-        qputenv(("QXCOM" + QByteArray::number(m_port)).constData(), m_sim->devicePath().toLocal8Bit());
-    }
-    qxsim::Simulator &sim() { return *m_sim; }
-    qxsim::SmsconfModel &model() { return static_cast<qxsim::SmsconfModel &>(m_sim->model()); }
-    void set(const QString &key, int value)
-    {
-        if (!model().setOption(key, QString::number(value)))
-            qFatal("unknown module option %s", qPrintable(key));
-    }
-
-private:
-    int m_port;
-    std::unique_ptr<qxsim::Simulator> m_sim;
-};
 
 } // namespace smstest
