@@ -138,27 +138,30 @@ void Handshake::startReads()
 void Handshake::parse(const QByteArray &b)
 {
     // One reply at the start of the block; whatever else the block holds
-    // came with it and is not looked at.
+    // came with it and is not looked at. Every way out leaves the state at
+    // WaitingForStart for the next block.
     const Reply *reply = nullptr;
     for (;;) {
         switch (m_state) {
         case WaitingForStart:
-            if (!frame::startByteAt(b)) {
-                m_state = WaitingForStart;
+            if (!frame::startByteAt(b))
                 return;
-            }
             m_state = Signature;
             break;
         case Signature:
-            m_state = frame::signatureAt(b) ? Code : WaitingForStart;
-            if (m_state == WaitingForStart)
+            if (!frame::signatureAt(b)) {
+                m_state = WaitingForStart;
                 return;
+            }
+            m_state = Code;
             break;
         case Code:
             reply = replyTo(byteAt(b, 8));
-            m_state = reply ? Value : WaitingForStart;
-            if (!reply)
+            if (!reply) {
+                m_state = WaitingForStart;
                 return;
+            }
+            m_state = Value;
             break;
         case Value:
             m_state = WaitingForStart;
