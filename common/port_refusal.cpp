@@ -12,11 +12,6 @@ namespace qx {
 
 namespace {
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("qx::PortRefusal", text);
-}
-
 // The lock file names serial programs use for a device: QSerialPort's (the
 // path below /dev with '/' as '_': LCK..ttyUSB0, LCK..pts_3) and the UUCP
 // tools' (the last part of the name), for the name given and the one it
@@ -102,19 +97,22 @@ QString PortRefusal::text() const
 {
     switch (kind) {
     case Missing:
-        return translate("本机没有这个串口，请选择其它串口重试");
+        return QCoreApplication::translate("qx::PortRefusal", "本机没有这个串口，请选择其它串口重试");
     case Busy: {
-        QString text = translate("串口已经打开，请关闭其它程序重试");
+        QString text = QCoreApplication::translate("qx::PortRefusal", "串口已经打开，请关闭其它程序重试");
         if (holder && !holder->program.isEmpty())
-            text += QLatin1Char('\n') + translate("正在使用它的是 %1（进程号 %2）").arg(holder->program).arg(holder->pid);
+            text += QLatin1Char('\n') + QCoreApplication::translate("qx::PortRefusal",
+                    "正在使用它的是 %1（进程号 %2）").arg(holder->program).arg(holder->pid);
         else if (holder)
-            text += QLatin1Char('\n') + translate("正在使用它的是进程 %1").arg(holder->pid);
+            text += QLatin1Char('\n') + QCoreApplication::translate("qx::PortRefusal",
+                    "正在使用它的是进程 %1").arg(holder->pid);
         return text;
     }
     case NoPermission:
-        return translate("没有权限访问 %1：请把用户加入 %2 组（sudo usermod -aG %2 $USER）后重新登录").arg(device, group);
+        return QCoreApplication::translate("qx::PortRefusal",
+                "没有权限访问 %1：请把用户加入 %2 组（sudo usermod -aG %2 $USER）后重新登录").arg(device, group);
     case LineSettings:
-        return translate("串口参数设置失败，请选择其它参数重试");
+        return QCoreApplication::translate("qx::PortRefusal", "串口参数设置失败，请选择其它参数重试");
     case Other:
         break;
     }
@@ -123,7 +121,7 @@ QString PortRefusal::text() const
 
 QString PortRefusal::title()
 {
-    return translate("端口错误");
+    return QCoreApplication::translate("qx::PortRefusal", "端口错误");
 }
 
 std::optional<PortHolder> portLockHolder(const QString &device, const PortSystem &system)
@@ -195,8 +193,8 @@ bool modemManagerRunning(const QString &procRoot)
 
 QString modemManagerNote()
 {
-    return translate("ModemManager 正在运行，它会占用新插入的串口约 10 秒。请用 udev 规则 "
-                     "ENV{ID_MM_DEVICE_IGNORE}=\"1\" 让它不碰这个适配器（见 README 的“使用真实的串口适配器”），"
+    return QCoreApplication::translate("qx::PortRefusal", "ModemManager 正在运行，它会占用新插入的串口约 10 秒。请用 udev 规则 "
+                     "ENV{ID_MM_DEVICE_IGNORE}=\"1\" 让它不碰这个适配器（见 README 的“Using a real adapter”一节），"
                      "或先执行 sudo systemctl stop ModemManager。");
 }
 

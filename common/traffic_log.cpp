@@ -16,11 +16,6 @@ constexpr std::size_t kWakeAt = 256;
 // A file name keeps this much of the port's name.
 constexpr int kPortNameMax = 80;
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("qx::TrafficLog", text);
-}
-
 QByteArray csvField(const QByteArray &text)
 {
     if (!text.contains(',') && !text.contains('"'))
@@ -101,7 +96,8 @@ bool TrafficLog::open(const QString &folder, const Session &session)
     close();
     if (!QDir().mkpath(folder)) {
         m_reported = true;
-        emit failed(translate("无法建立通讯记录文件夹 %1，通讯记录已关闭。").arg(QDir::toNativeSeparators(folder)));
+        emit failed(QCoreApplication::translate("qx::TrafficLog",
+                "无法建立通讯记录文件夹 %1，通讯记录已关闭。").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
     // Two sessions in one second get a file each.
@@ -118,7 +114,7 @@ bool TrafficLog::openFile(const QString &path, const Session &session)
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_reported = true;
-        emit failed(translate("无法建立通讯记录文件 %1（%2），通讯记录已关闭。")
+        emit failed(QCoreApplication::translate("qx::TrafficLog", "无法建立通讯记录文件 %1（%2），通讯记录已关闭。")
                         .arg(QDir::toNativeSeparators(path), file->errorString()));
         return false;
     }
@@ -161,7 +157,8 @@ void TrafficLog::close()
     }
     if (failedNow) {
         m_reported = true;
-        emit failed(translate("无法写入通讯记录文件 %1，通讯记录已关闭。").arg(QDir::toNativeSeparators(m_path)));
+        emit failed(QCoreApplication::translate("qx::TrafficLog",
+                "无法写入通讯记录文件 %1，通讯记录已关闭。").arg(QDir::toNativeSeparators(m_path)));
     }
 }
 
