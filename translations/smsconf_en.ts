@@ -86,7 +86,7 @@ Import anyway?</translation>
     <message>
         <source>电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。
 确定要关闭吗？</source>
-        <translation>The phone table or the message table has changes not yet written to the module; closing loses them.
+        <translation>The phone table or the message table holds changes that have not been written to the module; they will be lost when the program closes.
 Close anyway?</translation>
     </message>
 </context>
