@@ -110,7 +110,7 @@ private slots:
         while (eventLines(log.filePath()).isEmpty() && clock.elapsed() < 5000)
             QTest::qWait(20);
         QCOMPARE(eventLines(log.filePath()).size(), 1);
-        QVERIFY2(clock.elapsed() <= TrafficLog::kFlushMs + 500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() <= TrafficLog::kFlushMs + 700, qPrintable(QString::number(clock.elapsed())));
     }
 
     void twoSessionsInOneSecondKeepBothFiles()
