@@ -98,12 +98,12 @@ private slots:
     void lockFilesOfEveryKind()
     {
         // A UUCP tool's lock, padded to ten places, in the second folder, under the name the link leads to.
-        addProcess(77, "minicom");
+        addProcess(77, "term");
         writeFile(m_system.lockFolders.at(1) + "/LCK..ttyUSB0", "        77\n");
         QVERIFY(QFile::link(m_device, m_dir.filePath("dev/adapter")));
         auto holder = qx::portLockHolder(m_dir.filePath("dev/adapter"), m_system);
         QVERIFY(holder);
-        QCOMPARE(holder->program, QString("minicom"));
+        QCOMPARE(holder->program, QString("term"));
 
         // A process that has ended holds nothing.
         QFile::remove(m_system.lockFolders.at(1) + "/LCK..ttyUSB0");
