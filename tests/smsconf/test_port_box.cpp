@@ -39,6 +39,16 @@ std::unique_ptr<qxsim::Simulator> unnamedModule()
     return sim;
 }
 
+// A system without lock files or processes: what the tests' made-up devices
+// are called may be locked by a real program on this computer.
+qx::PortSystem quietSystem()
+{
+    qx::PortSystem system;
+    system.lockFolders.clear();
+    system.procRoot = QStringLiteral("/nonexistent");
+    return system;
+}
+
 void typeInto(PortBox *box, const QString &text)
 {
     box->lineEdit()->selectAll();
@@ -149,13 +159,14 @@ private slots:
         smstest::FakeLine line;
         line.openFault = qx::OpenFault::NoPermission;   // open() said EACCES
         CSmsconfDlg dlg(line.factory());
+        dlg.setPortSystem(quietSystem());
         dlg.portBox()->setValue(device.fileName());
         dlg.button("openPort")->click();
         QCOMPARE(msgs->seen, (QList<QPair<QString, QString>>{{expected, kPortError}}));
 
         // A refusal the system did not explain: the device's access tells.
         line.openFault = qx::OpenFault::Other;
-        qx::PortSystem system;
+        qx::PortSystem system = quietSystem();
         system.accessError = [&](const QString &path) { return path == device.fileName() ? EACCES : 0; };
         dlg.setPortSystem(system);
         msgs->seen.clear();
@@ -163,7 +174,8 @@ private slots:
         QCOMPARE(msgs->seen, (QList<QPair<QString, QString>>{{expected, kPortError}}));
 
         // Nothing to explain it: the dialog's own words.
-        dlg.setPortSystem({});
+        system.accessError = [](const QString &) { return 0; };
+        dlg.setPortSystem(system);
         msgs->seen.clear();
         dlg.button("openPort")->click();
         QCOMPARE(msgs->seen, (QList<QPair<QString, QString>>{{QStringLiteral("串口打开失败"), QStringLiteral("提示")}}));
@@ -183,6 +195,7 @@ private slots:
         QFile(adapter).open(QIODevice::WriteOnly);
         smstest::FakeLine line;
         CSmsconfDlg dlg(line.factory());
+        dlg.setPortSystem(quietSystem());
         dlg.portBox()->setScan([&] {
             scans << clock.elapsed();
             QList<qx::PortChoice> choices = qx::portChoices({}, {});

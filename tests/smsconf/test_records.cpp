@@ -313,17 +313,21 @@ private slots:
         QVERIFY(comm.open(QIODevice::WriteOnly));
         comm.write("ModemManager\n");
         comm.close();
+        // No lock folders: the port's name may be one another test's pseudo-terminal has now.
         qx::PortSystem system;
-        system.procRoot = dir.filePath("proc");
+        system.lockFolders.clear();
+        system.procRoot = dir.filePath("no-proc");
 
         smstest::FakeLine line;   // a module that never answers
         CSmsconfDlg dlg(line.factory());
+        dlg.setPortSystem(system);
         dlg.show();
         dlg.button("openPort")->click();
         dlg.button("readMessages")->click();
         QTRY_COMPARE_WITH_TIMEOUT(msgs->seen.size(), 1, 20000);
         QCOMPARE(msgs->seen.first().first, QStringLiteral("读取信息失败"));
 
+        system.procRoot = dir.filePath("proc");
         dlg.setPortSystem(system);
         dlg.button("writeMessages")->click();
         QTRY_COMPARE_WITH_TIMEOUT(msgs->seen.size(), 2, 30000);
