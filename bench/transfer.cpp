@@ -7,6 +7,7 @@
 // usage: build/bench/transfer [baud ...]     (after ./run.sh build; 115200 and 9600 by default)
 #include "frames.h"
 #include "message_box.h"
+#include "port_box.h"
 #include "reply_shape.h"
 #include "smsconf_dlg.h"
 
@@ -84,7 +85,7 @@ public:
             CSmsconfDlg dlg;
             dlg.setReplyRule(rule);
             dlg.show();
-            dlg.portNumberBox()->setText(QString::number(kPort));
+            dlg.portBox()->setValue(QString::number(kPort));
             dlg.pcBaudList()->setCurrentText(QString::number(baud));
             dlg.button(QStringLiteral("openPort"))->click();
             const QStringList texts = sampleTexts();

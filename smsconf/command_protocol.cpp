@@ -240,7 +240,7 @@ void CommandProtocol::ReadLoopTick()
             if (readRetries > kRetryLimit) {
                 readState = kIdle;
                 m_view.loopEnded(Loop::Read);
-                m_view.showMessage(QStringLiteral("读取信息失败"), kNotice);
+                m_view.showMessage(QStringLiteral("读取信息失败") + m_view.noAnswerNote(), kNotice);
             }
         } else if (readGood) {
             blockDone();
@@ -277,7 +277,7 @@ void CommandProtocol::WriteLoopTick()
             if (writeRetries > kRetryLimit) {
                 writeState = kIdle;
                 m_view.loopEnded(Loop::Write);
-                m_view.showMessage(QStringLiteral("写信息失败"), kNotice);
+                m_view.showMessage(QStringLiteral("写信息失败") + m_view.noAnswerNote(), kNotice);
             }
         } else if (writeAcked) {
             pageDone();

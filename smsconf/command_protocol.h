@@ -35,6 +35,9 @@ public:
     virtual void phonesStored(const QStringList &numbers) = 0;
     virtual void pageStored(int page, const QStringList &texts) = 0;
     virtual void showMessage(const QString &text, const QString &title) = 0;
+    // Added to the message of a loop the module stopped answering: what on
+    // this computer may keep its answers away (a line break first), or nothing.
+    virtual QString noAnswerNote() const { return {}; }
 };
 
 // Where requests go and how a clear acknowledgement drops what came after it.

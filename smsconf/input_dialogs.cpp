@@ -1,5 +1,6 @@
 #include "input_dialogs.h"
 
+#include "box_width.h"
 #include "frames.h"
 #include "message_box.h"
 
@@ -12,7 +13,8 @@
 
 namespace sms {
 
-TextEntryDialog::TextEntryDialog(const QString &title, const QString &label, QWidget *parent)
+TextEntryDialog::TextEntryDialog(const QString &title, const QString &label, const QString &longestValue,
+                                 QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(title);
@@ -22,7 +24,7 @@ TextEntryDialog::TextEntryDialog(const QString &title, const QString &label, QWi
     field->addWidget(new QLabel(label, this));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("edit"));
-    m_edit->setMinimumWidth(260);
+    fitToLongest(m_edit, longestValue);
     field->addWidget(m_edit);
     m_ok = new QPushButton(QStringLiteral("确定"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
@@ -59,7 +61,8 @@ void TextEntryDialog::accept()
 }
 
 CInputMsg::CInputMsg(QWidget *parent)
-    : TextEntryDialog(QStringLiteral("请输入电话号码"), QStringLiteral("电话号码"), parent)
+    : TextEntryDialog(QStringLiteral("请输入电话号码"), QStringLiteral("电话号码"), QString(kPhoneSlotLen, QLatin1Char('8')),
+                      parent)
 {
     setObjectName(QStringLiteral("CInputMsg"));
     edit()->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit()));
@@ -73,7 +76,8 @@ QString CInputMsg::refusal(const QString &text) const
 }
 
 CInfoDlg::CInfoDlg(QWidget *parent)
-    : TextEntryDialog(QStringLiteral("信息内容"), QStringLiteral("信息内容"), parent)
+    // A full-width character is as wide as any other the text may hold.
+    : TextEntryDialog(QStringLiteral("信息内容"), QStringLiteral("信息内容"), QString(kMaxTextUnits, QChar(u'警')), parent)
 {
     setObjectName(QStringLiteral("CInfoDlg"));
 }

@@ -22,7 +22,8 @@ public:
     void accept() override;
 
 protected:
-    TextEntryDialog(const QString &title, const QString &label, QWidget *parent);
+    // longestValue: the widest text the box takes, which it is made wide enough to show whole.
+    TextEntryDialog(const QString &title, const QString &label, const QString &longestValue, QWidget *parent);
     // The reason the text cannot be taken, or empty when it can.
     virtual QString refusal(const QString &text) const = 0;
 

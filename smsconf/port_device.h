@@ -1,5 +1,7 @@
 #pragma once
 
+#include "port_refusal.h"
+
 #include <QString>
 
 #include <functional>
@@ -25,8 +27,8 @@ public:
     virtual ~PortDevice() = default;
 
     // Opens the device for reading and writing, not shared with another
-    // program; false when it cannot be opened.
-    virtual bool open(const QString &path) = 0;
+    // program; OpenFault::None when it opened, otherwise what the system said.
+    virtual qx::OpenFault open(const QString &path) = 0;
     virtual void close() = 0;
     // Raw bytes at baud, 8 data bits, no parity, 1 stop bit, no flow control.
     // A line that refuses a setting keeps its own (a pseudo-terminal keeps its rate code).

@@ -25,19 +25,20 @@ class PosixPortDevice : public PortDevice
 public:
     ~PosixPortDevice() override { close(); }
 
-    bool open(const QString &path) override
+    qx::OpenFault open(const QString &path) override
     {
         close();
         const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
-            return false;
+            return qx::openFaultFromErrno(errno);
         // Not shared: a second opener of the line gets EBUSY from TIOCEXCL.
         if (::ioctl(fd, TIOCEXCL) != 0 && errno != ENOTTY) {
+            const int error = errno;
             ::close(fd);
-            return false;
+            return qx::openFaultFromErrno(error);
         }
         m_fd = fd;
-        return true;
+        return qx::OpenFault::None;
     }
 
     void close() override

@@ -37,7 +37,8 @@ int SerialPort::OpenDevice(const QString &path, int baud)
         rxIdleTicks = 0;
     }
     auto device = m_makeDevice();
-    if (!device || !device->open(path))
+    m_openFault = device ? device->open(path) : qx::OpenFault::Other;
+    if (m_openFault != qx::OpenFault::None)
         return 0;
     // A reopen without a close first must not leave a reader on the old line.
     ClosePort();

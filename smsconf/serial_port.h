@@ -37,6 +37,8 @@ public:
     // 1 when the device of port number n opened, 0 when it did not.
     int OpenPort(int portNumber, int baud);
     int OpenDevice(const QString &path, int baud);
+    // What the system said when the last open failed.
+    qx::OpenFault lastOpenFault() const { return m_openFault; }
     // count once the bytes have been written whole and have left the line, 0 when the write failed.
     int WritePort(int count, const char *bytes);
     int WritePort(const QByteArray &bytes) { return WritePort(int(bytes.size()), bytes.constData()); }
@@ -85,6 +87,7 @@ private:
     std::atomic<int> readerRunning{0};
     std::atomic<bool> m_lost{false};
     std::atomic<bool> m_hold{false};
+    qx::OpenFault m_openFault = qx::OpenFault::None;
     std::function<void()> m_notifyWhole;
 
     mutable std::mutex rxMutex;

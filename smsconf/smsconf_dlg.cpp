@@ -1,13 +1,25 @@
 #include "smsconf_dlg.h"
 
+#include "box_width.h"
 #include "frames.h"
 #include "input_dialogs.h"
 #include "message_box.h"
+#include "port_box.h"
+#include "port_list.h"
 #include "timing.h"
 
 #include "language_menu.h"
+#include "program.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +27,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <climits>
 
@@ -26,12 +43,17 @@ namespace {
 const QString kNotice = QStringLiteral("提示");
 const QString kOpenCaption = QStringLiteral("打开串口");
 const QString kCloseCaption = QStringLiteral("关闭串口");
+const QString kDefaultPort = QStringLiteral("4");
 
-// Dialog units of the layout to pixels (an 8-point dialog font).
-QRect du(int x, int y, int w, int h)
-{
-    return QRect(qRound(x * 1.5), qRound(y * 1.625), qRound(w * 1.5), qRound(h * 1.625));
-}
+// Settings keys.
+const QString kPortKey = QStringLiteral("port");
+const QString kBaudKey = QStringLiteral("baud");
+const QString kLogKey = QStringLiteral("trafficLog");
+const QString kGeometryKey = QStringLiteral("geometry");
+
+// Rows of the phone list always in sight; a taller window shows them all.
+constexpr int kPhoneRowsShown = 8;
+constexpr int kMessageRowsShown = 8;
 
 const QStringList kBaudRates = {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
                                 QStringLiteral("9600"), QStringLiteral("14400"), QStringLiteral("19200"),
@@ -44,9 +66,11 @@ QTableWidget *makeList(QWidget *parent, const QString &name, const QString &head
     list->setObjectName(name);
     list->setHorizontalHeaderLabels({head0, head1});
     list->verticalHeader()->hide();
-    list->verticalHeader()->setDefaultSectionSize(18);
-    list->setColumnWidth(0, width0);
-    list->setColumnWidth(1, width1);
+    // A row as high as a line of the font (Chinese included) needs, never lower than the original 18.
+    list->verticalHeader()->setDefaultSectionSize(qMax(18, list->fontMetrics().height() + 4));
+    // The original widths, or what a heading needs when its words are wider.
+    list->setColumnWidth(0, qMax(width0, list->horizontalHeader()->sectionSizeHint(0)));
+    list->setColumnWidth(1, qMax(width1, list->horizontalHeader()->sectionSizeHint(1)));
     list->setShowGrid(true);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -72,8 +96,17 @@ QTableWidget *makeList(QWidget *parent, const QString &name, const QString &head
     return list;
 }
 
-QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &entries, int chosen,
-                     bool editable, QRect where)
+// Wide enough for every column without a horizontal scroll bar, and high
+// enough for the header and `rows` rows.
+void sizeList(QTableWidget *list, int rows)
+{
+    const int frame = 2 * list->frameWidth();
+    list->setMinimumWidth(list->horizontalHeader()->length() + list->verticalScrollBar()->sizeHint().width() + frame);
+    list->setMinimumHeight(list->horizontalHeader()->sizeHint().height()
+                           + rows * list->verticalHeader()->defaultSectionSize() + frame);
+}
+
+QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &entries, int chosen, bool editable)
 {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(name);
@@ -82,11 +115,18 @@ QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &en
         combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(entries);
     combo->setCurrentIndex(chosen);
-    combo->setGeometry(where);
     return combo;
 }
 
-// A text box, or a list that takes a typed value (the module's four lists).
+QLineEdit *makeBox(QWidget *parent, const QString &name, const QString &longestValue)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    fitToLongest(e, longestValue);
+    return e;
+}
+
+// A text box, or a list that takes a typed value (the module's four lists, the port box).
 bool takesTyping(const QWidget *w)
 {
     const auto *list = qobject_cast<const QComboBox *>(w);
@@ -103,11 +143,11 @@ CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
     : QDialog(parent),
       m_port(std::move(makeDevice)),
       m_protocol(*this, Transport{[this](const QByteArray &bytes) { return writeRequest(bytes); },
-                                  [this] { m_port.DiscardReceived(); }})
+                                  [this] { m_port.DiscardReceived(); }}),
+      m_logFolder(qx::TrafficLog::defaultFolder())
 {
     setObjectName(QStringLiteral("CSmsconfDlg"));
     setWindowTitle(QStringLiteral("组态短信设置软件-V1.0"));
-    setFixedSize(du(0, 0, 535, 403).size());
     buildControls();
     fillLists();
     setOperationGroup(false);
@@ -123,6 +163,7 @@ CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
     m_port.setWholeReplyNotifier(
         [this] { QMetaObject::invokeMethod(this, &CSmsconfDlg::takeWholeReply, Qt::QueuedConnection); });
     setReplyRule(ReplyRule::WholeReply);
+    connect(&m_log, &qx::TrafficLog::failed, this, &CSmsconfDlg::onLogFailed);
 }
 
 void CSmsconfDlg::setReplyRule(ReplyRule rule)
@@ -137,6 +178,9 @@ int CSmsconfDlg::writeRequest(const QByteArray &bytes)
     // before the port knows its shape; a request without one clears the last.
     if (m_replyRule == ReplyRule::WholeReply)
         m_port.expectReply(replyShapeFor(bytes));
+    // Logged when handed over: a page takes seconds on a slow line.
+    if (m_port.isOpen())
+        m_log.record(qx::TrafficLog::Direction::Sent, bytes);
     return m_port.WritePort(bytes);
 }
 
@@ -148,12 +192,10 @@ CSmsconfDlg::~CSmsconfDlg()
     m_port.ClosePort();
 }
 
-QPushButton *CSmsconfDlg::addButton(const QString &name, const QString &caption, int x, int y, int w, int h,
-                                    void (CSmsconfDlg::*slot)())
+QPushButton *CSmsconfDlg::addButton(const QString &name, const QString &caption, void (CSmsconfDlg::*slot)())
 {
     auto *b = new QPushButton(caption, this);
     b->setObjectName(name);
-    b->setGeometry(du(x, y, w, h));
     // Enter belongs to the dialog (it closes it), not to whichever button had focus last.
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, slot);
@@ -162,96 +204,96 @@ QPushButton *CSmsconfDlg::addButton(const QString &name, const QString &caption,
 
 void CSmsconfDlg::buildControls()
 {
+    auto *sides = new QHBoxLayout(this);
+    sides->addLayout(buildPhoneSide());
+    sides->addLayout(buildMessageSide(), 1);
+    m_operationGroup = {m_stopRead, m_stopWrite, button(QStringLiteral("writePhoneTable")),
+                        button(QStringLiteral("readPhoneTable")), button(QStringLiteral("writeMessages")),
+                        button(QStringLiteral("writeSingle")), button(QStringLiteral("clearMessages")),
+                        button(QStringLiteral("setSerialParams")), button(QStringLiteral("readMessages"))};
+
+    // Open as tall as the screen allows up to every phone row, never smaller
+    // than what every control needs.
+    const QSize least = sides->minimumSize();
+    const int extraRows = kPhoneSlots - kPhoneRowsShown;
+    QSize start(least.width(), least.height() + extraRows * m_phoneList->verticalHeader()->defaultSectionSize());
+    if (const QScreen *s = screen()) {
+        // Room for the title bar and the window's edges.
+        const QSize room = s->availableGeometry().size() - QSize(16, 40);
+        start = start.boundedTo(room);
+    }
+    resize(start.expandedTo(least));
+}
+
+QLayout *CSmsconfDlg::buildPhoneSide()
+{
+    auto *column = new QVBoxLayout;
+
     m_phoneList = makeList(this, QStringLiteral("phoneList"), QStringLiteral("序号"), 80,
                            QStringLiteral("电话号码"), 200, kPhoneSlots, 1);
-    m_phoneList->setGeometry(du(7, 6, 207, 224));
-    m_messageList = makeList(this, QStringLiteral("messageList"), QStringLiteral("寄存器位置"), 80,
-                             QStringLiteral("信息内容"), 350, kMessageCount, 0);
-    m_messageList->setGeometry(du(218, 49, 310, 345));
-    m_messageList->viewport()->installEventFilter(this);
+    sizeList(m_phoneList, kPhoneRowsShown);
     connect(m_phoneList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { editPhone(row); });
-    connect(m_messageList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { editMessage(row); });
+    column->addWidget(m_phoneList, 1);
 
-    auto label = [this](const QString &text, int x, int y, int w = 40) {
+    auto *writePhone = addButton(QStringLiteral("writePhoneTable"), QStringLiteral("写入号码表"),
+                                 &CSmsconfDlg::OnWritePhoneTable);
+    auto *readPhone = addButton(QStringLiteral("readPhoneTable"), QStringLiteral("读取号码表"),
+                                &CSmsconfDlg::OnReadPhoneTable);
+    auto *exportPhones = addButton(QStringLiteral("exportPhones"), tr("导出…"), &CSmsconfDlg::OnExportPhones);
+    exportPhones->setToolTip(tr("把电话号码表存为 CSV 文件（序号,电话号码）"));
+    auto *importPhones = addButton(QStringLiteral("importPhones"), tr("导入…"), &CSmsconfDlg::OnImportPhones);
+    importPhones->setToolTip(tr("从 CSV 文件读入电话号码表；写入模块仍需按“写入号码表”"));
+    auto *phoneButtons = new QHBoxLayout;
+    for (auto *b : {writePhone, readPhone, exportPhones, importPhones})
+        phoneButtons->addWidget(b);
+    column->addLayout(phoneButtons);
+
+    // Label, box, set, query: the module's values, then the PC's port.
+    auto *grid = new QGridLayout;
+    column->addLayout(grid);
+    int row = 0;
+    auto label = [this, grid, &row](const QString &text) {
         auto *l = new QLabel(text, this);
-        l->setGeometry(du(x, y, w, 10));
+        grid->addWidget(l, row, 0);
         return l;
     };
-    auto box = [this](const QString &name, QRect where) {
-        auto *e = new QLineEdit(this);
-        e->setObjectName(name);
-        e->setGeometry(where);
-        return e;
-    };
 
-    auto *writePhone = addButton(QStringLiteral("writePhoneTable"), QStringLiteral("写入号码表"), 7, 236, 55, 13,
-                                 &CSmsconfDlg::OnWritePhoneTable);
-    auto *readPhone = addButton(QStringLiteral("readPhoneTable"), QStringLiteral("读取号码表"), 69, 236, 55, 13,
-                                &CSmsconfDlg::OnReadPhoneTable);
+    label(QStringLiteral("设备地址"));
+    m_deviceAddress = makeBox(this, QStringLiteral("deviceAddress"), QStringLiteral("2147483647"));
+    grid->addWidget(m_deviceAddress, row, 1);
+    grid->addWidget(addButton(QStringLiteral("setDeviceAddress"), QStringLiteral("设置"), &CSmsconfDlg::OnSetDeviceAddress),
+                    row, 2);
+    grid->addWidget(
+        addButton(QStringLiteral("queryDeviceAddress"), QStringLiteral("查询"), &CSmsconfDlg::OnQueryDeviceAddress), row, 3);
+    ++row;
+    label(QStringLiteral("寄存器地址"));
+    m_registerAddress = makeBox(this, QStringLiteral("registerAddress"), QStringLiteral("2147483647"));
+    grid->addWidget(m_registerAddress, row, 1);
+    grid->addWidget(
+        addButton(QStringLiteral("setRegisterAddress"), QStringLiteral("设置"), &CSmsconfDlg::OnSetRegisterAddress), row, 2);
+    grid->addWidget(
+        addButton(QStringLiteral("queryRegisterAddress"), QStringLiteral("查询"), &CSmsconfDlg::OnQueryRegisterAddress),
+        row, 3);
+    ++row;
 
-    label(QStringLiteral("设备地址"), 7, 258);
-    m_deviceAddress = box(QStringLiteral("deviceAddress"), du(50, 257, 47, 12));
-    addButton(QStringLiteral("setDeviceAddress"), QStringLiteral("设置"), 100, 256, 55, 13,
-              &CSmsconfDlg::OnSetDeviceAddress);
-    addButton(QStringLiteral("queryDeviceAddress"), QStringLiteral("查询"), 159, 256, 55, 13,
-              &CSmsconfDlg::OnQueryDeviceAddress);
-    label(QStringLiteral("寄存器地址"), 7, 273);
-    m_registerAddress = box(QStringLiteral("registerAddress"), du(50, 272, 47, 12));
-    addButton(QStringLiteral("setRegisterAddress"), QStringLiteral("设置"), 100, 271, 55, 13,
-              &CSmsconfDlg::OnSetRegisterAddress);
-    addButton(QStringLiteral("queryRegisterAddress"), QStringLiteral("查询"), 159, 271, 55, 13,
-              &CSmsconfDlg::OnQueryRegisterAddress);
-
-    label(QStringLiteral("波特率"), 7, 291);
-    m_moduleBaud = makeCombo(this, QStringLiteral("moduleBaud"), kBaudRates, 3, true, du(49, 290, 47, 12));
-    auto *setSerial = addButton(QStringLiteral("setSerialParams"), QStringLiteral("设置"), 101, 289, 54, 13,
-                                &CSmsconfDlg::OnSetSerialParams);
-    addButton(QStringLiteral("querySerialParams"), QStringLiteral("查询"), 159, 289, 55, 13,
-              &CSmsconfDlg::OnQuerySerialParams);
-    label(QStringLiteral("数据位"), 7, 307);
-    m_dataBits = makeCombo(this, QStringLiteral("dataBits"), {QStringLiteral("8位"), QStringLiteral("9位")}, 0, true,
-                           du(49, 306, 47, 12));
-    label(QStringLiteral("校验位"), 7, 322);
+    label(QStringLiteral("波特率"));
+    m_moduleBaud = makeCombo(this, QStringLiteral("moduleBaud"), kBaudRates, 3, true);
+    grid->addWidget(m_moduleBaud, row, 1);
+    grid->addWidget(addButton(QStringLiteral("setSerialParams"), QStringLiteral("设置"), &CSmsconfDlg::OnSetSerialParams),
+                    row, 2);
+    grid->addWidget(
+        addButton(QStringLiteral("querySerialParams"), QStringLiteral("查询"), &CSmsconfDlg::OnQuerySerialParams), row, 3);
+    ++row;
+    label(QStringLiteral("数据位"));
+    m_dataBits = makeCombo(this, QStringLiteral("dataBits"), {QStringLiteral("8位"), QStringLiteral("9位")}, 0, true);
+    grid->addWidget(m_dataBits, row++, 1);
+    label(QStringLiteral("校验位"));
     m_parity = makeCombo(this, QStringLiteral("parity"),
-                         {QStringLiteral("无校验"), QStringLiteral("奇校验"), QStringLiteral("偶校验")}, 0, true,
-                         du(49, 321, 47, 12));
-    label(QStringLiteral("停止位"), 7, 337);
-    m_stopBits = makeCombo(this, QStringLiteral("stopBits"), {QStringLiteral("1位"), QStringLiteral("2位")}, 0, true,
-                           du(49, 336, 47, 12));
-
-    auto *portLabel = label(QStringLiteral("串口编号"), 7, 368, 34);
-    m_portNumber = box(QStringLiteral("portNumber"), du(42, 366, 50, 13));
-    auto *baudLabel = label(QStringLiteral("波特率"), 7, 385, 34);
-    m_pcBaud = makeCombo(this, QStringLiteral("pcBaud"), kBaudRates, 3, false, du(42, 382, 51, 16));
-    m_openButton = addButton(QStringLiteral("openPort"), kOpenCaption, 95, 365, 59, 29, &CSmsconfDlg::OnOpenClose);
-    m_portGroup = {m_portNumber, m_pcBaud, portLabel, baudLabel};
-
-    label(QStringLiteral("序号"), 218, 8, 24);
-    m_position = box(QStringLiteral("position"), du(243, 6, 66, 13));
-    m_position->setReadOnly(true);
-    m_position->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_position));
-
-    auto *readMessages = addButton(QStringLiteral("readMessages"), QStringLiteral("读信息表"), 313, 6, 44, 13,
-                                   &CSmsconfDlg::OnReadMessages);
-    m_stopRead = addButton(QStringLiteral("stopRead"), QStringLiteral("中断读取"), 313, 20, 44, 13,
-                           &CSmsconfDlg::OnStopRead);
-    auto *writeMessages = addButton(QStringLiteral("writeMessages"), QStringLiteral("写信息表"), 362, 6, 44, 13,
-                                    &CSmsconfDlg::OnWriteMessages);
-    m_stopWrite = addButton(QStringLiteral("stopWrite"), QStringLiteral("中断写入"), 362, 20, 44, 13,
-                            &CSmsconfDlg::OnStopWrite);
-    auto *writeSingle = addButton(QStringLiteral("writeSingle"), QStringLiteral("单次写入"), 413, 6, 44, 13,
-                                  &CSmsconfDlg::OnWriteSingle);
-    auto *clearMessages = addButton(QStringLiteral("clearMessages"), QStringLiteral("清空信息表"), 484, 6, 44, 13,
-                                    &CSmsconfDlg::OnClearMessages);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setGeometry(du(218, 35, 310, 11));
-    m_progress->setTextVisible(false);
-    m_progress->setRange(0, 100);
-    m_progress->setValue(0);
-
-    m_operationGroup = {m_stopRead, m_stopWrite, writePhone, readPhone, writeMessages,
-                        writeSingle, clearMessages, setSerial, readMessages};
+                         {QStringLiteral("无校验"), QStringLiteral("奇校验"), QStringLiteral("偶校验")}, 0, true);
+    grid->addWidget(m_parity, row++, 1);
+    label(QStringLiteral("停止位"));
+    m_stopBits = makeCombo(this, QStringLiteral("stopBits"), {QStringLiteral("1位"), QStringLiteral("2位")}, 0, true);
+    grid->addWidget(m_stopBits, row, 1);
 
     // A dialog has no menu bar: the language entry is a menu button in the
     // free corner beside the module's serial lists, right-aligned with the
@@ -263,9 +305,80 @@ void CSmsconfDlg::buildControls()
                                       language);
     language->setMenu(menu);
     language->setText(menu->title());
-    const QRect corner = du(101, 336, 113, 13);
-    const int width = qMin(language->sizeHint().width(), corner.width());
-    language->setGeometry(corner.right() + 1 - width, corner.y(), width, corner.height());
+    grid->addWidget(language, row++, 2, 1, 2, Qt::AlignRight);
+
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(line, row++, 0, 1, 4);
+
+    auto *portLabel = label(QStringLiteral("串口编号"));
+    m_portBox = new PortBox(this);
+    m_portBox->setObjectName(QStringLiteral("portNumber"));
+    m_portBox->setToolTip(tr("串口编号 n（即 COMn）、COMn 或设备路径，如 /dev/ttyUSB0"));
+    grid->addWidget(m_portBox, row, 1, 1, 2);
+    m_openButton = addButton(QStringLiteral("openPort"), kOpenCaption, &CSmsconfDlg::OnOpenClose);
+    m_openButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
+    grid->addWidget(m_openButton, row++, 3, 2, 1);
+    auto *baudLabel = label(QStringLiteral("波特率"));
+    m_pcBaud = makeCombo(this, QStringLiteral("pcBaud"), kBaudRates, 3, false);
+    grid->addWidget(m_pcBaud, row, 1);
+    m_logBox = new QCheckBox(tr("通讯记录"), this);
+    m_logBox->setObjectName(QStringLiteral("trafficLog"));
+    m_logBox->setToolTip(tr("打开串口后把收发的每一块数据连同时间记到 CSV 文件里"));
+    connect(m_logBox, &QCheckBox::clicked, this, &CSmsconfDlg::onLogClicked);
+    grid->addWidget(m_logBox, row++, 2);
+    m_portGroup = {m_portBox, m_pcBaud, portLabel, baudLabel};
+
+    grid->setColumnStretch(1, 1);
+    return column;
+}
+
+QLayout *CSmsconfDlg::buildMessageSide()
+{
+    auto *column = new QVBoxLayout;
+
+    auto *top = new QGridLayout;
+    column->addLayout(top);
+    top->addWidget(new QLabel(QStringLiteral("序号"), this), 0, 0);
+    m_position = makeBox(this, QStringLiteral("position"), QString::number(kMessageCount - 1));
+    m_position->setReadOnly(true);
+    m_position->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_position));
+    top->addWidget(m_position, 0, 1);
+
+    auto *readMessages = addButton(QStringLiteral("readMessages"), QStringLiteral("读信息表"), &CSmsconfDlg::OnReadMessages);
+    m_stopRead = addButton(QStringLiteral("stopRead"), QStringLiteral("中断读取"), &CSmsconfDlg::OnStopRead);
+    auto *writeMessages = addButton(QStringLiteral("writeMessages"), QStringLiteral("写信息表"), &CSmsconfDlg::OnWriteMessages);
+    m_stopWrite = addButton(QStringLiteral("stopWrite"), QStringLiteral("中断写入"), &CSmsconfDlg::OnStopWrite);
+    auto *writeSingle = addButton(QStringLiteral("writeSingle"), QStringLiteral("单次写入"), &CSmsconfDlg::OnWriteSingle);
+    auto *clearMessages = addButton(QStringLiteral("clearMessages"), QStringLiteral("清空信息表"), &CSmsconfDlg::OnClearMessages);
+    auto *exportMessages = addButton(QStringLiteral("exportMessages"), tr("导出…"), &CSmsconfDlg::OnExportMessages);
+    exportMessages->setToolTip(tr("把信息表存为 CSV 文件（位置,信息内容）"));
+    auto *importMessages = addButton(QStringLiteral("importMessages"), tr("导入…"), &CSmsconfDlg::OnImportMessages);
+    importMessages->setToolTip(tr("从 CSV 文件读入信息表；写入模块仍需按“写信息表”"));
+    top->addWidget(readMessages, 0, 2);
+    top->addWidget(writeMessages, 0, 3);
+    top->addWidget(writeSingle, 0, 4);
+    top->addWidget(clearMessages, 0, 5);
+    top->addWidget(m_stopRead, 1, 2);
+    top->addWidget(m_stopWrite, 1, 3);
+    top->addWidget(exportMessages, 1, 4);
+    top->addWidget(importMessages, 1, 5);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    column->addWidget(m_progress);
+
+    m_messageList = makeList(this, QStringLiteral("messageList"), QStringLiteral("寄存器位置"), 80,
+                             QStringLiteral("信息内容"), 350, kMessageCount, 0);
+    sizeList(m_messageList, kMessageRowsShown);
+    m_messageList->viewport()->installEventFilter(this);
+    connect(m_messageList, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { editMessage(row); });
+    column->addWidget(m_messageList, 1);
+    return column;
 }
 
 void CSmsconfDlg::fillLists()
@@ -273,7 +386,32 @@ void CSmsconfDlg::fillLists()
     m_position->clear();
     m_deviceAddress->clear();
     m_registerAddress->clear();
-    m_portNumber->setText(QStringLiteral("4"));
+    m_portBox->setValue(kDefaultPort);
+}
+
+void CSmsconfDlg::rememberIn(QSettings *settings)
+{
+    m_settings = settings;
+    if (!settings)
+        return;
+    // A port that is gone is not offered again: the box keeps its default,
+    // and nothing is opened before the user asks.
+    const QString port = settings->value(kPortKey).toString();
+    if (!port.isEmpty() && QFileInfo::exists(qx::portDevice(port)))
+        m_portBox->setValue(port);
+    const int baud = m_pcBaud->findText(settings->value(kBaudKey).toString());
+    if (baud >= 0)
+        m_pcBaud->setCurrentIndex(baud);
+    m_logBox->setChecked(settings->value(kLogKey, false).toBool());
+    restoreGeometry(settings->value(kGeometryKey).toByteArray());
+}
+
+void CSmsconfDlg::applyStartOptions(const StartOptions &options)
+{
+    if (!options.port.isEmpty())
+        m_portBox->setValue(options.port);
+    if (options.log)
+        m_logBox->setChecked(true);
 }
 
 QComboBox *CSmsconfDlg::moduleList(SerialList list) const
@@ -317,17 +455,74 @@ void CSmsconfDlg::setPortOpenLook(bool open)
 
 void CSmsconfDlg::OnOpenClose()
 {
-    if (m_openButton->text() == kOpenCaption) {
-        const int number = leadingNumber(m_portNumber->text().toLatin1());
-        const int baud = leadingNumber(m_pcBaud->currentText().toLatin1());
-        if (!m_port.OpenPort(number, baud)) {
-            showMessage(QStringLiteral("串口打开失败"), kNotice);
-            return;
-        }
-        setPortOpenLook(true);
-    } else {
+    if (m_openButton->text() == kOpenCaption)
+        openPort();
+    else
         closePort();
+}
+
+void CSmsconfDlg::openPort()
+{
+    const QString chosen = m_portBox->value();
+    const QString device = qx::portDevice(chosen);
+    const int baud = leadingNumber(m_pcBaud->currentText().toLatin1());
+    // Another program's lock counts even where the system would let this
+    // one open the device too (as it does for root).
+    if (const auto holder = qx::portLockHolder(device, m_portSystem)) {
+        qx::PortRefusal busy;
+        busy.kind = qx::PortRefusal::Busy;
+        busy.device = device;
+        busy.holder = holder;
+        refusePort(busy);
+        return;
     }
+    if (!m_port.OpenDevice(device, baud)) {
+        refusePort(qx::explainOpenFailure(device, m_port.lastOpenFault(), m_portSystem));
+        return;
+    }
+    setPortOpenLook(true);
+    if (m_settings) {
+        // A device by the name that finds it again wherever it is plugged in.
+        m_settings->setValue(kPortKey, qx::portNumber(chosen) > 0 ? chosen : qx::stablePortName(chosen));
+        m_settings->setValue(kBaudKey, m_pcBaud->currentText());
+    }
+    if (m_logBox->isChecked())
+        startLog();
+}
+
+void CSmsconfDlg::refusePort(const qx::PortRefusal &refusal)
+{
+    const QString text = refusal.text();
+    if (text.isEmpty())
+        showMessage(QStringLiteral("串口打开失败"), kNotice);
+    else
+        message(this, text, qx::PortRefusal::title(), QMessageBox::Warning);
+}
+
+void CSmsconfDlg::startLog()
+{
+    const QString chosen = m_portBox->value();
+    const qx::TrafficLog::Session session{
+        QCoreApplication::applicationName() + QLatin1Char(' ') + qx::programVersion(), chosen,
+        qx::portDevice(chosen), m_pcBaud->currentText() + QStringLiteral(",n,8,1")};
+    m_log.open(m_logFolder, session);
+}
+
+void CSmsconfDlg::onLogClicked(bool on)
+{
+    if (m_settings)
+        m_settings->setValue(kLogKey, on);
+    if (!on)
+        m_log.close();
+    else if (m_port.isOpen())
+        startLog();
+}
+
+void CSmsconfDlg::onLogFailed(const QString &text)
+{
+    // The log is off; the exchange goes on without it.
+    m_logBox->setChecked(false);
+    showMessage(text, kNotice);
 }
 
 void CSmsconfDlg::closePort()
@@ -338,6 +533,7 @@ void CSmsconfDlg::closePort()
     m_timer2.stop();
     m_timer3.stop();
     m_port.ClosePort();
+    m_log.close();
     setPortOpenLook(false);
 }
 
@@ -347,12 +543,19 @@ void CSmsconfDlg::onReplyTick()
         onLineLost();
         return;
     }
-    m_port.ReplyTimerTick([this](const QByteArray &reply) { m_protocol.ApplyReply(reply); });
+    m_port.ReplyTimerTick([this](const QByteArray &reply) { applyReply(reply); });
 }
 
 void CSmsconfDlg::takeWholeReply()
 {
-    m_port.TakeWholeReply([this](const QByteArray &reply) { m_protocol.ApplyReply(reply); });
+    m_port.TakeWholeReply([this](const QByteArray &reply) { applyReply(reply); });
+}
+
+void CSmsconfDlg::applyReply(const QByteArray &reply)
+{
+    // Logged as the reply rule cut it, which is what the dialog acted on.
+    m_log.record(qx::TrafficLog::Direction::Received, reply);
+    m_protocol.ApplyReply(reply);
 }
 
 void CSmsconfDlg::onLineLost()
@@ -482,6 +685,79 @@ void CSmsconfDlg::OnQuerySerialParams()
     m_protocol.QuerySerialParams();
 }
 
+void CSmsconfDlg::OnExportPhones()
+{
+    exportTable(TableKind::Phones);
+}
+
+void CSmsconfDlg::OnImportPhones()
+{
+    importTable(TableKind::Phones);
+}
+
+void CSmsconfDlg::OnExportMessages()
+{
+    exportTable(TableKind::Messages);
+}
+
+void CSmsconfDlg::OnImportMessages()
+{
+    importTable(TableKind::Messages);
+}
+
+void CSmsconfDlg::exportTable(TableKind kind)
+{
+    const bool phones = kind == TableKind::Phones;
+    const QString path = fileToSave(this, phones ? tr("导出电话号码表") : tr("导出信息表"),
+                                    phones ? tr("电话号码表.csv") : tr("信息表.csv"));
+    if (path.isEmpty())
+        return;
+    QStringList values;
+    for (int row = 0; row < (phones ? kPhoneSlots : kMessageCount); ++row)
+        values << (phones ? phoneNumber(row) : messageText(row));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(sms::exportTable(kind, values)) < 0 || !file.commit())
+        showMessage(tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), kNotice);
+}
+
+void CSmsconfDlg::importTable(TableKind kind)
+{
+    const bool phones = kind == TableKind::Phones;
+    const QString path = fileToOpen(this, phones ? tr("导入电话号码表") : tr("导入信息表"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(tr("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), kNotice);
+        return;
+    }
+    const TableImport read = sms::importTable(kind, file.readAll());
+    if (!read.ok()) {
+        showMessage(read.refusal(), kNotice);
+        return;
+    }
+    // What was typed and not yet written would be replaced: ask first.
+    if ((phones ? m_edits.anyPhones() : m_edits.anyMessages())
+        && !question(this,
+                     phones ? tr("电话号码表中有修改尚未写入模块，导入后这些修改将被文件内容替换。\n确定要导入吗？")
+                            : tr("信息表中有修改尚未写入模块，导入后这些修改将被文件内容替换。\n确定要导入吗？"),
+                     kNotice))
+        return;
+    // The lists only: the module gets the tables when the user writes them.
+    for (int row = 0; row < read.values.size(); ++row) {
+        const QString before = phones ? phoneNumber(row) : messageText(row);
+        if (read.values.at(row) == before)
+            continue;
+        if (phones) {
+            setPhoneNumber(row, read.values.at(row));
+            m_edits.phoneEdited(row);
+        } else {
+            setMessageText(row, read.values.at(row));
+            m_edits.messageEdited(row);
+        }
+    }
+}
+
 void CSmsconfDlg::editPhone(int row)
 {
     auto *box = new CInputMsg(this);
@@ -524,6 +800,13 @@ void CSmsconfDlg::keyPressEvent(QKeyEvent *event)
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void CSmsconfDlg::done(int result)
+{
+    if (m_settings)
+        m_settings->setValue(kGeometryKey, saveGeometry());
+    QDialog::done(result);
 }
 
 void CSmsconfDlg::reject()
@@ -614,6 +897,11 @@ void CSmsconfDlg::pageStored(int page, const QStringList &texts)
 void CSmsconfDlg::showMessage(const QString &text, const QString &title)
 {
     message(this, text, title);
+}
+
+QString CSmsconfDlg::noAnswerNote() const
+{
+    return qx::modemManagerRunning(m_portSystem.procRoot) ? QLatin1Char('\n') + qx::modemManagerNote() : QString();
 }
 
 } // namespace sms

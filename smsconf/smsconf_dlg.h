@@ -2,26 +2,35 @@
 
 #include "command_protocol.h"
 #include "input_dialogs.h"
+#include "port_refusal.h"
 #include "reply_shape.h"
 #include "serial_port.h"
+#include "start_options.h"
+#include "table_csv.h"
+#include "traffic_log.h"
 #include "unsaved_edits.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 
+class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QSettings;
 class QTableWidget;
 
 namespace sms {
 
+class PortBox;
 
 // The whole program: phone and message tables, addresses, the module's
-// serial parameters and the PC port, in one fixed-layout dialog.
+// serial parameters and the PC port, in one dialog laid out from what its
+// controls hold.
 class CSmsconfDlg : public QDialog, private ConfigView
 {
     Q_OBJECT
@@ -36,6 +45,17 @@ public:
     // Edits in the lists that the module does not hold yet.
     bool hasUnsavedEdits() const { return m_edits.any(); }
 
+    // Restores the last port, baud rate, traffic-log choice and window
+    // geometry from settings and keeps them there from now on. Without it
+    // (as in tests) nothing is read or stored.
+    void rememberIn(QSettings *settings);
+    // --port and --log: over what was remembered, for this run.
+    void applyStartOptions(const StartOptions &options);
+    // Where traffic logs go; <application data>/logs unless told otherwise.
+    void setLogFolder(const QString &folder) { m_logFolder = folder; }
+    // Where lock files, processes and access rights are looked up.
+    void setPortSystem(const qx::PortSystem &system) { m_portSystem = system; }
+
     SerialPort &port() { return m_port; }
     CommandProtocol &protocol() { return m_protocol; }
 
@@ -43,7 +63,9 @@ public:
     QTableWidget *messageList() const { return m_messageList; }
     QLineEdit *deviceAddressBox() const { return m_deviceAddress; }
     QLineEdit *registerAddressBox() const { return m_registerAddress; }
-    QLineEdit *portNumberBox() const { return m_portNumber; }
+    PortBox *portBox() const { return m_portBox; }
+    QCheckBox *logBox() const { return m_logBox; }
+    qx::TrafficLog &trafficLog() { return m_log; }
     QLineEdit *positionBox() const { return m_position; }
     QComboBox *pcBaudList() const { return m_pcBaud; }
     QComboBox *moduleList(SerialList list) const;
@@ -77,9 +99,14 @@ public:
     void OnQueryRegisterAddress();
     void OnSetSerialParams();
     void OnQuerySerialParams();
+    void OnExportPhones();
+    void OnImportPhones();
+    void OnExportMessages();
+    void OnImportMessages();
 
     // Every way the dialog is left (Esc, Enter, the close box) comes here.
     void reject() override;
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -100,14 +127,24 @@ private:
     void phonesStored(const QStringList &numbers) override;
     void pageStored(int page, const QStringList &texts) override;
     void showMessage(const QString &text, const QString &title) override;
+    QString noAnswerNote() const override;
 
     void buildControls();
+    QLayout *buildPhoneSide();
+    QLayout *buildMessageSide();
     void fillLists();
-    QPushButton *addButton(const QString &name, const QString &caption, int x, int y, int w, int h,
-                           void (CSmsconfDlg::*slot)());
+    QPushButton *addButton(const QString &name, const QString &caption, void (CSmsconfDlg::*slot)());
     void setOperationGroup(bool enabled, QPushButton *except = nullptr);
     void setPortOpenLook(bool open);
+    void openPort();
+    void refusePort(const qx::PortRefusal &refusal);
     void closePort();
+    void startLog();
+    void onLogFailed(const QString &message);
+    void onLogClicked(bool on);
+    void applyReply(const QByteArray &reply);
+    void exportTable(TableKind kind);
+    void importTable(TableKind kind);
     void onReplyTick();
     void takeWholeReply();
     int writeRequest(const QByteArray &bytes);
@@ -129,7 +166,8 @@ private:
     QTableWidget *m_messageList = nullptr;
     QLineEdit *m_deviceAddress = nullptr;
     QLineEdit *m_registerAddress = nullptr;
-    QLineEdit *m_portNumber = nullptr;
+    PortBox *m_portBox = nullptr;
+    QCheckBox *m_logBox = nullptr;
     QLineEdit *m_position = nullptr;
     QComboBox *m_pcBaud = nullptr;
     QComboBox *m_moduleBaud = nullptr;
@@ -144,6 +182,11 @@ private:
     QList<QWidget *> m_portGroup;
     QPointer<CInputMsg> m_phoneInput;
     QPointer<CInfoDlg> m_messageInput;
+
+    qx::TrafficLog m_log;
+    QString m_logFolder;
+    QSettings *m_settings = nullptr;
+    qx::PortSystem m_portSystem;
 };
 
 } // namespace sms

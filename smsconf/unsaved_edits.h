@@ -26,7 +26,9 @@ public:
         settle(m_messages, firstRow, stored, shown);
     }
 
-    bool any() const { return !m_phones.isEmpty() || !m_messages.isEmpty(); }
+    bool any() const { return anyPhones() || anyMessages(); }
+    bool anyPhones() const { return !m_phones.isEmpty(); }
+    bool anyMessages() const { return !m_messages.isEmpty(); }
 
 private:
     static void settle(QSet<int> &rows, int firstRow, const QStringList &stored, const QStringList &shown)

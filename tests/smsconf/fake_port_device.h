@@ -26,6 +26,8 @@ public:
 
     // What the module answers to a request (nothing: no answer).
     std::function<QByteArray(const QByteArray &request)> module;
+    // What opening the line says, as a device another program holds or this user may not open would.
+    qx::OpenFault openFault = qx::OpenFault::None;
 
     sms::PortDeviceFactory factory();
 
@@ -69,10 +71,10 @@ class FakeDevice : public sms::PortDevice
 public:
     explicit FakeDevice(FakeLine &line) : m_line(line) {}
 
-    bool open(const QString &path) override
+    qx::OpenFault open(const QString &path) override
     {
         m_line.record(QStringLiteral("open ") + path);
-        return true;
+        return m_line.openFault;
     }
     void close() override { m_line.record(QStringLiteral("close")); }
     void setLine(int baud) override { m_line.record(QStringLiteral("setLine %1").arg(baud)); }

@@ -1,5 +1,6 @@
 #include "fake_port_device.h"
 #include "frames.h"
+#include "port_box.h"
 #include "smsconf_dlg.h"
 #include "smsconf_support.h"
 
@@ -63,7 +64,7 @@ private slots:
         QCOMPARE(dlg.moduleList(SerialList::Parity)->itemText(2), QString("偶校验"));
         QCOMPARE(dlg.moduleList(SerialList::Parity)->currentText(), QString("无校验"));
         QCOMPARE(dlg.moduleList(SerialList::StopBits)->currentText(), QString("1位"));
-        QCOMPARE(dlg.portNumberBox()->text(), QString("4"));
+        QCOMPARE(dlg.portBox()->currentText(), QString("4"));
         QVERIFY(dlg.deviceAddressBox()->text().isEmpty());
         QVERIFY(dlg.registerAddressBox()->text().isEmpty());
         QVERIFY(dlg.positionBox()->text().isEmpty());
@@ -93,7 +94,7 @@ private slots:
         CSmsconfDlg dlg;
         dlg.show();
         dlg.button("openPort")->click();
-        QVERIFY(msgs.saw("串口打开失败", "提示"));
+        QVERIFY(msgs.saw("本机没有这个串口，请选择其它串口重试", "端口错误"));
         QCOMPARE(dlg.button("openPort")->text(), QString("打开串口"));
         QVERIFY(!dlg.button("readMessages")->isEnabled());
 
@@ -192,7 +193,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         dlg.deviceAddressBox()->setText("12");
         // The module lists take typing too.
-        const QList<QWidget *> boxes = {dlg.deviceAddressBox(), dlg.registerAddressBox(), dlg.portNumberBox(),
+        const QList<QWidget *> boxes = {dlg.deviceAddressBox(), dlg.registerAddressBox(), dlg.portBox(),
                                         dlg.positionBox(), dlg.moduleList(SerialList::Baud),
                                         dlg.moduleList(SerialList::StopBits)};
         for (auto *box : boxes) {

@@ -76,6 +76,7 @@ private slots:
         SerialPort port;
         qputenv("QXCOM9", "/nonexistent/tty");
         QCOMPARE(port.OpenPort(9, 9600), 0);
+        QCOMPARE(port.lastOpenFault(), qx::OpenFault::NotFound);   // what the dialog then tells the user
         QVERIFY(!port.isOpen());
         QCOMPARE(port.WritePort(QByteArray("x")), 0);   // a closed port sends nothing, quietly
     }
