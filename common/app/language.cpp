@@ -69,7 +69,8 @@ bool useLanguage(Language language, const Program &program)
         for (const QString &catalog : program.qtCatalogs)
             complete &= install(catalog + QLatin1String("_zh_CN"), qtFolder);
     } else {
-        for (const QString &catalog : {QStringLiteral("qxapp"), program.name})
+        const QStringList catalogs = QStringList{QStringLiteral("qxapp")} + program.libraryCatalogs + QStringList{program.name};
+        for (const QString &catalog : catalogs)
             complete &= install(catalog + QLatin1String("_en"), QStringLiteral(":/i18n"));
     }
     return complete;

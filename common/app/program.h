@@ -9,6 +9,7 @@ namespace qx {
 struct Program {
     QString name;            // executable, settings file and catalog name
     QStringList qtCatalogs;  // Qt's own catalogs holding texts the program shows (qtbase, ...)
+    QStringList libraryCatalogs;  // our libraries' catalogs it shows texts of (qxcore), beside qxapp and its own
 };
 
 // Organisation, program name and version for QSettings, QStandardPaths and

@@ -15,7 +15,7 @@ qx::StartDecision parseCommandLine(const QStringList &arguments)
 qx::Program program()
 {
     // Port errors from QSerialPort are Qt's own texts too.
-    return {QStringLiteral("linktool"), {QStringLiteral("qtbase"), QStringLiteral("qtserialport")}};
+    return {QStringLiteral("linktool"), {QStringLiteral("qtbase"), QStringLiteral("qtserialport")}, {QStringLiteral("qxcore")}};
 }
 
 } // namespace lt
