@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,19 +93,41 @@ private slots:
         test::resetProgramState();
     }
 
+    void aTypedPathConnects_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("moduleWindow");
+        QTest::addColumn<int>("moduleType");
+        QTest::newRow("qx3100") << QStringLiteral("qx3100") << QStringLiteral("frm3000MOD") << QStringLiteral("frm3100COM")
+                                << 0x02;
+        QTest::newRow("qx3200") << QStringLiteral("qx3200") << QStringLiteral("frmQX3200") << QStringLiteral("frm3200COM")
+                                << int(code::kGprsModule);
+    }
     // Nothing in QXCOM*: the path typed into the list reaches the module,
     // the handshake completes and the status panel names the path.
     void aTypedPathConnects()
     {
-        auto sim = unnamedModule(QStringLiteral("qx3100"));
-        QPointer<QDialog> w = openWindow("frm3000MOD");
+        QFETCH(QString, model);
+        QFETCH(QString, window);
+        QFETCH(QString, moduleWindow);
+        QFETCH(int, moduleType);
+        auto sim = unnamedModule(model);
+        QSignalSpy told(&main->handshake(), &Handshake::moduleTypeKnown);
+        QPointer<QDialog> w = openWindow(window.toLatin1().constData());
         QCOMPARE(portList(w)->value(), QStringLiteral("COM1"));
         QVERIFY(portList(w)->isEditable());
         typeInto(portList(w), sim->devicePath());
         button(w, 0)->click();
+        // The QX3200's window waits for Enter once the module has answered.
+        if (model == QLatin1String("qx3200")) {
+            QTRY_VERIFY_WITH_TIMEOUT(button(w, 2)->isEnabled(), 8000);
+            button(w, 2)->click();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!w, 8000);
-        QTRY_VERIFY(main->findChild<QWidget *>(QStringLiteral("frm3100COM")));
-        QCOMPARE(main->link().identity().moduleType, 0x02);
+        QTRY_VERIFY(main->findChild<QWidget *>(moduleWindow));
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told[0][0].toInt(), moduleType);
         QCOMPARE(main->link().port().portName(), sim->devicePath());
         QTRY_COMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：%1--9600,n,8,1").arg(sim->devicePath()));
         QCOMPARE(messages->messages.size(), 1);   // the signal-lamp notice, nothing else
