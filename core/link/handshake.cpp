@@ -111,7 +111,7 @@ void Handshake::identify()
 
 void Handshake::timeout()
 {
-    m_link.port().readAll();   // whatever came instead of the answer
+    m_link.discardPending();   // whatever came instead of the answer
     m_state = WaitingForStart;
     if (auto *c = client())
         c->timedOut();

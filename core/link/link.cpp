@@ -42,6 +42,13 @@ void Link::dispatch(const QByteArray &block)
     parser(block);
 }
 
+void Link::discardPending()
+{
+    const QByteArray rest = m_port.readAll();
+    if (!rest.isEmpty())
+        emit blockReceived(rest);
+}
+
 void Link::receiveTick()
 {
     const QByteArray block = m_port.readAll();
