@@ -111,7 +111,7 @@ void Handshake::identify()
 
 void Handshake::timeout()
 {
-    m_link.port().readAll();   // whatever came instead of the answer
+    m_link.discardPending();   // whatever came instead of the answer
     m_state = WaitingForStart;
     if (auto *c = client())
         c->timedOut();
@@ -209,6 +209,7 @@ void Handshake::take(quint8 command, const QByteArray &b)
         const quint8 type = quint8(b[10]);
         if (m_link.parseMode() == ParseMode::SmsConnect)
             id.moduleType = type;
+        emit moduleTypeKnown(type);
         HandshakeClient *c = client();
         QObject *window = m_window;
         m_window = nullptr;

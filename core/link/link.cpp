@@ -21,7 +21,10 @@ Link::Link(QObject *parent) : QObject(parent)
 
 void Link::send(const QByteArray &frame)
 {
+    if (!m_port.isOpen())
+        return;
     m_port.write(frame);
+    emit sent(frame);
 }
 
 void Link::registerParser(ParseMode mode, QObject *owner, Parser parser)
@@ -39,11 +42,20 @@ void Link::dispatch(const QByteArray &block)
     parser(block);
 }
 
+void Link::discardPending()
+{
+    const QByteArray rest = m_port.readAll();
+    if (!rest.isEmpty())
+        emit blockReceived(rest);
+}
+
 void Link::receiveTick()
 {
     const QByteArray block = m_port.readAll();
-    if (!block.isEmpty())
-        dispatch(block);
+    if (block.isEmpty())
+        return;
+    emit blockReceived(block);
+    dispatch(block);
 }
 
 } // namespace lt

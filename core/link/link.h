@@ -42,6 +42,9 @@ public:
     void registerParser(ParseMode mode, QObject *owner, Parser parser);
     // Hands one block to the parser of the current mode, as the receive tick does.
     void dispatch(const QByteArray &block);
+    // A wait gave up: what arrived since the last block will never be one.
+    // It is read out and told as received, for no parser.
+    void discardPending();
 
     ModuleIdentity &identity() { return m_identity; }
     const ModuleIdentity &identity() const { return m_identity; }
@@ -49,6 +52,12 @@ public:
     const ModuleState &module() const { return m_module; }
 
 signals:
+    // A frame went out on the open port.
+    void sent(const QByteArray &frame);
+    // The receive tick cut a block, before it is handed to the parser: what
+    // the program acted on, in the pieces it took them. Bytes a wait gave up
+    // on (discardPending) are told too: a record of the line misses nothing.
+    void blockReceived(const QByteArray &block);
     // The device went away while open; the port is already closed and no
     // block of it is pending any more.
     void vanished();

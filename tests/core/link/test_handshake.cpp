@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -182,6 +183,32 @@ private slots:
         QVERIFY(!link->port().isOpen());
         QCOMPARE(client->restored, 1);
         QVERIFY(!exchange->running());
+    }
+
+    // A module chattering at a wrong rate never lets the line fall quiet, so
+    // no block is ever cut; what the time-out throws away is still told as
+    // received, so a record of the line shows why nothing answered.
+    void chatterTheTimeOutDiscardsIsTold()
+    {
+        module->sim().faults().silent = true;
+        QByteArray told;
+        connect(link.get(), &Link::blockReceived, this, [&](const QByteArray &b) { told += b; });
+        QList<qint64> chattered;
+        QTimer chatter;
+        connect(&chatter, &QTimer::timeout, this, [&] {
+            module->sim().send(QByteArray("\x55"));
+            chattered << clock.elapsed();
+        });
+        chatter.start(20);
+        connectModule();
+        QTRY_VERIFY_WITH_TIMEOUT(client->timedOutAt >= 0, 3000);
+        chatter.stop();
+        qsizetype before = 0;   // sent well before the time-out: surely arrived by then
+        for (qint64 at : chattered)
+            before += at < client->timedOutAt - 50 ? 1 : 0;
+        QVERIFY2(told.size() >= before && before > 10, qPrintable(QStringLiteral("%1 of %2").arg(told.size()).arg(before)));
+        QCOMPARE(told, QByteArray(told.size(), '\x55'));
+        QVERIFY(!link->port().isOpen());
     }
 };
 
