@@ -28,15 +28,17 @@ namespace {
 
 QPointer<Chooser> g_chooser;
 
-// Image1: a module with its antenna sending to a mast.
-QPixmap modulePicture()
+// Image1: a module with its antenna sending to a mast, in the colours of
+// the theme (a light picture would glare out of a dark one); only the
+// module's two lamps keep their own colours.
+QPixmap modulePicture(const QPalette &palette)
 {
     QPixmap pix(420, 260);
-    pix.fill(QColor(0xEE, 0xF3, 0xF8));
+    pix.fill(palette.color(QPalette::Base));
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x33, 0x44, 0x55), 2));
-    p.setBrush(QColor(0x4A, 0x6F, 0x95));
+    p.setPen(QPen(palette.color(QPalette::Text), 2));
+    p.setBrush(palette.color(QPalette::Highlight));
     p.drawRoundedRect(QRectF(40, 120, 150, 90), 10, 10);
     p.setBrush(QColor(0x9F, 0xD0, 0x7A));
     p.drawEllipse(QPointF(70, 140), 6, 6);
@@ -52,7 +54,7 @@ QPixmap modulePicture()
     p.drawLine(QPointF(342, 110), QPointF(358, 110));
     for (int r = 20; r <= 60; r += 20)
         p.drawArc(QRectF(350 - r, 60 - r, 2 * r, 2 * r), 110 * 16, 70 * 16);
-    p.setPen(QColor(0x22, 0x33, 0x44));
+    p.setPen(palette.color(QPalette::Text));
     p.drawText(QRectF(40, 215, 150, 24), Qt::AlignCenter, QStringLiteral("QX3000"));
     return pix;
 }
@@ -76,9 +78,8 @@ Chooser *Chooser::open(MainWindow &main)
 {
     if (!g_chooser) {
         g_chooser = new Chooser(main);
-        QMdiSubWindow *sub = main.addChild(g_chooser);
-        sub->move(0, 0);
-        sub->resize(twips(11800), twips(8180));
+        main.addChild(g_chooser)->move(0, 0);
+        main.fitChild(g_chooser, QSize(twips(11800), twips(8180)));
     }
     g_chooser->parentWidget()->show();
     return g_chooser;
@@ -98,10 +99,10 @@ Chooser::Chooser(MainWindow &main) : m_main(main)
     label1->setFont(big);
     layout->addWidget(label1, 0, Qt::AlignHCenter);
 
-    auto *image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(modulePicture());
-    layout->addWidget(image, 1, Qt::AlignHCenter);
+    m_image = new QLabel(this);
+    m_image->setObjectName(QStringLiteral("Image1"));
+    m_image->setPixmap(modulePicture(palette()));
+    layout->addWidget(m_image, 1, Qt::AlignHCenter);
 
     QFont mid = font();
     mid.setPointSize(mid.pointSize() + 4);
@@ -111,7 +112,7 @@ Chooser::Chooser(MainWindow &main) : m_main(main)
                                  QStringLiteral("单击进入 有省电功能QX3100/QX3200 测试，用户不需要固定IP地址"));
     for (ClickLabel *l : {label2, label6}) {
         l->setFont(mid);
-        l->setStyleSheet(QStringLiteral("color: #1F4E8C;"));
+        l->setForegroundRole(QPalette::Link);
         layout->addWidget(l, 0, Qt::AlignHCenter);
     }
     connect(label2, &ClickLabel::clicked, this, [this] { openSmsConnect(m_main); });
@@ -136,6 +137,13 @@ ClickLabel *Chooser::caption(const char *name, const QString &text, const QStrin
     l->setProperty("hoverTip", tip);
     l->installEventFilter(this);
     return l;
+}
+
+void Chooser::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_image->setPixmap(modulePicture(palette()));
+    QWidget::changeEvent(event);
 }
 
 bool Chooser::eventFilter(QObject *watched, QEvent *event)

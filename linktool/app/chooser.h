@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -36,6 +37,7 @@ private:
     ClickLabel *caption(const char *name, const QString &text, const QString &tip);
 
     MainWindow &m_main;
+    QLabel *m_image;   // Image1
 };
 
 // The program's custom mouse cursor (resource 101).

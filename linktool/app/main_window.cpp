@@ -23,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -54,7 +55,10 @@ MainWindow::MainWindow(QWidget *parent)
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("GPRS短信模块 测试程序"));
     setCentralWidget(m_mdi);
-    resize(1024, 720);
+    // A child window larger than the area (a small screen, a large font) can be scrolled to.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    resize(QSize(1024, 720).boundedTo(screen()->availableGeometry().size()));
     connect(m_link, &Link::vanished, this, &MainWindow::onVanished);
 
     // The log only queues what passes; its own thread writes it, so the
@@ -243,7 +247,20 @@ QMdiSubWindow *MainWindow::addChild(QWidget *window)
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *sub = m_mdi->addSubWindow(window);
     sub->show();
+    fitChild(window, {});
     return sub;
+}
+
+void MainWindow::fitChild(QWidget *window, QSize startSize)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+    if (!sub)
+        return;
+    const QSize area = m_mdi->viewport()->size();
+    const QSize wanted = startSize.isValid() ? startSize.expandedTo(sub->minimumSizeHint()) : sub->sizeHint();
+    // Never below what shows the content whole: the area scrolls instead.
+    sub->resize(wanted.boundedTo(area).expandedTo(sub->minimumSizeHint()));
+    sub->move(qMax(0, qMin(sub->x(), area.width() - sub->width())), qMax(0, qMin(sub->y(), area.height() - sub->height())));
 }
 
 void MainWindow::activateChild(QWidget *window)

@@ -56,6 +56,7 @@ public:
     Handshake &handshake() override { return *m_handshake; }
     QMdiSubWindow *addChild(QWidget *window) override;
     void activateChild(QWidget *window) override;
+    void fitChild(QWidget *window, QSize startSize) override;
     void setPanel(Panel panel, const QString &value) override;
     QString panelText(Panel panel) const override;
     void showPortInUse() override;

@@ -23,8 +23,9 @@ RestartNotice::RestartNotice(Shell &shell, const QString &text, std::function<vo
     setObjectName(QStringLiteral("Form19"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
+    // One line: the dialog's smallest size does not follow a wrapped
+    // label's height, and at that size the text was cut.
     m_text->setObjectName(QStringLiteral("Label1"));
-    m_text->setWordWrap(true);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, kSeconds);
     m_progress->setValue(0);

@@ -4,6 +4,8 @@
 #include "ui/message_box.h"
 #include "ui/typing_aids.h"
 
+#include "box_width.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,10 +48,12 @@ AddressCalculator::AddressCalculator(QWidget *parent) : QWidget(parent)
     m_station = new QLineEdit(this);
     m_station->setObjectName(QStringLiteral("Text1_4"));
     installHexColonAid(m_station, /*appendAtEnd=*/true);
+    qx::fitToLongest(m_station, QStringLiteral("DD:DD:"));
 
     // The box shows the negated position, so the up arrow counts up.
     m_groupSize = readOnlyBox(this, "Text1_2");
     m_groupSpin = spinBar(this, "VScroll3", -255, -1);
+    qx::fitToLongest(m_groupSize, QString::number(-m_groupSpin->minimum()));
     connect(m_groupSpin, &QScrollBar::valueChanged, this,
             [this](int position) { m_groupSize->setText(QString::number(-position)); });
 
@@ -57,6 +61,13 @@ AddressCalculator::AddressCalculator(QWidget *parent) : QWidget(parent)
     m_coding = readOnlyBox(this, "Text1_3");
     m_codingSpin = spinBar(this, "VScroll4", 1, 3);
     m_codingSpin->setValue(1);
+    QString widestCoding;
+    for (int position = m_codingSpin->minimum(); position <= m_codingSpin->maximum(); ++position) {
+        const QString text = addr::codingText(position);
+        if (m_coding->fontMetrics().horizontalAdvance(text) > m_coding->fontMetrics().horizontalAdvance(widestCoding))
+            widestCoding = text;
+    }
+    qx::fitToLongest(m_coding, widestCoding);
     connect(m_codingSpin, &QScrollBar::valueChanged, this,
             [this](int position) { m_coding->setText(addr::codingText(position)); });
 

@@ -6,7 +6,6 @@
 #include "ui/shell.h"
 #include "ui/strings.h"
 
-#include <QMdiSubWindow>
 #include <QPointer>
 
 namespace lt {
@@ -27,8 +26,7 @@ void openAddressCalculator(Shell &shell, bool kVariant)
     }
     g_calculator->setWindowTitle(kVariant ? QStringLiteral("为用户计算地址K") : QStringLiteral("为用户计算地址"));
     shell.activateChild(g_calculator);
-    if (auto *sub = qobject_cast<QMdiSubWindow *>(g_calculator->parentWidget()))
-        sub->resize(twips(7260), twips(4650));
+    shell.fitChild(g_calculator, QSize(twips(7260), twips(4650)));
     g_calculator->setKVariant(kVariant);
 }
 

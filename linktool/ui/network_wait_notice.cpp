@@ -23,7 +23,8 @@ NetworkWaitNotice::NetworkWaitNotice(QWidget *parent)
     setWindowTitle(QStringLiteral("正在与数据中心联系......请稍候"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_row->setObjectName(QStringLiteral("Label1"));
-    m_row->setMinimumWidth(320);
+    // Wide enough for the longest row from the start, so the notice does not grow as it fills.
+    m_row->setMinimumWidth(qMax(320, m_row->fontMetrics().horizontalAdvance(QString(kLongestRow, QLatin1Char('>')))));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_row);
     m_ticker->setObjectName(QStringLiteral("Timer1"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -33,6 +34,13 @@ public:
     virtual QMdiSubWindow *addChild(QWidget *window) = 0;
     // Brings a child window's frame to the front.
     virtual void activateChild(QWidget *window) = 0;
+    // Sizes a child window's frame: startSize (the size it has always opened
+    // with) grown where the window's content needs more, or without one the
+    // size the content asks for; never larger than the area the children
+    // live in unless the content needs more (the area then scrolls), and
+    // moved, if need be, to lie inside it. addChild does this without a
+    // starting size.
+    virtual void fitChild(QWidget *window, QSize startSize) = 0;
 
     // Status panels 1..3: the string-table prefix followed by value.
     enum Panel { PortPanel = 1, ModulePanel = 2, SendCountPanel = 3 };

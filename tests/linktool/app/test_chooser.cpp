@@ -6,6 +6,7 @@
 
 #include "linktool_support.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -94,6 +95,40 @@ private slots:
         chooser = Chooser::open(*main);
         QCOMPARE(dtr.size(), 1);
         QCOMPARE(dtr.at(0).at(0).toBool(), true);
+    }
+
+    // A dark theme gets a dark picture and captions that stand out of it,
+    // also when the theme changes while the chooser is open.
+    void followsADarkTheme()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3B));
+        dark.setColor(QPalette::WindowText, QColor(0xEF, 0xF0, 0xF1));
+        dark.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+        dark.setColor(QPalette::Text, QColor(0xEF, 0xF0, 0xF1));
+        dark.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+        dark.setColor(QPalette::Link, QColor(0x1D, 0x99, 0xF3));
+        QApplication::setPalette(dark);
+        QTest::qWait(1);   // the change reaches the widgets as events
+        const QImage picture = label("Image1")->grab().toImage();
+        const QImage caption = label("Label2")->grab().toImage();
+        QApplication::setPalette(light);
+
+        int lightPixels = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                lightPixels += picture.pixelColor(x, y).lightness() > 200;
+        const double share = double(lightPixels) / (picture.width() * picture.height());
+        QVERIFY2(share < 0.05, qPrintable(QString::number(share)));   // its lines, no light block
+
+        // The caption's text against the chooser's background.
+        const int background = dark.color(QPalette::Window).lightness();
+        int contrast = 0;
+        for (int y = 0; y < caption.height(); ++y)
+            for (int x = 0; x < caption.width(); ++x)
+                contrast = qMax(contrast, caption.pixelColor(x, y).lightness() - background);
+        QVERIFY2(contrast >= 60, qPrintable(QString::number(contrast)));
     }
 
     void customCursorIsInTheProgram()
