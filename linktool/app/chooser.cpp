@@ -44,10 +44,10 @@ QPixmap modulePicture(const QPalette &palette)
     p.drawEllipse(QPointF(70, 140), 6, 6);
     p.setBrush(QColor(0xE8, 0xB0, 0x40));
     p.drawEllipse(QPointF(92, 140), 6, 6);
-    p.drawLine(QPointF(160, 120), QPointF(175, 55));
+    p.drawLine(QPointF(160, 120), QPointF(175, 66));
     p.setBrush(Qt::NoBrush);
     for (int r = 20; r <= 60; r += 20)
-        p.drawArc(QRectF(175 - r, 55 - r, 2 * r, 2 * r), 10 * 16, 70 * 16);
+        p.drawArc(QRectF(175 - r, 66 - r, 2 * r, 2 * r), 10 * 16, 70 * 16);
     p.drawLine(QPointF(330, 210), QPointF(350, 60));
     p.drawLine(QPointF(370, 210), QPointF(350, 60));
     p.drawLine(QPointF(336, 160), QPointF(364, 160));
