@@ -8,7 +8,7 @@
 #include "ui/shared_state.h"
 #include "ui/shell.h"
 #include "ui/typing_aids.h"
-#include "sms_test_replies.h"
+#include "qx3100/sms_test_replies.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/button_lock.h"
-#include "sms_test_requests.h"
+#include "qx3100/sms_test_requests.h"
 
 #include <QByteArray>
 #include <QTimer>

@@ -5,7 +5,7 @@
 
 #include "link/module_state.h"
 #include "sms/sms_parser.h"
-#include "sms/sms_test_replies.h"
+#include "qx3100/sms_test_replies.h"
 
 namespace {
 
