@@ -263,7 +263,7 @@ void SmsTestTab::log(const QStringList &lines)
 void SmsTestTab::parse(const QByteArray &burst)
 {
     const ModuleState &module = m_shell.link().module();
-    const ReplyContext context{module.workForm, module.transForm, int(m_answering), m_messageGap.isActive()};
+    const ReplyContext context{module.workForm, module.transForm, m_answering, m_messageGap.isActive()};
     const ReplyOutcome out = parseBurst(burst, context);
     log(out.log);
     if (!out.status.isEmpty())

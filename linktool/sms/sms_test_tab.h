@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qx3100/sms_test_requests.h"
+#include "qx3100/sms_test_replies.h"
 
 #include "ui/button_lock.h"
 
@@ -24,8 +24,7 @@ class SmsTestTab : public QWidget
 {
     Q_OBJECT
 public:
-    // The request the replies that come now answer: they are read by it.
-    enum class Request { None = 0, Read = 1, Status = 2, Send = 3 };
+    using Request = smstest::Request;
 
     explicit SmsTestTab(Shell &shell, QWidget *parent = nullptr);
 
