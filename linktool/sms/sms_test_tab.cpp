@@ -10,6 +10,8 @@
 #include "ui/shell.h"
 #include "ui/typing_aids.h"
 
+#include "box_width.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +71,10 @@ SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell
     installHexColonAid(m_sendArea, true, [this] { return encoding() == Encoding::Hex; });
     installKeyFilter(m_receiver, num_key);
     m_receiver->setMaxLength(11);
+    // As wide as the longest each shows: an address, a sender as six bytes of hex, eleven digits.
+    qx::fitToLongest(m_moduleAddress, QStringLiteral("DD:DD:"));
+    qx::fitToLongest(m_sender, QStringLiteral("DDDDDDDDDDDD"));
+    qx::fitToLongest(m_receiver, QStringLiteral("88888888888"));
 
     static const char *const buttons[4] = {"读取短信", "发送状态", "发送短信", "复位"};
     for (int i = 0; i < 4; ++i) {
