@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -61,10 +63,13 @@ signals:
     void requestWaiting(bool waiting);
 
 private:
-    void requestClicked(int index);
+    // The request buttons, by their index in Command21.
+    enum Button { kReadButton = 0, kStatusButton = 1, kSendButton = 2, kResetButton = 3 };
+
+    void requestClicked(Button button);
     void writeRequest();
     void messageGapOver();
-    void refuse(int index, const QString &text);
+    void refuse(Button button, const QString &text);
     void log(const QStringList &lines);
     void showSendCount();
     smstest::Encoding encoding() const;
@@ -90,7 +95,7 @@ private:
     struct Pending
     {
         QByteArray frame;
-        int button = -1;
+        std::optional<Button> button;
         Request answeredOnceWritten = Request::None;   // read and status are answered once written
     } m_pending;
 };
