@@ -26,6 +26,19 @@ inline constexpr quint8 kHeartbeat = 0xF6;      // seconds between the module's 
 inline constexpr quint8 kRestartCount = 0xE4;   // how often the module restarts before it gives up
 } // namespace code
 
+// The line-control byte of code::kSerialLine (sent twice), laid out as a
+// 16550-type UART's: word length, stop bits, parity.
+namespace line {
+inline constexpr quint8 kSevenDataBits = 0x02;
+inline constexpr quint8 kEightDataBits = 0x03;
+inline constexpr quint8 kTwoStopBits = 0x04;
+inline constexpr quint8 kOddParity = 0x08;
+inline constexpr quint8 kEvenParity = 0x18;
+} // namespace line
+
+// The module counts its wake times (code::kWakeTimes) in units of this many milliseconds.
+inline constexpr int kWakeUnitMs = 400;
+
 // Byte 9 of a status report (code::kStatus).
 namespace status {
 inline constexpr quint8 kReady = 0x01;         // initialised: data can go both ways

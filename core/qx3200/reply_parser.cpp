@@ -24,9 +24,11 @@ constexpr Handler kHandlers[] = {
     {code::kPowerSaving, 17, 10},    {code::kWakeTimes, 18, 13},     {code::kWakeMode, 19, 10},
 };
 
-// The chain's steps after each reply (readChainCode numbers them); kEndOfChain
-// lies outside it.
-constexpr int kEndOfChain = 100;
+// The read chain goes on with the read of code next.
+int then(quint8 next)
+{
+    return readChainStep(next);
+}
 
 const Handler *handlerOfState(int state)
 {
@@ -232,17 +234,17 @@ bool ReplyParser::handle(quint8 replyCode, const QByteArray &b)
         for (int i = 10; i <= 20; ++i)
             text += QChar(u8(b, i));
         m_view.showVersion(text);
-        m_events.nextRead(2);
+        m_events.nextRead(then(code::kHeartbeat));
         break;
     }
     case code::kPassiveAddress:
         m_view.showPassiveAddress(hexPair(u8(b, 10), u8(b, 11)));
-        m_events.nextRead(8);
+        m_events.nextRead(then(code::kTransForm));
         break;
     case code::kTarget: {
         const QString address = hexPair(u8(b, 10), u8(b, 11));
         m_view.showTarget(address, projectOf(address), siteOf(address));
-        m_events.nextRead(10);
+        m_events.nextRead(then(code::kTransparentMode));
         break;
     }
     case code::kIdentity:
@@ -253,23 +255,25 @@ bool ReplyParser::handle(quint8 replyCode, const QByteArray &b)
         if (u8(b, 10) >= 0x80)
             return false;
         m_view.showHeartbeat(u8(b, 10) * 256 + u8(b, 11));
-        m_events.nextRead(3);
+        m_events.nextRead(then(code::kRestartCount));
         break;
     case code::kWorkForm:
         m_module.workForm = u8(b, 10);
         m_view.showWorkForm(m_module.workForm != 0 ? WorkForm::Active : WorkForm::Passive);
-        m_events.nextRead(m_module.workForm != 0 ? 8 : 7);
+        // An active module has no passive address to read.
+        m_events.nextRead(then(m_module.workForm != 0 ? code::kTransForm : code::kPassiveAddress));
         break;
     case code::kTransForm:
         m_module.transForm = u8(b, 10);
         m_view.showTransForm(m_module.transForm != 0 ? TransForm::Format : TransForm::Transparent);
-        m_events.nextRead(m_module.transForm != 0 ? kEndOfChain : 9);
+        // In format transfer the chain ends here.
+        m_events.nextRead(m_module.transForm != 0 ? kEndOfReadChain : then(code::kTarget));
         break;
     case code::kTransparentMode: {
         const bool mode1 = u8(b, 10) != 0;
         if (!m_view.showTransparentMode(mode1 ? TransparentMode::Mode1 : TransparentMode::Mode2))
             return false;
-        m_events.nextRead(mode1 ? kEndOfChain : 11);
+        m_events.nextRead(mode1 ? kEndOfReadChain : then(code::kAddressSettings));
         break;
     }
     case code::kAddressSettings: {
@@ -284,19 +288,19 @@ bool ReplyParser::handle(quint8 replyCode, const QByteArray &b)
         break;
     case code::kRestartCount:
         m_view.showRestartCount(u8(b, 10));
-        m_events.nextRead(4);
+        m_events.nextRead(then(code::kPowerSaving));
         break;
     case code::kPowerSaving:
         m_view.showPowerSaving(u8(b, 10) != 0);
-        m_events.nextRead(u8(b, 10) != 0 ? 5 : 6);
+        m_events.nextRead(then(u8(b, 10) != 0 ? code::kWakeTimes : code::kWorkForm));
         break;
     case code::kWakeTimes:
-        m_view.showWakeTimes((u8(b, 10) * 256 + u8(b, 11)) * 400, (u8(b, 12) * 256 + u8(b, 13)) * 400);
-        m_events.nextRead(12);
+        m_view.showWakeTimes((u8(b, 10) * 256 + u8(b, 11)) * kWakeUnitMs, (u8(b, 12) * 256 + u8(b, 13)) * kWakeUnitMs);
+        m_events.nextRead(then(code::kWakeMode));
         break;
     case code::kWakeMode:
         m_view.showWakeMode(u8(b, 10) != 0 ? WakeMode::Mode2 : WakeMode::Mode1);
-        m_events.nextRead(6);
+        m_events.nextRead(then(code::kWorkForm));
         break;
     default:
         break;
@@ -313,7 +317,7 @@ void ReplyParser::identityReply(const QByteArray &b)
             return;
         const QString address = hexPair(u8(b, 10), u8(b, 11));
         m_view.showIdentity(address, projectOf(address), siteOf(address), hexPair(u8(b, 12), u8(b, 13)));
-        m_events.nextRead(1);
+        m_events.nextRead(then(code::kVersion));
         break;
     }
     case identity::kAccepted:

@@ -112,7 +112,7 @@ QByteArray wakeModeFrame(WakeMode mode)
 
 std::optional<quint16> wakeUnits(double ms)
 {
-    const auto units = round_even(ms / 400.0);
+    const auto units = round_even(ms / kWakeUnitMs);
     if (!units || *units < 0 || *units > 0xFFFF)
         return std::nullopt;
     return quint16(*units);
@@ -150,13 +150,13 @@ std::optional<int> listedBaud(int baudByte)
 
 quint8 lineByte(int dataBits, Parity parity, int stopBits)
 {
-    quint8 b = dataBits == 7 ? 0x02 : 0x03;
+    quint8 b = dataBits == 7 ? line::kSevenDataBits : line::kEightDataBits;
     if (stopBits == 2)
-        b |= 0x04;
+        b |= line::kTwoStopBits;
     if (parity == Parity::Even)
-        b |= 0x18;
+        b |= line::kEvenParity;
     else if (parity == Parity::Odd)
-        b |= 0x08;
+        b |= line::kOddParity;
     return b;
 }
 
@@ -178,15 +178,26 @@ QString wakeTimesText(int idleMs, int dataMs)
     return seconds(idleMs) + QStringLiteral("   ") + seconds(dataMs);
 }
 
+namespace {
+constexpr quint8 kReadChain[] = {code::kIdentity,   code::kVersion,         code::kHeartbeat,       code::kRestartCount,
+                                 code::kPowerSaving, code::kWakeTimes,       code::kWorkForm,        code::kPassiveAddress,
+                                 code::kTransForm,  code::kTarget,          code::kTransparentMode, code::kAddressSettings,
+                                 code::kWakeMode};
+} // namespace
+
 std::optional<quint8> readChainCode(int step)
 {
-    static const quint8 codes[] = {code::kIdentity,   code::kVersion,         code::kHeartbeat,       code::kRestartCount,
-                                   code::kPowerSaving, code::kWakeTimes,       code::kWorkForm,        code::kPassiveAddress,
-                                   code::kTransForm,  code::kTarget,          code::kTransparentMode, code::kAddressSettings,
-                                   code::kWakeMode};
-    if (step < 0 || step >= int(std::size(codes)))
+    if (step < 0 || step >= int(std::size(kReadChain)))
         return std::nullopt;
-    return codes[step];
+    return kReadChain[step];
+}
+
+int readChainStep(quint8 readCode)
+{
+    for (int step = 0; step < int(std::size(kReadChain)); ++step)
+        if (kReadChain[step] == readCode)
+            return step;
+    return kEndOfReadChain;
 }
 
 } // namespace lt::qx3200

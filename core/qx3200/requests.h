@@ -88,5 +88,8 @@ QString wakeTimesText(int idleMs, int dataMs);
 
 // Step of the parameter read chain to the code it reads; none ends the chain.
 std::optional<quint8> readChainCode(int step);
+// The step that reads readCode; kEndOfReadChain for a code the chain does not read.
+inline constexpr int kEndOfReadChain = 100;
+int readChainStep(quint8 readCode);
 
 } // namespace lt::qx3200

@@ -205,10 +205,15 @@ private slots:
     void readChainOrder()
     {
         const int expected[] = {0xF4, 0xEC, 0xF6, 0xE4, 0xD3, 0xD2, 0xF8, 0xE2, 0xF9, 0xF3, 0xFB, 0xE1, 0xDB};
-        for (int step = 0; step <= 12; ++step)
+        for (int step = 0; step <= 12; ++step) {
             QCOMPARE(int(*readChainCode(step)), expected[step]);
+            QCOMPARE(readChainStep(quint8(expected[step])), step);
+        }
         QVERIFY(!readChainCode(100));
         QVERIFY(!readChainCode(13));
+        // The serial line is never read: a reply naming it ends the chain.
+        QCOMPARE(readChainStep(qx3200::code::kSerialLine), kEndOfReadChain);
+        QVERIFY(!readChainCode(kEndOfReadChain));
     }
 
     void decodesEachReply()
