@@ -1,7 +1,7 @@
 #pragma once
 
 #include "qx3200/reply_parser.h"
-#include "qx3200/settings.h"
+#include "qx3200/settings_recorder.h"
 
 #include "ui/button_lock.h"
 

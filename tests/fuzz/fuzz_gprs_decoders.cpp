@@ -12,7 +12,7 @@
 #include "link/module_state.h"
 #include "qx3200/data_test_receive.h"
 #include "qx3200/reply_parser.h"
-#include "qx3200/settings.h"
+#include "qx3200/settings_recorder.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "qx3200/reply_parser.h"
 #include "qx3200/settings.h"
+#include "qx3200/settings_recorder.h"
 
 #include "link/module_state.h"
 
