@@ -2,6 +2,7 @@
 #include "qx3200/data_test_receive.h"
 
 #include "link/helpers.h"
+#include "link/module_state.h"
 
 #include <QTest>
 
@@ -185,6 +186,33 @@ private slots:
         // With no message coming in, such a block is what it always was.
         QCOMPARE(parseBurst(hex("00023132 0D"), 0, 1, PassiveCommand::Read), Outcome{});
         QCOMPARE(parseBurst(hex("31 D7FA 4142"), 1, 1, PassiveCommand::None).log, QStringList{kRx + QStringLiteral("D7:FA:")});
+    }
+
+    // The receiving side over a module: the last command decides what an
+    // answer is, a message is collected over blocks until it is shown, and
+    // only while it is collected is a block that fits no rule the rest of it.
+    void receiverCollectsUntilShown()
+    {
+        lt::ModuleState module;
+        module.workForm = 0;
+        module.transForm = 1;
+        Receiver r;
+        QCOMPARE(r.take(hex("213031000A D7010005"), module), Outcome{});
+        QVERIFY(!r.collecting());
+        r.commandSent(PassiveCommand::Read);
+        QCOMPARE(r.lastCommand(), PassiveCommand::Read);
+        r.take(hex("213031000A D7010005"), module);
+        QVERIFY(r.collecting());
+        const Outcome rest = r.take(hex("00023132 0D"), module);
+        QCOMPARE(rest.collected, QStringLiteral("00:02:31:32:0D:"));
+        QCOMPARE(r.collected(), QStringLiteral("21:30:31:00:0A:D7:01:00:05:00:02:31:32:0D:"));
+        const Shown shown = r.show(module);
+        QCOMPARE(shown.receive, QStringLiteral("\r\n31:32:"));
+        QCOMPARE(shown.sender.value(), QStringLiteral("00:05:"));
+        QVERIFY(r.collected().isEmpty());
+        // Shown and forgotten: the same block is no longer the rest of anything.
+        QCOMPARE(r.take(hex("00023132 0D"), module), Outcome{});
+        QCOMPARE(r.lastCommand(), PassiveCommand::Read);
     }
 
     void displayRules()
