@@ -121,6 +121,10 @@ private slots:
         const QString version = w<QLabel>(QStringLiteral("Label1_9"))->text();
         vanish();
         expectVanished();
+        // The freed pseudo-terminal number may go to another program's terminal
+        // at any moment, which the buttons that reopen the port would then
+        // find: COM1 names a device that stays away.
+        qputenv("QXCOM1", "/nonexistent/qxcom1");
         const QString closed = QStringLiteral("串口没有打开，请先连接模块");
         w<QPlainTextEdit>(QStringLiteral("Text1_1"))->setPlainText(QStringLiteral("31:32:3"));
         for (int i : {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11}) {
