@@ -508,6 +508,52 @@ private slots:
         QVERIFY(!readChain()->isRunning());
     }
 
+    // What the window last read is kept as settings; where the page shows
+    // every value a button writes, the button writes back what the settings
+    // model makes of that read.
+    void lastReadIsKeptAndWrittenBack()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "0");
+        sim->set("submode", "0");
+        sim->set("addr-start", "3");
+        sim->set("addr-length", "2");
+        sim->set("group-max", "200");
+        sim->set("addr-type", "2");
+        sim->set("target", "0x2345");
+        sim->set("heartbeat", "600");
+        open(1);
+        waitForChain();
+        const qx3200::Settings read = window()->lastRead();
+        QCOMPARE(read.heartbeat_seconds, 600);
+        QCOMPARE(label1(3), QStringLiteral("600秒"));
+        QCOMPARE(read.target_project, QStringLiteral("2"));
+        QCOMPARE(read.target_site, QStringLiteral("345"));
+        QCOMPARE(read.work_form, WorkForm::Active);
+        QCOMPARE(read.transparent_mode, qx3200::TransparentMode::Mode2);
+        QCOMPARE(read.address_type, AddressType::Bcd);
+        QVERIFY(read.internal_code);
+
+        const std::pair<qx3200::Group, int> writes[] = {{qx3200::Group::Target, 6}, {qx3200::Group::WorkMode, 10}};
+        for (const auto &[group, index] : writes) {
+            const QList<QByteArray> expected = qx3200::writeGroup(group, read).frames;
+            QVERIFY(!expected.isEmpty());
+            S().clearRequests();
+            button(index)->click();
+            QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled() && S().requests().size() >= expected.size(), 5000);
+            QCOMPARE(S().requests(), expected);
+        }
+
+        // A refresh starts a new read: from a module that answers nothing,
+        // only the internal code the display keeps is left.
+        S().faults().silent = true;
+        button(4)->click();
+        waitForChain();
+        qx3200::Settings left;
+        left.internal_code = read.internal_code;
+        QCOMPARE(window()->lastRead(), left);
+    }
+
     void exitReleasesThePort()
     {
         open(1);
