@@ -554,6 +554,36 @@ private slots:
         QCOMPARE(window()->lastRead(), left);
     }
 
+    // The lists hand out the value each entry carries: new captions change no frame.
+    void captionsDecideNoFrame()
+    {
+        open(1);
+        waitForChain();
+        for (const char *name : {"Combo1", "Combo2", "Combo3", "Combo4"}) {
+            auto *list = w<QComboBox>(QLatin1String(name));
+            for (int i = 0; i < list->count(); ++i)
+                list->setItemText(i, QStringLiteral("entry %1").arg(list->count() - i));
+        }
+        auto entryOf = [&](const char *name, int value) {
+            const int index = w<QComboBox>(QLatin1String(name))->findData(value);
+            if (index < 0)
+                qFatal("no entry %d in %s", value, name);
+            return index;
+        };
+        choose("Combo1", entryOf("Combo1", int(WorkForm::Active)));
+        choose("Combo2", entryOf("Combo2", int(TransForm::Transparent)));
+        choose("Combo3", entryOf("Combo3", int(qx3200::TransparentMode::Mode2)));
+        choose("Combo4", entryOf("Combo4", int(AddressType::Bcd)));
+        S().clearRequests();
+        button(10)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled() && S().requests().size() >= 4, 5000);
+        QCOMPARE(codes(S().requests()), (QList<int>{0xF8, 0xF9, 0xFB, 0xE1}));
+        QCOMPARE(byteAt(S().requests().at(0), 10), 1);
+        QCOMPARE(byteAt(S().requests().at(1), 10), 0);
+        QCOMPARE(byteAt(S().requests().at(2), 10), 0);
+        QCOMPARE(byteAt(S().requests().at(3), 13), 2);
+    }
+
     void exitReleasesThePort()
     {
         open(1);
