@@ -44,6 +44,16 @@ constexpr int kReadPeriodMs = 400;
 constexpr params::Named<Parity> kParityNames[] = {
     {Parity::None, "none"}, {Parity::Odd, "odd"}, {Parity::Even, "even"}};
 
+// The fields that hold the hexadecimal digits of an identity or target address.
+const QStringList kAddressDigitFields{QStringLiteral("project"), QStringLiteral("site"),
+                                      QStringLiteral("target_project"), QStringLiteral("target_site")};
+
+bool hexDigits(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9A-Fa-f]*$"));
+    return form.match(text).hasMatch();
+}
+
 // "hh:hh:" (or "hh:hh", either case) as its two bytes.
 std::optional<QByteArray> pairBytes(const QString &text)
 {
@@ -438,6 +448,10 @@ ParamsRead fromParams(const QJsonObject &json)
             return refuse(params::unknownKey(it.key()));
         if (!f->fromJson(out.settings, it.value()))
             return refuse(params::badValue(f->key));
+        // The window would send any other character as 0: a file's value is
+        // taken only as the module reports it.
+        if (kAddressDigitFields.contains(f->key) && !hexDigits(it.value().toString()))
+            return refuse(params::badValue(f->key));
     }
     for (auto it = json.begin(); it != json.end(); ++it)
         if (const auto refusal = find(it.key())->check(out.settings))
@@ -445,6 +459,10 @@ ParamsRead fromParams(const QJsonObject &json)
     // One way of writing an address, as it is read.
     if (out.settings.passive_address)
         out.settings.passive_address = hex_text(*pairBytes(*out.settings.passive_address));
+    for (std::optional<QString> *digits : {&out.settings.project, &out.settings.site, &out.settings.target_project,
+                                           &out.settings.target_site})
+        if (*digits)
+            *digits = (*digits)->toUpper();
     return out;
 }
 

@@ -116,6 +116,8 @@ double enteredNumber(const QString &text);
 QJsonObject toParams(const Settings &settings);
 // The settings of a JSON form, or the first refusal (by key order): a key no
 // field has, a value of the wrong kind, or one the window would refuse.
+// Addresses are taken as the module reports them: project and site digits
+// hexadecimal (kept in upper case), a passive address as "hh:hh:".
 struct ParamsRead
 {
     Settings settings;

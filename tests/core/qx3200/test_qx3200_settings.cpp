@@ -309,6 +309,15 @@ private slots:
         QCOMPARE(refusal(R"({"group_max":0})"), params::badValue(QStringLiteral("group_max")));
         QCOMPARE(refusal(R"({"restart_count":300})")->message, QStringLiteral("模块重起次数必须在 0 到 255 之间"));
         QCOMPARE(refusal(R"({"site":"12"})")->message, QStringLiteral("您输入站点号错误，站点号是 3 位"));
+        // The window sends a character that is no hex digit as 0; a file gets no such say.
+        QCOMPARE(refusal(R"({"site":"1x3"})"), params::badValue(QStringLiteral("site")));
+        QCOMPARE(refusal(R"({"target_project":"G"})"), params::badValue(QStringLiteral("target_project")));
+        QCOMPARE(refusal(R"({"project":" "})"), params::badValue(QStringLiteral("project")));
+        QCOMPARE(refusal(R"({"target_site":"0G0"})"), params::badValue(QStringLiteral("target_site")));
+        QCOMPARE(fromParams(json(R"({"target_project":"a","target_site":"0f9"})")).settings.target_site,
+                 QStringLiteral("0F9"));
+        QCOMPARE(fromParams(json(R"({"target_project":"a","target_site":"0f9"})")).settings.target_project,
+                 QStringLiteral("A"));
         // The first refusal by key order, and nothing of the rest.
         const ParamsRead two = fromParams(json(R"({"zzz":1,"baud":"fast"})"));
         QCOMPARE(two.refusal, params::badValue(QStringLiteral("baud")));
