@@ -313,7 +313,8 @@ QLayout *CSmsconfDlg::buildPhoneSide()
     grid->addWidget(line, row++, 0, 1, 4);
 
     auto *portLabel = label(QStringLiteral("串口编号"));
-    m_portBox = new PortBox(this);
+    m_portBox = new qx::PortBox(this);
+    m_portBox->setRescanInterval(timing::interval(qx::PortBox::kRescanMs));
     m_portBox->setObjectName(QStringLiteral("portNumber"));
     m_portBox->setToolTip(tr("串口编号 n（即 COMn）、COMn 或设备路径，如 /dev/ttyUSB0"));
     grid->addWidget(m_portBox, row, 1, 1, 2);

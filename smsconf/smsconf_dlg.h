@@ -24,9 +24,11 @@ class QPushButton;
 class QSettings;
 class QTableWidget;
 
-namespace sms {
-
+namespace qx {
 class PortBox;
+}
+
+namespace sms {
 
 // The whole program: phone and message tables, addresses, the module's
 // serial parameters and the PC port, in one dialog laid out from what its
@@ -63,7 +65,7 @@ public:
     QTableWidget *messageList() const { return m_messageList; }
     QLineEdit *deviceAddressBox() const { return m_deviceAddress; }
     QLineEdit *registerAddressBox() const { return m_registerAddress; }
-    PortBox *portBox() const { return m_portBox; }
+    qx::PortBox *portBox() const { return m_portBox; }
     QCheckBox *logBox() const { return m_logBox; }
     qx::TrafficLog &trafficLog() { return m_log; }
     QLineEdit *positionBox() const { return m_position; }
@@ -166,7 +168,7 @@ private:
     QTableWidget *m_messageList = nullptr;
     QLineEdit *m_deviceAddress = nullptr;
     QLineEdit *m_registerAddress = nullptr;
-    PortBox *m_portBox = nullptr;
+    qx::PortBox *m_portBox = nullptr;
     QCheckBox *m_logBox = nullptr;
     QLineEdit *m_position = nullptr;
     QComboBox *m_pcBaud = nullptr;

@@ -209,6 +209,7 @@ void Handshake::take(quint8 command, const QByteArray &b)
         const quint8 type = quint8(b[10]);
         if (m_link.parseMode() == ParseMode::SmsConnect)
             id.moduleType = type;
+        emit moduleTypeKnown(type);
         HandshakeClient *c = client();
         QObject *window = m_window;
         m_window = nullptr;

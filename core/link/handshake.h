@@ -53,6 +53,11 @@ public:
     const QTimer &answerTimer() const { return m_answerTimer; }
     const QTimer &readTimer() const { return m_reads.timer(); }
 
+signals:
+    // The module said which it is (byte 10 of the D1 answer), before any
+    // window acts on it.
+    void moduleTypeKnown(quint8 moduleType);
+
 private:
     enum State : int { WaitingForStart = 0, Signature, Code, Value };
 

@@ -21,7 +21,10 @@ Link::Link(QObject *parent) : QObject(parent)
 
 void Link::send(const QByteArray &frame)
 {
+    if (!m_port.isOpen())
+        return;
     m_port.write(frame);
+    emit sent(frame);
 }
 
 void Link::registerParser(ParseMode mode, QObject *owner, Parser parser)
@@ -42,8 +45,10 @@ void Link::dispatch(const QByteArray &block)
 void Link::receiveTick()
 {
     const QByteArray block = m_port.readAll();
-    if (!block.isEmpty())
-        dispatch(block);
+    if (block.isEmpty())
+        return;
+    emit blockReceived(block);
+    dispatch(block);
 }
 
 } // namespace lt

@@ -49,6 +49,11 @@ public:
     const ModuleState &module() const { return m_module; }
 
 signals:
+    // A frame went out on the open port.
+    void sent(const QByteArray &frame);
+    // The receive tick cut a block, before it is handed to the parser: what
+    // the program acted on, in the pieces it took them.
+    void blockReceived(const QByteArray &block);
     // The device went away while open; the port is already closed and no
     // block of it is pending any more.
     void vanished();

@@ -2,6 +2,8 @@
 
 #include "port_name.h"
 
+#include <QDir>
+
 #include <poll.h>
 
 namespace lt {
@@ -21,6 +23,8 @@ void ModulePort::select(const QString &port, const QString &baud, const QString 
         && port.at(3) <= QLatin1Char('8'))
         number = port.at(3).digitValue();
     setPortNumber(number);
+    if (QDir::isAbsolutePath(port))
+        setDevicePath(port);
 
     static const int rates[] = {1200, 2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200};
     int rate = 9600;
@@ -30,27 +34,65 @@ void ModulePort::select(const QString &port, const QString &baud, const QString 
     setSettings(QString::number(rate) + QLatin1Char(',') + tail);
 }
 
+void ModulePort::setPortNumber(int n)
+{
+    m_portNumber = n;
+    m_path.clear();
+}
+
+QString ModulePort::portName() const
+{
+    return m_path.isEmpty() ? QStringLiteral("COM%1").arg(m_portNumber) : m_path;
+}
+
+QString ModulePort::device() const
+{
+    return m_path.isEmpty() ? qx::deviceForPort(m_portNumber) : m_path;
+}
+
 ModulePort::OpenResult ModulePort::open()
 {
     close();
-    m_port.setPortName(qx::deviceForPort(m_portNumber));
+    m_refusal = {};
+    m_port.setPortName(device());
     if (!m_port.open(QIODevice::ReadWrite)) {
         switch (m_port.error()) {
         case QSerialPort::DeviceNotFoundError:
-            return NoSuchPort;
+            return refuse(qx::OpenFault::NotFound);
+        // A lock file of a live process, or the system's EACCES or EBUSY:
+        // QSerialPort says the same for all of them.
         case QSerialPort::PermissionError:
-            return PortInUse;
+            return refuse(qx::OpenFault::PermissionOrBusy);
         default:
-            return OtherFailure;
+            return refuse(qx::OpenFault::Other);
         }
     }
     if (!applySettings()) {
         m_port.close();
-        return SettingsRefused;
+        return refuse(qx::OpenFault::LineSettings);
     }
     m_port.clear();
     applyDtr();
+    emit opened();
     return Opened;
+}
+
+ModulePort::OpenResult ModulePort::refuse(qx::OpenFault fault)
+{
+    m_refusal = qx::explainOpenFailure(device(), fault, m_system);
+    switch (m_refusal.kind) {
+    case qx::PortRefusal::Missing:
+        return NoSuchPort;
+    case qx::PortRefusal::Busy:
+        return PortInUse;
+    case qx::PortRefusal::NoPermission:
+        return NoPermission;
+    case qx::PortRefusal::LineSettings:
+        return SettingsRefused;
+    case qx::PortRefusal::Other:
+        break;
+    }
+    return OtherFailure;
 }
 
 bool ModulePort::applySettings()
@@ -79,8 +121,10 @@ bool ModulePort::applySettings()
 
 void ModulePort::close()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+    m_port.close();
+    emit closed();
 }
 
 void ModulePort::setDtr(bool on)
@@ -123,7 +167,7 @@ void ModulePort::onError(QSerialPort::SerialPortError error)
                            || error == QSerialPort::UnknownError)
                           && lineHungUp());
     if (gone) {
-        m_port.close();
+        close();
         emit vanished();
     }
 }

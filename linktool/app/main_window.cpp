@@ -4,33 +4,78 @@
 
 #include "link/handshake.h"
 #include "link/link.h"
+#include "modes/connect_windows.h"
 #include "tools/tool_windows.h"
 #include "ui/message_box.h"
 #include "ui/strings.h"
 
 #include "language_menu.h"
+#include "program.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QUrl>
+
+#include <utility>
 
 namespace lt {
 
+namespace {
+
+// Settings keys of the main window; the connect windows keep theirs under their own names.
+const QString kGeometryKey = QStringLiteral("main/geometry");
+const QString kLogKey = QStringLiteral("trafficLog");
+
+// The model a handshake's verdict names, for the log's head.
+QString moduleModel(quint8 moduleType)
+{
+    return moduleType == code::kGprsModule ? QStringLiteral("QX3200") : QStringLiteral("QX3100");
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_mdi(new QMdiArea(this)), m_link(new Link(this)),
-      m_handshake(new Handshake(*m_link, this))
+      m_handshake(new Handshake(*m_link, this)), m_logFolder(qx::TrafficLog::defaultFolder()),
+      m_openFolder([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("GPRS短信模块 测试程序"));
     setCentralWidget(m_mdi);
     resize(1024, 720);
     connect(m_link, &Link::vanished, this, &MainWindow::onVanished);
+
+    // The log only queues what passes; its own thread writes it, so the
+    // exchange keeps its pace with the log on.
+    ModulePort &port = m_link->port();
+    connect(&port, &ModulePort::opened, this, [this] {
+        if (m_logAction->isChecked())
+            startLog();
+    });
+    connect(&port, &ModulePort::closed, this, [this] {
+        m_log.close();
+        m_model.clear();
+    });
+    connect(m_link, &Link::sent, this, [this](const QByteArray &frame) { m_log.record(qx::TrafficLog::Direction::Sent, frame); });
+    connect(m_link, &Link::blockReceived, this,
+            [this](const QByteArray &block) { m_log.record(qx::TrafficLog::Direction::Received, block); });
+    connect(m_handshake, &Handshake::moduleTypeKnown, this, [this](quint8 type) {
+        m_model = moduleModel(type);
+        m_log.noteModel(m_model);
+    });
+    connect(&m_log, &qx::TrafficLog::failed, this, &MainWindow::onLogFailed);
 
     buildMenus();
 
@@ -56,7 +101,37 @@ MainWindow::MainWindow(QWidget *parent)
     setPanel(SendCountPanel, QStringLiteral("0"));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The link outlives the members: what it says while it goes must not reach the log.
+    disconnect(&m_link->port(), nullptr, this, nullptr);
+    disconnect(m_link, nullptr, this, nullptr);
+    disconnect(m_handshake, nullptr, this, nullptr);
+}
+
+void MainWindow::rememberIn(QSettings *settings)
+{
+    m_settings = settings;
+    if (!settings)
+        return;
+    restoreGeometry(settings->value(kGeometryKey).toByteArray());
+    m_logAction->setChecked(settings->value(kLogKey, false).toBool());
+}
+
+void MainWindow::applyStartOptions(const StartOptions &options)
+{
+    m_startPort = options.port;
+    m_startModel = options.model;
+    if (options.log)
+        m_logAction->setChecked(true);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_settings)
+        m_settings->setValue(kGeometryKey, saveGeometry());
+    QMainWindow::closeEvent(event);
+}
 
 void MainWindow::buildMenus()
 {
@@ -71,6 +146,17 @@ void MainWindow::buildMenus()
     connect(addAction(file, "clear_rece", QStringLiteral("清空接收区")), &QAction::triggered, this, [this] { clearArea("receive"); });
     connect(addAction(file, "clear_send", QStringLiteral("清空发射区")), &QAction::triggered, this, [this] { clearArea("send"); });
     connect(addAction(file, "clear_yuan", QStringLiteral("清空源码区")), &QAction::triggered, this, [this] { clearArea("source"); });
+    file->addSeparator();
+    m_logAction = addAction(file, "trafficLog", tr("通讯记录"));
+    m_logAction->setCheckable(true);
+    m_logAction->setToolTip(tr("连接模块后把收发的每一块数据连同时间记到 CSV 文件里"));
+    // Only the user's own choice is remembered, not --log nor a log that failed.
+    connect(m_logAction, &QAction::triggered, this, [this](bool on) {
+        if (m_settings)
+            m_settings->setValue(kLogKey, on);
+    });
+    connect(m_logAction, &QAction::toggled, this, &MainWindow::onLogToggled);
+    connect(addAction(file, "openLogFolder", tr("打开记录文件夹")), &QAction::triggered, this, &MainWindow::openLogFolder);
 
     m_smsManner = menuBar()->addMenu(QStringLiteral("短信发送方式"));
     m_smsManner->setObjectName(QStringLiteral("sms_Manner"));
@@ -144,7 +230,7 @@ QString MainWindow::panelText(Panel panel) const
 
 void MainWindow::showPortInUse()
 {
-    setPanel(PortPanel, QStringLiteral("COM%1--%2").arg(m_link->port().portNumber()).arg(m_link->port().settings()));
+    setPanel(PortPanel, m_link->port().portName() + QStringLiteral("--") + m_link->port().settings());
 }
 
 void MainWindow::showPortUnused()
@@ -190,6 +276,46 @@ void MainWindow::onSmsMannerChosen(QObject *context, std::function<void(SmsManne
 void MainWindow::openChooser()
 {
     Chooser::open(*this);
+    // --model: that module's connect window, as if its caption were clicked; once.
+    const StartOptions::Model model = std::exchange(m_startModel, StartOptions::Model::None);
+    if (model == StartOptions::Model::Qx3100)
+        openSmsConnect(*this);
+    else if (model == StartOptions::Model::Qx3200)
+        openQx3200Connect(*this);
+}
+
+void MainWindow::startLog()
+{
+    const ModulePort &port = m_link->port();
+    const qx::TrafficLog::Session session{
+        QCoreApplication::applicationName() + QLatin1Char(' ') + qx::programVersion(), port.portName(),
+        port.device(), port.settings()};
+    // A log begun after the handshake still says which module it is.
+    if (m_log.open(m_logFolder, session) && !m_model.isEmpty())
+        m_log.noteModel(m_model);
+}
+
+void MainWindow::onLogToggled(bool on)
+{
+    if (!on)
+        m_log.close();
+    else if (m_link->port().isOpen() && !m_log.isOpen())
+        startLog();
+}
+
+void MainWindow::onLogFailed(const QString &text)
+{
+    // The log is off; the exchange goes on without it.
+    m_logAction->setChecked(false);
+    message(this, text, tr("提示"));
+}
+
+void MainWindow::openLogFolder()
+{
+    // Made if need be, so there is something to open before the first log.
+    QDir().mkpath(m_logFolder);
+    if (!m_openFolder(QUrl::fromLocalFile(m_logFolder)))
+        message(this, tr("无法打开文件夹 %1").arg(QDir::toNativeSeparators(m_logFolder)), tr("提示"));
 }
 
 void MainWindow::onVanished()

@@ -1,18 +1,31 @@
 #include "connect_window.h"
 
 #include "link/link.h"
+#include "ui/connect_port.h"
 #include "ui/message_box.h"
 #include "ui/open_link.h"
 #include "ui/shell.h"
 
+#include "port_box.h"
+#include "port_list.h"
+#include "port_refusal.h"
+
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 
 namespace lt {
 
+namespace {
+
+const QString kPortKey = QStringLiteral("port");
+const QString kBaudKey = QStringLiteral("baud");
+
+} // namespace
+
 ConnectWindow::ConnectWindow(Shell &shell, const char *name, ParseMode parseMode)
-    : QDialog(&shell.frame()), m_shell(shell), m_parseMode(parseMode), m_portList(new QComboBox(this)),
+    : QDialog(&shell.frame()), m_shell(shell), m_parseMode(parseMode), m_portList(makePortList(this)),
       m_baudList(new QComboBox(this)), m_connect(new QPushButton(QStringLiteral("连接"), this)),
       m_cancel(new QPushButton(QStringLiteral("取消"), this)), m_progress(new QProgressBar(this))
 {
@@ -21,10 +34,6 @@ ConnectWindow::ConnectWindow(Shell &shell, const char *name, ParseMode parseMode
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_portList->setObjectName(QStringLiteral("Combo1"));
-    for (int i = 1; i <= 8; ++i)
-        m_portList->addItem(QStringLiteral("COM%1").arg(i));
-    m_portList->setCurrentText(QStringLiteral("COM1"));
     m_baudList->setObjectName(QStringLiteral("Combo2"));
     for (const char *rate : {"1200", "2400", "4800", "9600", "14400", "19200", "38400", "57600", "115200"})
         m_baudList->addItem(QLatin1String(rate) + QLatin1String("bps"));
@@ -50,11 +59,43 @@ void ConnectWindow::setListsEnabled(bool enabled)
     m_baudList->setEnabled(enabled);
 }
 
+void ConnectWindow::restoreChoices()
+{
+    if (QSettings *settings = m_shell.settings()) {
+        settings->beginGroup(objectName());
+        m_portList->setValue(rememberedPort(settings->value(kPortKey).toString()));
+        const int baud = m_baudList->findText(settings->value(kBaudKey).toString());
+        if (baud >= 0)
+            m_baudList->setCurrentIndex(baud);
+        restoreLine(*settings);
+        settings->endGroup();
+    }
+    // Named on the command line: for this run, over what was remembered,
+    // even when it is not there (Connect then says so).
+    if (!m_shell.startPort().isEmpty())
+        m_portList->setValue(m_shell.startPort());
+}
+
+void ConnectWindow::rememberChoices()
+{
+    QSettings *settings = m_shell.settings();
+    if (!settings)
+        return;
+    // A device by the name that finds it again wherever it is plugged in.
+    const ModulePort &port = link().port();
+    settings->beginGroup(objectName());
+    settings->setValue(kPortKey, port.portNumber() > 0 ? port.portName() : qx::stablePortName(port.portName()));
+    settings->setValue(kBaudKey, m_baudList->currentText());
+    rememberLine(*settings);
+    settings->endGroup();
+}
+
 void ConnectWindow::connectClicked()
 {
     forgetVerdict();
-    if (!open_link(link(), this, m_portList->currentText(), m_baudList->currentText(), lineTail()))
+    if (!open_link(link(), this, m_portList->value(), m_baudList->currentText(), lineTail()))
         return;
+    rememberChoices();
     m_openedPort = true;
     m_connect->setEnabled(false);
     setListsEnabled(false);
@@ -94,7 +135,11 @@ void ConnectWindow::showStep(int step)
 
 void ConnectWindow::timedOut()
 {
-    message(this, QStringLiteral("模块和计算机通信失败，请检查串口号、波特率"), QStringLiteral("系统提示"));
+    QString text = QStringLiteral("模块和计算机通信失败，请检查串口号、波特率");
+    // It may be ModemManager, not the module, that the port talked to.
+    if (qx::modemManagerRunning(link().port().portSystem().procRoot))
+        text += QLatin1Char('\n') + qx::modemManagerNote();
+    message(this, text, QStringLiteral("系统提示"));
 }
 
 void ConnectWindow::restoreControls()

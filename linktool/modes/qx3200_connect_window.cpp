@@ -8,6 +8,8 @@
 #include "ui/message_box.h"
 #include "ui/shell.h"
 
+#include "port_box.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,10 +18,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
 namespace lt {
 
 namespace {
+
+const QString kDataBitsKey = QStringLiteral("dataBits");
+const QString kParityKey = QStringLiteral("parity");
+const QString kStopBitsKey = QStringLiteral("stopBits");
 
 QRadioButton *option(int number, const char *caption, QWidget *parent)
 {
@@ -84,6 +91,38 @@ Qx3200ConnectWindow::Qx3200ConnectWindow(Shell &shell)
 
     setModeOptions(false, nullptr);
     m_enter->setEnabled(false);
+    restoreChoices();
+}
+
+void Qx3200ConnectWindow::restoreLine(const QSettings &settings)
+{
+    // Kept as the line names them ("7", "E", "2"); anything else leaves the option as it is.
+    const QString dataBits = settings.value(kDataBitsKey).toString();
+    const QString parity = settings.value(kParityKey).toString();
+    const QString stopBits = settings.value(kStopBitsKey).toString();
+    if (dataBits == QLatin1String("8"))
+        m_eightBits->setChecked(true);
+    else if (dataBits == QLatin1String("7"))
+        m_sevenBits->setChecked(true);
+    if (parity == QLatin1String("n"))
+        m_noParity->setChecked(true);
+    else if (parity == QLatin1String("O"))
+        m_oddParity->setChecked(true);
+    else if (parity == QLatin1String("E"))
+        m_evenParity->setChecked(true);
+    if (stopBits == QLatin1String("1"))
+        m_oneStopBit->setChecked(true);
+    else if (stopBits == QLatin1String("2"))
+        m_twoStopBits->setChecked(true);
+}
+
+void Qx3200ConnectWindow::rememberLine(QSettings &settings) const
+{
+    // lineTail() is what was opened: parity, data bits, stop bits.
+    const QStringList parts = lineTail().split(QLatin1Char(','));
+    settings.setValue(kParityKey, parts.value(0));
+    settings.setValue(kDataBitsKey, parts.value(1));
+    settings.setValue(kStopBitsKey, parts.value(2));
 }
 
 QString Qx3200ConnectWindow::lineTail() const

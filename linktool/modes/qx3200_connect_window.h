@@ -18,6 +18,8 @@ protected:
     QString lineTail() const override;
     void verdict(quint8 moduleType) override;
     void forgetVerdict() override;
+    void restoreLine(const QSettings &settings) override;
+    void rememberLine(QSettings &settings) const override;
 
 private:
     // Choosing an option, by the user or by the verdict.

@@ -4,6 +4,8 @@
 #include "ui/message_box.h"
 #include "ui/shell.h"
 
+#include "port_box.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,6 +30,7 @@ SmsConnectWindow::SmsConnectWindow(Shell &shell) : ConnectWindow(shell, "frm3000
     grid->addWidget(cancelButton(), 3, 1);
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(frame);
+    restoreChoices();
 }
 
 void SmsConnectWindow::verdict(quint8 moduleType)

@@ -1,8 +1,11 @@
 #include "open_link.h"
 
+#include "connect_port.h"
 #include "message_box.h"
 
 #include "link/link.h"
+
+#include "port_refusal.h"
 
 namespace lt {
 
@@ -10,23 +13,23 @@ bool open_link(Link &link, QWidget *window, const QString &port, const QString &
 {
     ModulePort &modulePort = link.port();
     modulePort.close();
-    modulePort.select(port, baud, tail);
-    switch (modulePort.open()) {
-    case ModulePort::Opened:
+    const QString chosen = portToOpen(port);
+    if (chosen.isEmpty()) {
+        // Typed, not picked: nothing on this computer goes by that name.
+        qx::PortRefusal missing;
+        missing.kind = qx::PortRefusal::Missing;
+        message(window, missing.text(), qx::PortRefusal::title(), QMessageBox::Warning);
+        return false;
+    }
+    modulePort.select(chosen, baud, tail);
+    if (modulePort.open() == ModulePort::Opened) {
         modulePort.setDtr(false);
         return true;
-    case ModulePort::NoSuchPort:
-        message(window, QStringLiteral("本机没有这个串口，请选择其它串口重试"), QStringLiteral("端口错误"), QMessageBox::Warning);
-        return false;
-    case ModulePort::PortInUse:
-        message(window, QStringLiteral("串口已经打开，请关闭其它程序重试"), QStringLiteral("端口错误"), QMessageBox::Warning);
-        return false;
-    case ModulePort::SettingsRefused:
-        message(window, QStringLiteral("串口参数设置失败，请选择其它参数重试"), QStringLiteral("端口错误"), QMessageBox::Warning);
-        return false;
-    case ModulePort::OtherFailure:
-        break;
     }
+    // A failure nothing explains ends the sequence without a word, as it always has.
+    const QString said = modulePort.refusal().text();
+    if (!said.isEmpty())
+        message(window, said, qx::PortRefusal::title(), QMessageBox::Warning);
     return false;
 }
 

@@ -8,9 +8,10 @@ namespace lt {
 
 class Link;
 
-// The first steps of Connect: close the port if open, select port and line
-// settings, open, DTR off. A port error is reported with its message; false
-// means the port is closed and the window's controls stay as they were.
+// The first steps of Connect: close the port if open, select port (COM1 to
+// COM8 or a device path, see portToOpen) and line settings, open, DTR off. A
+// refused port is reported with what is wrong and what to do; false means
+// the port is closed and the window's controls stay as they were.
 bool open_link(Link &link, QWidget *window, const QString &port, const QString &baud, const QString &tail);
 
 // After the window has disabled its controls: the signal-lamp notice, then DTR off again.

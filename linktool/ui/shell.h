@@ -6,6 +6,7 @@
 
 class QMdiSubWindow;
 class QObject;
+class QSettings;
 class QWidget;
 
 namespace lt {
@@ -37,7 +38,8 @@ public:
     enum Panel { PortPanel = 1, ModulePanel = 2, SendCountPanel = 3 };
     virtual void setPanel(Panel panel, const QString &value) = 0;
     virtual QString panelText(Panel panel) const = 0;
-    // Panel 1 while a module window uses the port: "COM1--9600,n,8,1".
+    // Panel 1 while a module window uses the port: "COM1--9600,n,8,1" (a
+    // device path in place of COM1 when the port was chosen by path).
     virtual void showPortInUse() = 0;
     virtual void showPortUnused() = 0;
 
@@ -52,6 +54,13 @@ public:
     virtual void setSmsMannerVisible(bool visible) = 0;
     // slot runs, while context lives, whenever the user clicks an entry.
     virtual void onSmsMannerChosen(QObject *context, std::function<void(SmsManner)> slot) = 0;
+
+    // Where windows keep what the next start begins with (each under a
+    // group of its own name); null while nothing is kept.
+    virtual QSettings *settings() const = 0;
+    // The port the command line named: every connect window of this run
+    // starts with it, over what was remembered. Empty when none was named.
+    virtual QString startPort() const = 0;
 };
 
 } // namespace lt

@@ -49,7 +49,7 @@ qx::PortSystem quietSystem()
     return system;
 }
 
-void typeInto(PortBox *box, const QString &text)
+void typeInto(qx::PortBox *box, const QString &text)
 {
     box->lineEdit()->selectAll();
     QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
@@ -214,7 +214,7 @@ private slots:
 
         scans.clear();
         QTest::qWait(650);
-        const int interval = timing::interval(PortBox::kRescanMs);
+        const int interval = timing::interval(qx::PortBox::kRescanMs);
         QVERIFY2(scans.size() >= 3, qPrintable(QString::number(scans.size())));
         for (int i = 1; i < scans.size(); ++i)
             QVERIFY2(scans.at(i) - scans.at(i - 1) >= interval * 8 / 10, qPrintable(QString::number(scans.at(i) - scans.at(i - 1))));

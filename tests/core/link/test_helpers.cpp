@@ -66,6 +66,20 @@ private slots:
         QCOMPARE(comm.settings(), QStringLiteral("115200,E,7,2"));
         comm.select(QStringLiteral("9600"), QStringLiteral("9600"), QStringLiteral("n,8,1"));
         QCOMPARE(comm.portNumber(), 1);
+        QCOMPARE(comm.portName(), QStringLiteral("COM1"));
+
+        // A device path is that device, named as chosen; COMn takes over again.
+        comm.select(QStringLiteral("/dev/serial/by-id/usb-FTDI-if00"), QStringLiteral("19200bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(comm.portNumber(), 0);
+        QCOMPARE(comm.portName(), QStringLiteral("/dev/serial/by-id/usb-FTDI-if00"));
+        QCOMPARE(comm.device(), QStringLiteral("/dev/serial/by-id/usb-FTDI-if00"));
+        QCOMPARE(comm.settings(), QStringLiteral("19200,n,8,1"));
+        qputenv("QXCOM4", "/tmp/qx-sim-4");
+        comm.select(QStringLiteral("COM4"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
+        QCOMPARE(comm.portNumber(), 4);
+        QCOMPARE(comm.portName(), QStringLiteral("COM4"));
+        QCOMPARE(comm.device(), QStringLiteral("/tmp/qx-sim-4"));
+        qunsetenv("QXCOM4");
     }
 
     void frameEnvelope()

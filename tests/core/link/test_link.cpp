@@ -169,6 +169,44 @@ private slots:
         QCOMPARE(heard, frame);
     }
 
+    // What the traffic log hears: every frame written, and every block as
+    // the receive tick cut it, told before the parser acts on it.
+    void sentFramesAndReceivedBlocksAreTold()
+    {
+        QList<QByteArray> sent, received;
+        QStringList order;
+        connect(link.get(), &Link::sent, this, [&](const QByteArray &f) { sent << f; });
+        connect(link.get(), &Link::blockReceived, this, [&](const QByteArray &b) {
+            received << b;
+            order << QStringLiteral("told %1").arg(blocks.size());
+        });
+        const QByteArray frame = QByteArray::fromHex("1A2A3A4A5A6A7A8AF803");
+        link->send(frame);   // closed: nothing went out, nothing to tell
+        QVERIFY(sent.isEmpty());
+        openPort();
+        link->setParseMode(ParseMode::Qx3100);
+        link->send(frame);
+        QCOMPARE(sent, QList<QByteArray>{frame});
+
+        writePeer("\x1A\x2A");
+        QTest::qWait(40);
+        writePeer("\x3A");
+        QTRY_COMPARE(blocks.size(), 1);
+        QCOMPARE(received, QList<QByteArray>{"\x1A\x2A\x3A"});
+        QCOMPARE(order, QStringList{"told 0"});
+
+        // A block no parser takes was still received.
+        link->setParseMode(ParseMode::None);
+        writePeer("dropped");
+        QTRY_COMPARE(received.size(), 2);
+        QCOMPARE(received[1], QByteArray("dropped"));
+        QCOMPARE(blocks.size(), 1);
+        // Handed to a parser by hand, a block is not one the line carried.
+        link->setParseMode(ParseMode::Qx3100);
+        link->dispatch("by hand");
+        QCOMPARE(received.size(), 2);
+    }
+
     void vanishedDeviceEndsThePendingBlock()
     {
         openPort();

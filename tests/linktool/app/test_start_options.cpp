@@ -42,6 +42,27 @@ private slots:
         QVERIFY(!help.run);
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.output.contains(QStringLiteral("QX3000 系列无线串口模块的设置与测试工具。")));
+        QVERIFY(help.output.contains(QStringLiteral("--model <qx3100|qx3200>")));
+    }
+
+    void windowOptions()
+    {
+        lt::StartOptions options;
+        QVERIFY(lt::parseCommandLine({"linktool", "--port", "/dev/ttyUSB0", "--model", "qx3200", "--log"}, &options).run);
+        QCOMPARE(options.port, QString("/dev/ttyUSB0"));
+        QCOMPARE(options.model, lt::StartOptions::Model::Qx3200);
+        QVERIFY(options.log);
+        QVERIFY(lt::parseCommandLine({"linktool", "--port=COM2", "--model=QX3100"}, &options).run);
+        QCOMPARE(options.port, QString("COM2"));
+        QCOMPARE(options.model, lt::StartOptions::Model::Qx3100);
+        QVERIFY(!options.log);
+        QVERIFY(lt::parseCommandLine({"linktool"}, &options).run);
+        QVERIFY(options.port.isEmpty());
+        QCOMPARE(options.model, lt::StartOptions::Model::None);
+        QCOMPARE(lt::parseCommandLine({"linktool", "--model", "qx3000"}, &options).exitCode, 2);
+        QCOMPARE(lt::parseCommandLine({"linktool", "--model"}, &options).exitCode, 2);
+        QCOMPARE(lt::parseCommandLine({"linktool", "--port", " "}, &options).exitCode, 2);
+        QCOMPARE(lt::parseCommandLine({"linktool", "--log=yes"}, &options).exitCode, 2);
     }
 
     // With nothing chosen, Qt's own buttons speak Chinese; every catalog linktool names exists.

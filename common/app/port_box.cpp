@@ -1,7 +1,5 @@
 #include "port_box.h"
 
-#include "timing.h"
-
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -10,7 +8,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 
-namespace sms {
+namespace qx {
 
 namespace {
 
@@ -31,9 +29,9 @@ protected:
     }
 };
 
-QList<qx::PortChoice> systemPorts()
+QList<PortChoice> systemPorts()
 {
-    return qx::portChoices(qx::numberedPortDevices(), qx::systemSerialDevices());
+    return portChoices(numberedPortDevices(), systemSerialDevices());
 }
 
 } // namespace
@@ -46,11 +44,12 @@ PortBox::PortBox(QWidget *parent) : QComboBox(parent), m_scan(systemPorts)
     setProperty("longestValue", QString::fromLatin1(kUsualPath));
     setItemDelegate(new LabelDelegate(this));
     connect(&m_rescan, &QTimer::timeout, this, [this] {
-        // Not while the list is open under the user's pointer, nor while the port is open.
+        // Not while the list is open under the user's pointer, nor while the
+        // program has the box disabled (its port is open, or opening).
         if (isEnabled() && !view()->isVisible())
             rescan();
     });
-    m_rescan.start(timing::interval(kRescanMs));
+    m_rescan.start(kRescanMs);
     rescan();
 }
 
@@ -63,7 +62,7 @@ void PortBox::setScan(Scan scan)
 
 void PortBox::rescan()
 {
-    const QList<qx::PortChoice> choices = m_scan ? m_scan() : QList<qx::PortChoice>();
+    const QList<PortChoice> choices = m_scan ? m_scan() : QList<PortChoice>();
     if (choices == m_choices && count() == choices.size())
         return;
     m_choices = choices;
@@ -71,7 +70,7 @@ void PortBox::rescan()
     const int cursor = lineEdit()->cursorPosition();
     const QSignalBlocker quiet(this);
     clear();
-    for (const qx::PortChoice &choice : choices) {
+    for (const PortChoice &choice : choices) {
         addItem(choice.value);
         setItemData(count() - 1, choice.label, kLabelRole);
         setItemData(count() - 1, choice.label, Qt::ToolTipRole);
@@ -117,4 +116,4 @@ void PortBox::showPopup()
     QComboBox::showPopup();
 }
 
-} // namespace sms
+} // namespace qx
