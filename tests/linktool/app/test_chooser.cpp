@@ -1,6 +1,6 @@
 #include "app/chooser.h"
 #include "app/main_window.h"
-#include "gprs/frm3200com.h"
+#include "gprs/qx3200_window.h"
 #include "link/link.h"
 #include "sms/frm3100com.h"
 
@@ -66,7 +66,7 @@ private slots:
         if (model == QLatin1String("qx3100"))
             openFrm3100COM(*main);
         else
-            openFrm3200COM(*main, WorkMode::DataCommunication);
+            openQx3200Window(*main, WorkMode::DataCommunication);
         QPointer<QWidget> moduleWindow = main->findChild<QWidget *>(window);
         QVERIFY(moduleWindow);
 

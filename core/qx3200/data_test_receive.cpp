@@ -1,33 +1,34 @@
 #include "data_test_receive.h"
 
+#include "codes.h"
 #include "data_test_frames.h"
 
 #include "link/helpers.h"
+#include "link/module_state.h"
 
-namespace lt::datatest {
+#include <algorithm>
+#include <iterator>
+
+namespace lt::qx3200::datatest {
 
 namespace {
 
 const QString kReceived = QStringLiteral("接收  ");
 
-constexpr int kBang = 0x21;
-constexpr int kQuery = 0x3F;
-constexpr int kFormatLead = 0xD7;
-
-// What one pass of the data branch made of a burst.
+// What one pass of the data branch made of a block.
 enum class Pass {
-    Unmatched,   // no rule fits the burst
+    Unmatched,   // no rule fits the block
     Matched,     // a rule fitted: logged, dropped or ignored by that rule
-    Collected,   // the whole burst went to rx_hex: it must not be scanned again
+    Collected,   // the whole block was collected: it must not be scanned again
 };
 
-Pass parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Outcome &out)
+Pass parseOnce(const QByteArray &b, int workForm, int transForm, PassiveCommand lastCommand, Outcome &out)
 {
     const int first = byteAt(b, 0);
     if (workForm == 0) {
-        if (first == kBang) {
-            switch (reqKind) {
-            case 1: {
+        if (first == kAnswer) {
+            switch (lastCommand) {
+            case PassiveCommand::Read: {
                 const int hi = byteAt(b, 3);
                 const int lo = byteAt(b, 4);
                 if (hi < 0 || lo < 0)
@@ -43,17 +44,17 @@ Pass parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Ou
                 out.log << kReceived + hex_text(b.left(6));
                 return Pass::Matched;
             }
-            case 2:
+            case PassiveCommand::MemoryCheck:
                 out.log << kReceived + hex_text(b.left(6));
                 return Pass::Matched;
-            case 3:
+            case PassiveCommand::Write:
                 out.log << kReceived + hex_text(b.left(4));
                 return Pass::Matched;
-            default:
+            case PassiveCommand::None:
                 return Pass::Unmatched;   // no command of ours is waiting for it
             }
         }
-        if (first == kQuery) {
+        if (first == kMalformed) {
             out.log << kReceived + QStringLiteral("3F:") + hex_text(b.left(3));
             return Pass::Matched;
         }
@@ -66,11 +67,11 @@ Pass parseOnce(const QByteArray &b, int workForm, int transForm, int reqKind, Ou
     if (first != kFormatLead)
         return Pass::Unmatched;
     const int second = byteAt(b, 1);
-    if (second == 0x01) {
+    if (second == kFormatData) {
         out.collected += hex_text(b);
         return Pass::Collected;
     }
-    if (second == 0xFA || second == 0xFF || second == 0xFC) {
+    if (std::find(std::begin(kFormatStatuses), std::end(kFormatStatuses), second) != std::end(kFormatStatuses)) {
         out.log << kReceived + QStringLiteral("D7:") + byte_hex(second) + QLatin1Char(':');
         return Pass::Matched;
     }
@@ -89,13 +90,13 @@ int nextFormatLead(const QByteArray &b)
 
 } // namespace
 
-Outcome parseBurst(const QByteArray &burst, int workForm, int transForm, int reqKind, bool collecting)
+Outcome parseBurst(const QByteArray &block, int workForm, int transForm, PassiveCommand lastCommand, bool collecting)
 {
     Outcome out;
-    QByteArray b = burst;
+    QByteArray b = block;
     bool first = true;
     while (!b.isEmpty()) {
-        const Pass pass = parseOnce(b, workForm, transForm, reqKind, out);
+        const Pass pass = parseOnce(b, workForm, transForm, lastCommand, out);
         // Bytes already collected belong to the message being shown; reading
         // them again as a new frame would show them twice.
         if (pass == Pass::Collected)
@@ -144,4 +145,18 @@ Shown display(const QString &t, int workForm, int transForm)
     return d;
 }
 
-} // namespace lt::datatest
+Outcome Receiver::take(const QByteArray &block, const ModuleState &module)
+{
+    Outcome out = parseBurst(block, module.workForm, module.transForm, m_lastCommand, collecting());
+    m_collected += out.collected;
+    return out;
+}
+
+Shown Receiver::show(const ModuleState &module)
+{
+    const Shown shown = display(m_collected, module.workForm, module.transForm);
+    m_collected.clear();
+    return shown;
+}
+
+} // namespace lt::qx3200::datatest

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-// The frames the data test page sends through a QX3200: passive "$" commands,
-// format data led by D7 01, and transparent raw data.
-namespace lt::datatest {
+// The frames the data test sends through a QX3200: a passive module's "$"
+// commands, format data led by D7 01, and transparent raw data.
+namespace lt::qx3200::datatest {
 
 // The send area cut to whole "hh:" groups: an unfinished last group is dropped.
 QString cutToGroups(const QString &text);
@@ -38,4 +38,4 @@ QByteArray passiveWriteFrame(const QByteArray &address, const QByteArray &data,
 // Active format data: D7 01 r1 r2 length data.
 QByteArray formatFrame(const QByteArray &receiver, const QByteArray &data);
 
-} // namespace lt::datatest
+} // namespace lt::qx3200::datatest

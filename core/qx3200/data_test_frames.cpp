@@ -1,10 +1,12 @@
 #include "data_test_frames.h"
 
+#include "codes.h"
+
 #include "link/helpers.h"
 
 #include <limits>
 
-namespace lt::datatest {
+namespace lt::qx3200::datatest {
 
 namespace {
 
@@ -12,6 +14,12 @@ void appendLength(QByteArray &out, int n)
 {
     out.append(char((n >> 8) & 0xFF));
     out.append(char(n & 0xFF));
+}
+
+// "$", the module's two address bytes and the command letter.
+QByteArray command(const QByteArray &address, char letter)
+{
+    return kCommand + address.left(2) + letter;
 }
 
 } // namespace
@@ -50,20 +58,22 @@ int maxData(bool passive, bool format)
 
 QByteArray readFrame(const QByteArray &address)
 {
-    return QByteArray("$") + address.left(2) + "R\r";
+    return command(address, kRead) + kEnd;
 }
 
 QByteArray memoryCheckFrame(const QByteArray &address)
 {
-    QByteArray out = QByteArray("$") + address.left(2) + "W";
+    QByteArray out = command(address, kWrite);
     appendLength(out, 0);
-    out.append('\r');
+    out.append(kEnd);
     return out;
 }
 
 QByteArray formatFrame(const QByteArray &receiver, const QByteArray &data)
 {
-    QByteArray out("\xD7\x01", 2);
+    QByteArray out;
+    out.append(char(kFormatLead));
+    out.append(char(kFormatData));
     out.append(receiver.left(2));
     appendLength(out, int(data.size()));
     out.append(data);
@@ -74,11 +84,11 @@ QByteArray passiveWriteFrame(const QByteArray &address, const QByteArray &data,
                              const std::optional<QByteArray> &receiver)
 {
     const QByteArray message = receiver ? formatFrame(*receiver, data) : data;
-    QByteArray out = QByteArray("$") + address.left(2) + "W";
+    QByteArray out = command(address, kWrite);
     appendLength(out, int(message.size()));
     out.append(message);
-    out.append('\r');
+    out.append(kEnd);
     return out;
 }
 
-} // namespace lt::datatest
+} // namespace lt::qx3200::datatest

@@ -1,18 +1,19 @@
+#include "qx3200/data_test_frames.h"
+#include "qx3200/data_test_receive.h"
+
 #include "link/helpers.h"
-#include "gprs/data_test_frames.h"
-#include "gprs/data_test_receive.h"
 
 #include <QTest>
 
-using namespace lt::datatest;
+using namespace lt::qx3200::datatest;
 using lt::hex_text;
 
-namespace lt::datatest {
+namespace lt::qx3200::datatest {
 bool operator==(const Outcome &a, const Outcome &b)
 {
     return a.log == b.log && a.collected == b.collected && a.dropped == b.dropped;
 }
-} // namespace lt::datatest
+} // namespace lt::qx3200::datatest
 
 namespace {
 QByteArray hex(const char *h)
@@ -78,112 +79,112 @@ private slots:
     void passiveAnswers()
     {
         // Read answer with content: collected whole; with none: logged.
-        Outcome o = parseBurst(hex("213031000155 0D"), 0, 0, 1);
+        Outcome o = parseBurst(hex("213031000155 0D"), 0, 0, PassiveCommand::Read);
         QCOMPARE(o.collected, QStringLiteral("21:30:31:00:01:55:0D:"));
         QVERIFY(o.log.isEmpty());
-        o = parseBurst(hex("2130310000 0D"), 0, 0, 1);
+        o = parseBurst(hex("2130310000 0D"), 0, 0, PassiveCommand::Read);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("21:30:31:00:00:0D:")});
         QVERIFY(o.collected.isEmpty());
         // Memory check: bytes 0..5; write: bytes 0..3; "?": 3F: then bytes 0..2.
-        o = parseBurst(hex("2130310003 0D FF"), 0, 0, 2);
+        o = parseBurst(hex("2130310003 0D FF"), 0, 0, PassiveCommand::MemoryCheck);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("21:30:31:00:03:0D:")});
-        o = parseBurst(hex("21303100 0D"), 0, 1, 3);
+        o = parseBurst(hex("21303100 0D"), 0, 1, PassiveCommand::Write);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("21:30:31:00:")});
-        o = parseBurst(hex("3F3031"), 0, 0, 3);
+        o = parseBurst(hex("3F3031"), 0, 0, PassiveCommand::Write);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("3F:3F:30:31:")});
         // No command sent yet: a "!" answer is dropped; junk is ignored.
-        QVERIFY(parseBurst(hex("2130310001550D"), 0, 0, 0).log.isEmpty());
-        QVERIFY(parseBurst(hex("2130310001550D"), 0, 0, 0).collected.isEmpty());
-        QVERIFY(parseBurst(hex("55aa"), 0, 0, 1).log.isEmpty());
+        QVERIFY(parseBurst(hex("2130310001550D"), 0, 0, PassiveCommand::None).log.isEmpty());
+        QVERIFY(parseBurst(hex("2130310001550D"), 0, 0, PassiveCommand::None).collected.isEmpty());
+        QVERIFY(parseBurst(hex("55aa"), 0, 0, PassiveCommand::Read).log.isEmpty());
     }
 
     void passiveFaultsNeverReadPastTheBurst()
     {
         // A length of 0x8000 or more cannot be right: dropped silently.
-        Outcome o = parseBurst(hex("2130318000 55 0D"), 0, 0, 1);
+        Outcome o = parseBurst(hex("2130318000 55 0D"), 0, 0, PassiveCommand::Read);
         QVERIFY(o.dropped);
         QVERIFY(o.collected.isEmpty());
         QVERIFY(o.log.isEmpty());
-        o = parseBurst(hex("213031FFFF"), 0, 0, 1);
+        o = parseBurst(hex("213031FFFF"), 0, 0, PassiveCommand::Read);
         QVERIFY(o.dropped);
         // 0x7FFF still passes.
-        QVERIFY(!parseBurst(hex("2130317FFF55"), 0, 0, 1).collected.isEmpty());
+        QVERIFY(!parseBurst(hex("2130317FFF55"), 0, 0, PassiveCommand::Read).collected.isEmpty());
         // Cut short: the read answer before its length says nothing; logged answers
         // show only the bytes that came.
         for (const char *h : {"21", "2130", "213031", "21303100"})
-            QCOMPARE(parseBurst(hex(h), 0, 0, 1), Outcome{});
-        QCOMPARE(parseBurst(hex("213031"), 0, 0, 2).log, QStringList{kRx + QStringLiteral("21:30:31:")});
-        QCOMPARE(parseBurst(hex("21"), 0, 0, 3).log, QStringList{kRx + QStringLiteral("21:")});
-        QCOMPARE(parseBurst(hex("3F"), 0, 0, 1).log, QStringList{kRx + QStringLiteral("3F:3F:")});
-        QCOMPARE(parseBurst(QByteArray(), 1, 1, 0), Outcome{});
+            QCOMPARE(parseBurst(hex(h), 0, 0, PassiveCommand::Read), Outcome{});
+        QCOMPARE(parseBurst(hex("213031"), 0, 0, PassiveCommand::MemoryCheck).log, QStringList{kRx + QStringLiteral("21:30:31:")});
+        QCOMPARE(parseBurst(hex("21"), 0, 0, PassiveCommand::Write).log, QStringList{kRx + QStringLiteral("21:")});
+        QCOMPARE(parseBurst(hex("3F"), 0, 0, PassiveCommand::Read).log, QStringList{kRx + QStringLiteral("3F:3F:")});
+        QCOMPARE(parseBurst(QByteArray(), 1, 1, PassiveCommand::None), Outcome{});
     }
 
     void activeFormat()
     {
-        Outcome o = parseBurst(hex("D70100070001 55"), 1, 1, 0);
+        Outcome o = parseBurst(hex("D70100070001 55"), 1, 1, PassiveCommand::None);
         QCOMPARE(o.collected, QStringLiteral("D7:01:00:07:00:01:55:"));
         for (const char *st : {"FA", "FF", "FC"}) {
-            o = parseBurst(hex(QByteArray("D7").append(st)), 1, 1, 0);
+            o = parseBurst(hex(QByteArray("D7").append(st)), 1, 1, PassiveCommand::None);
             QCOMPARE(o.log, QStringList{kRx + QStringLiteral("D7:") + QLatin1String(st) + QLatin1Char(':')});
         }
-        QCOMPARE(parseBurst(hex("D702"), 1, 1, 0), Outcome{});
-        QCOMPARE(parseBurst(hex("D7"), 1, 1, 0), Outcome{});
-        QCOMPARE(parseBurst(hex("01D7"), 1, 1, 0), Outcome{});
+        QCOMPARE(parseBurst(hex("D702"), 1, 1, PassiveCommand::None), Outcome{});
+        QCOMPARE(parseBurst(hex("D7"), 1, 1, PassiveCommand::None), Outcome{});
+        QCOMPARE(parseBurst(hex("01D7"), 1, 1, PassiveCommand::None), Outcome{});
         // Any non-zero transfer form is format.
-        QCOMPARE(parseBurst(hex("D7FA"), 1, 2, 0).log.size(), 1);
+        QCOMPARE(parseBurst(hex("D7FA"), 1, 2, PassiveCommand::None).log.size(), 1);
     }
 
     void tailScan()
     {
         // A status and a message in one burst: both handled.
-        Outcome o = parseBurst(hex("D7FA D7010007000155"), 1, 1, 0);
+        Outcome o = parseBurst(hex("D7FA D7010007000155"), 1, 1, PassiveCommand::None);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("D7:FA:")});
         QCOMPARE(o.collected, QStringLiteral("D7:01:00:07:00:01:55:"));
         // A junk byte in front does not hide the frame behind it.
-        o = parseBurst(hex("00 D7FC 00 00"), 1, 1, 0);
+        o = parseBurst(hex("00 D7FC 00 00"), 1, 1, PassiveCommand::None);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("D7:FC:")});
         // A 0xD7 needs more than two bytes after it.
-        o = parseBurst(hex("00 D7FC 00"), 1, 1, 0);
+        o = parseBurst(hex("00 D7FC 00"), 1, 1, PassiveCommand::None);
         QVERIFY(o.log.isEmpty());
         // Two status bytes back to back: the second has only one byte after it.
-        QCOMPARE(parseBurst(hex("D7FAD7FF00"), 1, 1, 0).log.size(), 1);
-        QCOMPARE(parseBurst(hex("D7FAD7FF0000"), 1, 1, 0).log.size(), 2);
+        QCOMPARE(parseBurst(hex("D7FAD7FF00"), 1, 1, PassiveCommand::None).log.size(), 1);
+        QCOMPARE(parseBurst(hex("D7FAD7FF0000"), 1, 1, PassiveCommand::None).log.size(), 2);
         // After passive answers the scan runs as well.
-        o = parseBurst(hex("3F3031 D7FA0000"), 0, 1, 3);
+        o = parseBurst(hex("3F3031 D7FA0000"), 0, 1, PassiveCommand::Write);
         QCOMPARE(o.log.size(), 1);
     }
 
     void collectedBytesAreNotReadTwice()
     {
         // Data that holds 0xD7 with bytes after it is one message, shown once.
-        Outcome o = parseBurst(hex("D7010007 0004 D7010203"), 1, 1, 0);
+        Outcome o = parseBurst(hex("D7010007 0004 D7010203"), 1, 1, PassiveCommand::None);
         QCOMPARE(o.collected, QStringLiteral("D7:01:00:07:00:04:D7:01:02:03:"));
-        o = parseBurst(hex("31D7323334"), 1, 0, 0);
+        o = parseBurst(hex("31D7323334"), 1, 0, PassiveCommand::None);
         QCOMPARE(o.collected, QStringLiteral("31:D7:32:33:34:"));
-        o = parseBurst(hex("213031000AD7010005000231320D"), 0, 1, 1);
+        o = parseBurst(hex("213031000AD7010005000231320D"), 0, 1, PassiveCommand::Read);
         QCOMPARE(o.collected, QStringLiteral("21:30:31:00:0A:D7:01:00:05:00:02:31:32:0D:"));
     }
 
     void messageSplitOverTwoBlocks()
     {
         // A passive read answer whose second block follows more than 100 ms later.
-        Outcome o = parseBurst(hex("213031000A D7010005"), 0, 1, 1);
+        Outcome o = parseBurst(hex("213031000A D7010005"), 0, 1, PassiveCommand::Read);
         QCOMPARE(o.collected, QStringLiteral("21:30:31:00:0A:D7:01:00:05:"));
-        o = parseBurst(hex("00023132 0D"), 0, 1, 1, true);
+        o = parseBurst(hex("00023132 0D"), 0, 1, PassiveCommand::Read, true);
         QCOMPARE(o.collected, QStringLiteral("00:02:31:32:0D:"));
         QVERIFY(o.log.isEmpty());
         // An active format message whose second half holds a 0xD7: part of the
         // message, not a status frame.
-        o = parseBurst(hex("31 D7FA 4142"), 1, 1, 0, true);
+        o = parseBurst(hex("31 D7FA 4142"), 1, 1, PassiveCommand::None, true);
         QCOMPARE(o.collected, QStringLiteral("31:D7:FA:41:42:"));
         QVERIFY(o.log.isEmpty());
         // A block that starts with a frame of its own is still that frame.
-        o = parseBurst(hex("D7FA"), 1, 1, 0, true);
+        o = parseBurst(hex("D7FA"), 1, 1, PassiveCommand::None, true);
         QCOMPARE(o.log, QStringList{kRx + QStringLiteral("D7:FA:")});
         QVERIFY(o.collected.isEmpty());
         // With no message coming in, such a block is what it always was.
-        QCOMPARE(parseBurst(hex("00023132 0D"), 0, 1, 1), Outcome{});
-        QCOMPARE(parseBurst(hex("31 D7FA 4142"), 1, 1, 0).log, QStringList{kRx + QStringLiteral("D7:FA:")});
+        QCOMPARE(parseBurst(hex("00023132 0D"), 0, 1, PassiveCommand::Read), Outcome{});
+        QCOMPARE(parseBurst(hex("31 D7FA 4142"), 1, 1, PassiveCommand::None).log, QStringList{kRx + QStringLiteral("D7:FA:")});
     }
 
     void displayRules()
