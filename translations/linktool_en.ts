@@ -62,4 +62,23 @@
         <translation>This parameter is missing</translation>
     </message>
 </context>
+<context>
+    <name>lt::params</name>
+    <message>
+        <source>参数错误</source>
+        <translation>Parameter error</translation>
+    </message>
+    <message>
+        <source>没有这个参数</source>
+        <translation>There is no such parameter</translation>
+    </message>
+    <message>
+        <source>参数值不正确</source>
+        <translation>The value of the parameter is not correct</translation>
+    </message>
+    <message>
+        <source>缺少这个参数</source>
+        <translation>This parameter is missing</translation>
+    </message>
+</context>
 </TS>

@@ -13,9 +13,6 @@ struct SharedState
     int req_kind = 0;
     QString rx_hex;
 
-    // Which half of the QX3100 reply parser runs: -1 the frame half (parameter
-    // tab), 0 the SMS-test half.
-    qint16 sms_tab_mode = 0;
     // True while the QX3200 window runs a parameter exchange (parameter branch
     // of its parser); False sends every burst to the data-test branch.
     bool para_mode = false;

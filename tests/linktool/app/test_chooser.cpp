@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "gprs/qx3200_window.h"
 #include "link/link.h"
-#include "sms/frm3100com.h"
+#include "sms/qx3100_window.h"
 
 #include "linktool_support.h"
 
@@ -64,7 +64,7 @@ private slots:
         main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
         QCOMPARE(main->link().port().open(), ModulePort::Opened);
         if (model == QLatin1String("qx3100"))
-            openFrm3100COM(*main);
+            openQx3100Window(*main);
         else
             openQx3200Window(*main, WorkMode::DataCommunication);
         QPointer<QWidget> moduleWindow = main->findChild<QWidget *>(window);

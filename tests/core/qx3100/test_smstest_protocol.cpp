@@ -1,6 +1,6 @@
 #include "link/helpers.h"
-#include "sms/sms_test_replies.h"
-#include "sms/sms_test_requests.h"
+#include "qx3100/sms_test_replies.h"
+#include "qx3100/sms_test_requests.h"
 
 #include <QTest>
 

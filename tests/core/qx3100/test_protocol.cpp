@@ -1,10 +1,13 @@
-#include "link/helpers.h"
-#include "sms/qx3100_protocol.h"
-#include "sms/sms_parser.h"
+#include "qx3100/frame_parser.h"
+#include "qx3100/phone_entry.h"
+#include "qx3100/requests.h"
+#include "qx3100/sequences.h"
 
+#include "link/helpers.h"
 #include "link/module_state.h"
 
 #include "crc16.h"
+#include "crc_framing.h"
 
 #include <QTest>
 
@@ -20,12 +23,20 @@ QByteArray reply(const char *hex)
     return kHead + QByteArray::fromHex(hex);
 }
 
-// Records what the parser shows, one line per call.
-class Recorder : public SmsFrameView
+QByteArray withCrc(QByteArray frame)
+{
+    qx::appendCrc(frame);
+    return frame;
+}
+
+// Records what the parser shows, one line per call, and the read step the
+// last answer named.
+class Recorder : public FrameView
 {
 public:
     QStringList calls;
     QByteArray lastEntry;
+    int nextRead = -1;
     void initialisationFinished() override { calls << "init"; }
     void showWorkForm(bool passive) override { calls << QStringLiteral("work %1").arg(passive); }
     void showTransForm(bool transparent) override { calls << QStringLiteral("trans %1").arg(transparent); }
@@ -49,6 +60,7 @@ public:
         calls << "entry " + addressText(quint8(rec[10]), quint8(rec[11])) + " " + numberText(rec.mid(14, 6));
     }
     void phoneEntryWritten(int h, int l) override { calls << "written " + addressText(h, l); }
+    void readNext(int step) override { nextRead = step; }
 };
 
 } // namespace
@@ -59,7 +71,7 @@ class Sms3100ProtocolTest : public QObject
 
     Recorder view;
     ModuleState module;
-    SmsFrameParser *parser = nullptr;
+    FrameParser *parser = nullptr;
 
     QStringList feed(const QByteArray &block)
     {
@@ -74,7 +86,7 @@ private slots:
         view = Recorder();
         module = ModuleState();
         delete parser;
-        parser = new SmsFrameParser(view, module);
+        parser = new FrameParser(view, module);
     }
     void cleanupTestCase() { delete parser; }
 
@@ -86,7 +98,7 @@ private slots:
         QCOMPARE(setByte(0xA1, 1), reply("A10101"));
         QCOMPARE(set(0xF1, *colonBytes(QStringLiteral("12:34:AB:CD:"), 4)), reply("F10112 34ABCD"));
         QCOMPARE(set(0xA2, *phoneBytes(QStringLiteral("13912345678"))), reply("A201 01 3912345678"));
-        QCOMPARE(set(0xF2, QByteArray(1, char(baudCode(QStringLiteral("9600bps"))))), reply("F20106"));
+        QCOMPARE(set(0xF2, QByteArray(1, char(baudCode(9600)))), reply("F20106"));
         QCOMPARE(set(0xA3, be32(*restartUnits(60))), reply("A301 00002EE0"));
         QCOMPARE(set(0xD2, be16(*wakeUnits(1000)) + be16(*wakeUnits(10000))), reply("D201 0002 0019"));
         QCOMPARE(set(0xDB, QByteArray::fromHex("01000000")), reply("DB01 01000000"));
@@ -100,14 +112,12 @@ private slots:
         QVERIFY(!colonBytes(QStringLiteral("12:A"), 2));
         QVERIFY(!colonBytes(QString(), 1));
         QVERIFY(!phoneBytes(QStringLiteral("1391234567")));
-        QCOMPARE(baudCode(QStringLiteral("115200bps")), 11);
-        QCOMPARE(baudCode(QStringLiteral("1200bps")), 3);
-        QCOMPARE(baudCode(QStringLiteral("9600")), 0);
-        QCOMPARE(addressTypeCode(QStringLiteral("16进制")), 1);
-        QCOMPARE(addressTypeCode(QStringLiteral("R50模式")), 3);
-        QCOMPARE(addressTypeCode(QStringLiteral("无")), 0);
-        QCOMPARE(addressTypeName(1), QStringLiteral("十六进制"));
-        QCOMPARE(addressTypeName(7), QStringLiteral("R50模式"));
+        QCOMPARE(baudCode(115200), 11);
+        QCOMPARE(baudCode(1200), 3);
+        // A rate the list does not have, or a text that names none, sends 0.
+        QCOMPARE(baudCode(9601), 0);
+        QCOMPARE(baudCode(std::nullopt), 0);
+        // The list's texts and the panel's type names are the window's: test_sms3100_window.
         // Halves go to the even neighbour; values past 32 bits are refused.
         QCOMPARE(*lt::round_even(2.5), 2);
         QCOMPARE(*lt::round_even(3.5), 4);
@@ -143,38 +153,39 @@ private slots:
     void readPathAdvancesReadStep()
     {
         QCOMPARE(feed(reply("EC03") + "QX3100V1.0 "), QStringList{"version QX3100V1.0"});
-        QCOMPARE(parser->read_step, 1);
+        QCOMPARE(view.nextRead, 1);
         QCOMPARE(feed(reply("A302 00000258")), QStringList{"restart 3"});
-        QCOMPARE(parser->read_step, 2);
+        QCOMPARE(view.nextRead, 2);
         QCOMPARE(feed(reply("A103 00")), QStringList{"pwuse 0"});
-        QCOMPARE(parser->read_step, 4);
+        QCOMPARE(view.nextRead, 4);
         QCOMPARE(feed(reply("A103 01")), QStringList{"pwuse 1"});
-        QCOMPARE(parser->read_step, 3);
+        QCOMPARE(view.nextRead, 3);
         QCOMPARE(feed(reply("F103 0A1B2C3D")), QStringList{"pw 0A:1B:2C:3D:"});
-        QCOMPARE(parser->read_step, 4);
+        QCOMPARE(view.nextRead, 4);
         QCOMPARE(feed(reply("F803 00")), QStringList{"work 1"});
-        QCOMPARE(parser->read_step, 5);
+        QCOMPARE(view.nextRead, 5);
         QCOMPARE(feed(reply("E203 1234")), QStringList{"addr 12:34:"});
-        QCOMPARE(parser->read_step, 6);
+        QCOMPARE(view.nextRead, 6);
         QCOMPARE(feed(reply("F903 00")), QStringList{"trans 1"});
-        QCOMPARE(parser->read_step, 7);
+        QCOMPARE(view.nextRead, 7);
         QCOMPARE(module.transForm, 0);
         QCOMPARE(feed(reply("FB03 01")), QStringList{"tmode 1"});
-        QCOMPARE(parser->read_step, 8);
+        QCOMPARE(view.nextRead, 8);
         QCOMPARE(feed(reply("FB03 00")), QStringList{"tmode 2"});
-        QCOMPARE(parser->read_step, 9);
+        QCOMPARE(view.nextRead, 9);
         QCOMPARE(feed(reply("A203 FF 3912345678")), QStringList{"receiver 13912345678"});
-        QCOMPARE(parser->read_step, 10);
+        QCOMPARE(view.nextRead, 10);
         QCOMPARE(feed(reply("E103 03 02 0A 07")), QStringList{"e1 3 2 10 7"});
-        QCOMPARE(parser->read_step, 10);
+        QCOMPARE(view.nextRead, 10);
+        // Power saving off ends the chain: there are no wake delays to read.
         QCOMPARE(feed(reply("D303 00")), QStringList{"power 0"});
-        QCOMPARE(parser->read_step, 100);
+        QCOMPARE(view.nextRead, read::kDone);
         QCOMPARE(feed(reply("D303 01")), QStringList{"power 1"});
-        QCOMPARE(parser->read_step, 11);
+        QCOMPARE(view.nextRead, 11);
         QCOMPARE(feed(reply("D203 0002 0019")), QStringList{"delays 0.8 10"});
-        QCOMPARE(parser->read_step, 12);
+        QCOMPARE(view.nextRead, 12);
         QCOMPARE(feed(reply("DB03 00")), QStringList{"wake 1"});
-        QCOMPARE(parser->read_step, 13);
+        QCOMPARE(view.nextRead, 13);
         QCOMPARE(feed(reply("DB03 03")), QStringList{"wake 2"});
         // The baud acknowledgement and the model answer show nothing.
         QCOMPARE(feed(reply("F201")), QStringList{});
@@ -188,7 +199,7 @@ private slots:
         feed(reply("F803 05"));
         QCOMPARE(module.workForm, 5);
         QCOMPARE(view.calls, QStringList{"work 0"});
-        QCOMPARE(parser->read_step, 6);
+        QCOMPARE(view.nextRead, 6);
         QCOMPARE(feed(reply("A302 FFFFFF38")), QStringList{"restart -1"});
     }
 
@@ -206,11 +217,11 @@ private slots:
         QCOMPARE(feed(bad), QStringList{});
         QCOMPARE(feed(QByteArray::fromHex("00") + kHead.left(5)), QStringList{});
         QCOMPARE(feed(reply("7703 00")), QStringList{});
-        // Short frames are dropped whole: nothing shown, read_step untouched.
-        parser->read_step = 100;
+        // Short frames are dropped whole: nothing shown, no read step named.
+        view.nextRead = -1;
         for (const char *hex : {"F803", "A302 000002", "EC03 3132", "E103 010203", "D203 000200", "E203 12", "A203 01 39123456"})
             QCOMPARE(feed(reply(hex)), QStringList{});
-        QCOMPARE(parser->read_step, 100);
+        QCOMPARE(view.nextRead, -1);
         QCOMPARE(parser->state(), 0);
         QCOMPARE(feed(QByteArray()), QStringList{});
     }
@@ -220,7 +231,7 @@ private slots:
         // Two answers in one tick (and one behind junk) are all decoded, none is cut.
         const QByteArray block = reply("F803 00") + reply("F903 01") + QByteArray::fromHex("5555") + reply("D303 00");
         QCOMPARE(feed(block), (QStringList{"work 1", "trans 0", "power 0"}));
-        QCOMPARE(parser->read_step, 100);
+        QCOMPARE(view.nextRead, read::kDone);
         QCOMPARE(feed(QByteArray::fromHex("FF") + reply("A103 01")), QStringList{"pwuse 1"});
         // The 0x1A of a value byte is no frame start.
         QCOMPARE(feed(reply("E203 1A2A")), QStringList{"addr 1A:2A:"});
@@ -231,8 +242,14 @@ private slots:
         const QByteArray entry = withCrc(reply("D401 00050005 01 3912345678"));
         QCOMPARE(feed(entry), QStringList{"entry 00:05: 13912345678"});
         QCOMPARE(view.lastEntry, entry);
+        QVERIFY(entryValid(entry));
+        QCOMPARE(entryAddress(entry), QStringLiteral("00:05:"));
+        QCOMPARE(entryNumber(entry), QStringLiteral("13912345678"));
         QByteArray corrupt = entry;
         corrupt[21] = char(corrupt[21] ^ 0x01);
+        QVERIFY(!entryValid(corrupt));
+        QVERIFY(!entryValid(entry.left(21)));
+        QVERIFY(!entryValid(entry + '\0'));
         QCOMPARE(feed(corrupt), QStringList{});
         QCOMPARE(feed(entry.left(21)), QStringList{});
         QCOMPARE(feed(reply("D402 1234 1234")), QStringList{"written 12:34:"});
@@ -248,4 +265,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(Sms3100ProtocolTest)
-#include "test_sms3100_protocol.moc"
+#include "test_protocol.moc"
