@@ -1,6 +1,9 @@
 #pragma once
 
 #include "command_line.h"
+#include "phone_csv.h"
+
+#include "link/settings_file.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +32,10 @@ struct Request {
     QString file;                 // phones write: the CSV file
     int settleMs = 0;             // waited before the handshake, for the module to find its network
     std::optional<WorkingMode> setMode;
+
+    // Read from the files before any port is opened.
+    lt::settings_file::Document profileDocument;   // write
+    QList<PhoneEntry> phoneEntries;                 // phones write
 };
 
 struct ParsedCommandLine {

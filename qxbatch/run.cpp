@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include "batch_run.h"
+#include "commands.h"
 #include "interrupt.h"
 #include "request.h"
 
@@ -28,10 +29,14 @@ void printLine(const QString &line)
 
 int run(const QStringList &arguments)
 {
-    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.decision.run)
         return qx::answer(parsed.decision);
-    const Request &request = parsed.request;
+    Request &request = parsed.request;
+    if (const QString refusal = loadRequestFiles(request); !refusal.isEmpty()) {
+        std::fputs((QStringLiteral("qxbatch: ") + refusal + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+        return 2;
+    }
     if (request.command == Command::Ports) {
         for (const QString &line : portLines(request.json))
             printLine(line);

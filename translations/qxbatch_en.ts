@@ -111,5 +111,77 @@
         <source>不认识的串口：%1（请写 COM1…COM8 或设备路径）</source>
         <translation>Unknown port: %1 (write COM1...COM8 or a device path)</translation>
     </message>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>这是 %1 模块的参数文件，不能用于 %2 模块</source>
+        <translation>This is a settings file of a %1 module and cannot be used for a %2 module</translation>
+    </message>
+    <message>
+        <source>读回的参数与文件不同：%1</source>
+        <translation>Read back, these settings differ from the file: %1</translation>
+    </message>
+    <message>
+        <source>只有 QX3100 模块有电话号码表</source>
+        <translation>Only a QX3100 module has a phone table</translation>
+    </message>
+    <message>
+        <source>模块没有回答这些电话号码的读取</source>
+        <translation>The module did not answer the reads of these phone entries</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>模块的电话号码与地址配置错误</source>
+        <translation>The module's telephone number and address are configured wrongly</translation>
+    </message>
+    <message>
+        <source>模块没有回答电话号码的写入</source>
+        <translation>The module did not answer the phone entry write</translation>
+    </message>
+    <message>
+        <source>模块没有回答全部参数的读取</source>
+        <translation>The module did not answer every settings read</translation>
+    </message>
+    <message>
+        <source>等待网络回答身份地址设置超时</source>
+        <translation>No answer from the network to the identity address write in time</translation>
+    </message>
+    <message>
+        <source>对不起，模块身份地址设置失败</source>
+        <translation>Sorry, setting the module's identity address failed</translation>
+    </message>
+    <message>
+        <source>您设置的身份地址已经被占用</source>
+        <translation>The identity address you set is already taken</translation>
+    </message>
+    <message>
+        <source>对不起，您的模块没有上网</source>
+        <translation>Sorry, your module is not online</translation>
+    </message>
+    <message>
+        <source>您输入的地址不正确</source>
+        <translation>The address you entered is not correct</translation>
+    </message>
+    <message>
+        <source>您输入的电话号码不正确</source>
+        <translation>The telephone number you entered is not correct</translation>
+    </message>
+    <message>
+        <source>电话号码有重复，请检查电话号码</source>
+        <translation>The telephone number is a duplicate, please check it</translation>
+    </message>
+    <message>
+        <source>每行应有地址和电话号码两项</source>
+        <translation>Each line needs an address and a telephone number</translation>
+    </message>
+    <message>
+        <source>第 %1 行：%2</source>
+        <translation>Line %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch_run.h"
+#include "commands.h"
 #include "request.h"
 #include "simulator.h"
 
@@ -40,7 +41,10 @@ struct BatchFixture
                                                   + commandLine.split(QLatin1Char(' '), Qt::SkipEmptyParts));
         if (!parsed.decision.run)
             qFatal("refused: %s", qPrintable(parsed.decision.error));
-        return parsed.request;
+        qxb::Request request = parsed.request;
+        if (const QString refusal = qxb::loadRequestFiles(request); !refusal.isEmpty())
+            qFatal("refused: %s", qPrintable(refusal));
+        return request;
     }
 
     std::unique_ptr<qxb::BatchRun> start(const QString &commandLine)

@@ -24,7 +24,7 @@ private slots:
     void init()
     {
         // A handshake takes about 5 s at full pace; here well under one.
-        lt::timing::setScale(0.02, 150);
+        lt::timing::setScale(0.02, 400);
         bench = BatchFixture();
     }
 
