@@ -100,17 +100,9 @@ std::optional<lt::params::Refusal> Qx3100Session::take(const QJsonObject &params
     if (read.refusal)
         return read.refusal;
     m_wanted = read.settings;
-    const QJsonObject given = lt::qx3100::toParams(m_wanted);
-    for (const auto group : lt::qx3100::writeOrder()) {
-        bool present = false;
-        for (const QString &field : lt::qx3100::fieldsOf(group))
-            present = present || given.contains(field);
-        if (!present)
-            continue;
-        const lt::qx3100::GroupWrite write = lt::qx3100::writeGroup(group, m_wanted);
-        if (write.refusal)
-            return write.refusal;
-    }
+    for (const auto group : groupsGiven(lt::qx3100::writeOrder(), params, &lt::qx3100::fieldsOf))
+        if (const auto refusal = lt::qx3100::writeGroup(group, m_wanted).refusal)
+            return refusal;
     return std::nullopt;
 }
 
@@ -123,21 +115,9 @@ bool Qx3100Session::isWritten(const QString &field) const
 void Qx3100Session::write()
 {
     m_link.setParseMode(lt::ParseMode::Qx3100);
-    const QJsonObject given = lt::qx3100::toParams(m_wanted);
     QList<qx::Sequencer::Plan> plans;
-    for (const auto group : lt::qx3100::writeOrder()) {
-        bool present = false;
-        for (const QString &field : lt::qx3100::fieldsOf(group))
-            present = present || given.contains(field);
-        if (!present)
-            continue;
-        const lt::qx3100::GroupWrite write = lt::qx3100::writeGroup(group, m_wanted);
-        if (const auto plan = lt::qx3100::writePlan(group, write.frames))
-            plans << *plan;
-        else
-            for (const QByteArray &frame : write.frames)
-                plans << singleFramePlan(frame);
-    }
+    for (const auto group : groupsGiven(lt::qx3100::writeOrder(), lt::qx3100::toParams(m_wanted), &lt::qx3100::fieldsOf))
+        plans += plansOf(group, lt::qx3100::writeGroup(group, m_wanted).frames, &lt::qx3100::writePlan);
     runPlans(plans, [this] { emit writeDone(); });
 }
 

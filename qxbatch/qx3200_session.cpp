@@ -71,16 +71,9 @@ std::optional<lt::params::Refusal> Qx3200Session::take(const QJsonObject &params
     if (read.refusal)
         return read.refusal;
     m_wanted = read.settings;
-    for (const Group group : lt::qx3200::writeOrder()) {
-        bool given = false;
-        for (const QString &field : lt::qx3200::fieldsOf(group))
-            given = given || params.contains(field);
-        if (!given)
-            continue;
-        const lt::qx3200::GroupWrite write = lt::qx3200::writeGroup(group, m_wanted);
-        if (write.refusal)
-            return write.refusal;
-    }
+    for (const Group group : groupsGiven(lt::qx3200::writeOrder(), params, &lt::qx3200::fieldsOf))
+        if (const auto refusal = lt::qx3200::writeGroup(group, m_wanted).refusal)
+            return refusal;
     return std::nullopt;
 }
 
@@ -92,34 +85,22 @@ bool Qx3200Session::isWritten(const QString &field) const
 void Qx3200Session::write()
 {
     m_link.setParseMode(lt::ParseMode::Qx3200);
-    writeFrom(0);
+    m_groups = groupsGiven(lt::qx3200::writeOrder(), lt::qx3200::toParams(m_wanted), &lt::qx3200::fieldsOf);
+    writeGroups();
 }
 
-void Qx3200Session::writeFrom(int groupIndex)
+void Qx3200Session::writeGroups()
 {
-    const QList<Group> &order = lt::qx3200::writeOrder();
-    const QJsonObject given = lt::qx3200::toParams(m_wanted);
     QList<qx::Sequencer::Plan> plans;
-    for (int i = groupIndex; i < order.size(); ++i) {
-        const Group group = order[i];
-        bool present = false;
-        for (const QString &field : lt::qx3200::fieldsOf(group))
-            present = present || given.contains(field);
-        if (!present)
-            continue;
+    while (!m_groups.isEmpty()) {
+        const Group group = m_groups.takeFirst();
         if (group == Group::Identity) {
             // The network answers an identity write, in its own time: the
             // groups before it go out first, the rest once it has answered.
-            m_resumeAt = i + 1;
             runPlans(plans, [this] { writeIdentity(); });
             return;
         }
-        const lt::qx3200::GroupWrite write = lt::qx3200::writeGroup(group, m_wanted);
-        if (const auto plan = lt::qx3200::writePlan(group, write.frames))
-            plans << *plan;
-        else
-            for (const QByteArray &frame : write.frames)
-                plans << singleFramePlan(frame);
+        plans += plansOf(group, lt::qx3200::writeGroup(group, m_wanted).frames, &lt::qx3200::writePlan);
     }
     runPlans(plans, [this] { emit writeDone(); });
 }
@@ -149,7 +130,7 @@ void Qx3200Session::identityResult(lt::qx3200::IdentityResult result)
     m_parser.setParameterMode(false);
     switch (result) {
     case IdentityResult::Accepted:
-        writeFrom(m_resumeAt);
+        writeGroups();
         return;
     case IdentityResult::Refused:
         emit failed(Status::Refused, QStringLiteral("project, site: ")

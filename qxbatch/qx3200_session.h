@@ -26,7 +26,7 @@ public:
 
 private:
     void writeIdentity();
-    void writeFrom(int groupIndex);
+    void writeGroups();
 
     void nextRead(int step) override;
     void moduleReady() override {}
@@ -38,7 +38,7 @@ private:
     lt::qx3200::Settings m_wanted;
     QTimer m_identityWait;
     bool m_readComplete = false;
-    int m_resumeAt = 0;   // the group after the identity, once the network has answered
+    QList<lt::qx3200::Group> m_groups;   // still to write; those after the identity wait for its answer
 };
 
 } // namespace qxb
