@@ -71,9 +71,16 @@ std::optional<lt::params::Refusal> Qx3200Session::take(const QJsonObject &params
     if (read.refusal)
         return read.refusal;
     m_wanted = read.settings;
-    for (const Group group : groupsGiven(lt::qx3200::writeOrder(), params, &lt::qx3200::fieldsOf))
+    for (const Group group : groupsGiven(lt::qx3200::writeOrder(), params, &lt::qx3200::fieldsOf)) {
         if (const auto refusal = lt::qx3200::writeGroup(group, m_wanted).refusal)
             return refusal;
+        // The window offers the identity address only to a module in address
+        // setting; a batch does not change the mode unless asked to.
+        if (group == Group::Identity && m_link.identity().workingMode == lt::code::kDataCommunicationReported)
+            return lt::params::Refusal{QStringLiteral("project, site"),
+                                       QCoreApplication::translate("qxbatch", "模块在数据通信方式，身份地址只能在地址设置方式下设置（--set-mode address）"),
+                                       {}};
+    }
     return std::nullopt;
 }
 

@@ -6,6 +6,8 @@
 #include "link/link.h"
 #include "link/timing.h"
 
+#include <QTimer>
+
 namespace qxb {
 
 namespace {
@@ -43,22 +45,27 @@ void SettingsSession::runPlans(QList<qx::Sequencer::Plan> plans, std::function<v
 {
     m_plans = std::move(plans);
     m_afterPlans = std::move(then);
+    runNextPlan();
+}
+
+void SettingsSession::runNextPlan()
+{
     disconnect(&m_sequencer, &qx::Sequencer::finished, this, nullptr);
-    connect(&m_sequencer, &qx::Sequencer::finished, this, [this] {
-        if (!m_plans.isEmpty()) {
-            m_sequencer.start(m_plans.takeFirst());
-            return;
-        }
-        disconnect(&m_sequencer, &qx::Sequencer::finished, this, nullptr);
+    if (m_plans.isEmpty()) {
         if (m_afterPlans)
             std::exchange(m_afterPlans, nullptr)();
-    });
-    if (m_plans.isEmpty()) {
-        disconnect(&m_sequencer, &qx::Sequencer::finished, this, nullptr);
-        std::exchange(m_afterPlans, nullptr)();
         return;
     }
-    m_sequencer.start(m_plans.takeFirst());
+    const qx::Sequencer::Plan plan = m_plans.takeFirst();
+    connect(&m_sequencer, &qx::Sequencer::finished, this, [this, plan] {
+        // A window sequence that ends with its last frame leaves the module
+        // the user's next click to answer; a batch gives it one period.
+        if (plan.end == qx::Sequencer::End::WithLast)
+            QTimer::singleShot(lt::timing::interval(plan.periodMs), this, [this] { runNextPlan(); });
+        else
+            runNextPlan();
+    });
+    m_sequencer.start(plan);
 }
 
 qx::Sequencer::Plan singleFramePlan(const QByteArray &frame)

@@ -65,6 +65,8 @@ protected:
     qx::Sequencer m_sequencer;
 
 private:
+    void runNextPlan();
+
     QList<qx::Sequencer::Plan> m_plans;
     std::function<void()> m_afterPlans;
 };

@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>模块的电话号码与地址配置错误</source>
-        <translation>The module's telephone number and address are configured wrongly</translation>
+        <translation>The module&apos;s telephone number and address are configured wrongly</translation>
     </message>
     <message>
         <source>模块没有回答电话号码的写入</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>对不起，模块身份地址设置失败</source>
-        <translation>Sorry, setting the module's identity address failed</translation>
+        <translation>Sorry, setting the module&apos;s identity address failed</translation>
     </message>
     <message>
         <source>您设置的身份地址已经被占用</source>
@@ -182,6 +182,10 @@
     <message>
         <source>第 %1 行：%2</source>
         <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>模块在数据通信方式，身份地址只能在地址设置方式下设置（--set-mode address）</source>
+        <translation>The module is in data communication; the identity address can only be set in address setting (--set-mode address)</translation>
     </message>
 </context>
 </TS>

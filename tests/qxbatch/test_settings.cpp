@@ -72,7 +72,7 @@ private slots:
                                 << QStringList{"a3=00004E20", "e2=0009", "a1=00", "d3=00"}
                                 << QStringList{"restart_seconds", "passive_address", "password_required", "power_saving"};
         QTest::newRow("QX3200") << "qx3200"
-                                << QStringList{"heartbeat=60", "identity=0x5678", "passive=0x3939", "restarts=9", "power=1"}
+                                << QStringList{"heartbeat=60", "identity=0x5678", "passive=0x3939", "restarts=9", "power=1", "mode=0"}
                                 << QStringList{"heartbeat_seconds", "project", "site", "passive_address", "restart_count", "power_saving"};
     }
     void copiesOneModuleOntoAnother()
@@ -109,13 +109,42 @@ private slots:
         bench.addModule(QStringLiteral("qx3200"));
         const QString profile = folder.filePath(QStringLiteral("refused.json"));
         lt::settings_file::Document document{QStringLiteral("QX3200"), QDateTime::currentDateTime(), QStringLiteral("test"),
-                                             QJsonObject{{QStringLiteral("heartbeat_seconds"), 40000}}};
+                                             QJsonObject{{QStringLiteral("heartbeat_seconds"), 40000},
+                                                         {QStringLiteral("restart_count"), 3}}};
         QVERIFY(!lt::settings_file::save(profile, document));
         const QString line = writeTo(0, profile);
         QVERIFY2(line.startsWith(bench.path(0) + QStringLiteral(" refused ")), qPrintable(line));
         QVERIFY(line.contains(QStringLiteral("heartbeat_seconds")));
         for (const QByteArray &request : bench.modules[0]->requests())
             QCOMPARE(quint8(request.at(9)), lt::op::kRead);   // the handshake's reads only
+    }
+
+    // The identity address is set in address setting only, as the window
+    // offers it; the mode changes only when asked.
+    void identityWaitsForAddressSetting()
+    {
+        bench.addModule(QStringLiteral("qx3200"), {QStringLiteral("restart-ms=300")});   // data communication
+        const QString profile = folder.filePath(QStringLiteral("identity.json"));
+        lt::settings_file::Document document{QStringLiteral("QX3200"), QDateTime::currentDateTime(), QStringLiteral("test"),
+                                             QJsonObject{{QStringLiteral("heartbeat_seconds"), 100},
+                                                         {QStringLiteral("restart_count"), 3},
+                                                         {QStringLiteral("project"), QStringLiteral("7")},
+                                                         {QStringLiteral("site"), QStringLiteral("654")}}};
+        QVERIFY(!lt::settings_file::save(profile, document));
+        QString line = writeTo(0, profile);
+        QVERIFY2(line.startsWith(bench.path(0) + QStringLiteral(" refused ")) && line.contains(QStringLiteral("--set-mode address")),
+                 qPrintable(line));
+        for (const QByteArray &request : bench.modules[0]->requests())
+            QCOMPARE(quint8(request.at(9)), lt::op::kRead);
+
+        auto run = bench.start(QStringLiteral("write %1 --profile %2 --verify --set-mode address").arg(bench.path(0), profile));
+        QTRY_VERIFY_WITH_TIMEOUT(run->isDone(), 30000);
+        line = bench.lines.value(0);
+        QVERIFY2(line.startsWith(bench.path(0) + QStringLiteral(" ok model=QX3200 mode=address ")), qPrintable(line));
+        QVERIFY(line.contains(QStringLiteral("mode-changed=true")) && line.contains(QStringLiteral("verified=true")));
+        const QJsonObject now = readBack(0);
+        QCOMPARE(now.value(QStringLiteral("project")).toString(), QStringLiteral("7"));
+        QCOMPARE(now.value(QStringLiteral("site")).toString(), QStringLiteral("654"));
     }
 
     void otherModelsFileIsRefusedPerDevice()
