@@ -24,7 +24,7 @@ TextEntryDialog::TextEntryDialog(const QString &title, const QString &label, con
     field->addWidget(new QLabel(label, this));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("edit"));
-    fitToLongest(m_edit, longestValue);
+    qx::fitToLongest(m_edit, longestValue);
     field->addWidget(m_edit);
     m_ok = new QPushButton(QStringLiteral("确定"), this);
     m_ok->setObjectName(QStringLiteral("ok"));

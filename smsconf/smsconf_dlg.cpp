@@ -122,7 +122,7 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, const QString &longestV
 {
     auto *e = new QLineEdit(parent);
     e->setObjectName(name);
-    fitToLongest(e, longestValue);
+    qx::fitToLongest(e, longestValue);
     return e;
 }
 

@@ -39,3 +39,31 @@ inline constexpr quint8 kWakeMode1 = 0x00;
 inline constexpr quint8 kWakeMode2 = 0x01;
 
 } // namespace lt::qx3100
+
+// The bytes of the SMS test: what the window sends to have a message sent or
+// read, and what the module answers, in either work form.
+namespace lt::smstest::code {
+// Active form: a message frame starts with its type, which the module's
+// answers to a send request share.
+inline constexpr quint8 kTypeWide = 0xD7;   // UTF-16 text or raw bytes; the module's answers too
+inline constexpr quint8 kTypeByte = 0xD8;   // single-byte text
+// The number kind that leads the six number bytes of a format frame.
+inline constexpr quint8 kNumberKind = 0x01;
+// The second byte of a kTypeWide answer.
+inline constexpr quint8 kSent = 0xFA;
+inline constexpr quint8 kSendFailed = 0xFC;
+inline constexpr quint8 kOffline = 0xFF;
+inline constexpr quint8 kMessage = 0x01;   // a received message follows
+// Passive form: a request is "$", the module address, a command, and CR; the
+// module answers "!" and the address, or "?" when it could not take the request.
+inline constexpr char kRequest = '$';
+inline constexpr char kRead = 'R';
+inline constexpr char kWrite = 'W';
+inline constexpr char kEnd = '\r';
+inline constexpr char kAnswer = '!';
+inline constexpr char kRefused = '?';
+// Byte 4 of the answer to a status request.
+inline constexpr quint8 kStatusSent = 0;
+inline constexpr quint8 kStatusFailed = 1;
+inline constexpr quint8 kStatusSending = 2;
+} // namespace lt::smstest::code

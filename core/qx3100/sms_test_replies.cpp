@@ -1,5 +1,7 @@
 #include "sms_test_replies.h"
 
+#include "codes.h"
+
 #include "link/helpers.h"
 
 namespace lt::smstest {
@@ -64,24 +66,24 @@ private:
             collect();
             return;
         }
-        if (at(0) == 0xD7) {
+        if (at(0) == code::kTypeWide) {
             switch (at(1)) {
-            case 0xFA:
+            case code::kSent:
                 m_matched = true;
                 log(slice(m_burst, 0, 1));
                 status(kSent);
                 return;
-            case 0xFC:
+            case code::kSendFailed:
                 m_matched = true;
                 log(slice(m_burst, 0, 1));
                 status(kSendFailed);
                 return;
-            case 0xFF:
+            case code::kOffline:
                 m_matched = true;
                 log(slice(m_burst, 0, 1));
                 status(kOffline);
                 return;
-            case 0x01:
+            case code::kMessage:
                 status(kReceiving);
                 collect();
                 return;
@@ -89,7 +91,7 @@ private:
                 return;
             }
         }
-        if (at(0) == 0xD8)
+        if (at(0) == code::kTypeByte)
             collect();
     }
 
@@ -99,9 +101,9 @@ private:
         do {
             switch (state) {
             case 0:
-                if (at(0) == '!')
+                if (at(0) == code::kAnswer)
                     state = 1;
-                else if (at(0) == '?')
+                else if (at(0) == code::kRefused)
                     state = 7;
                 else
                     return;
@@ -111,11 +113,11 @@ private:
                 state = 2;
                 break;
             case 2:
-                if (m_ctx.reqKind == 1) {
+                if (m_ctx.request == Request::Read) {
                     state = 3;
-                } else if (m_ctx.reqKind == 2) {
+                } else if (m_ctx.request == Request::Status) {
                     state = 6;
-                } else if (m_ctx.reqKind == 3) {
+                } else if (m_ctx.request == Request::Send) {
                     log(slice(m_burst, 0, 3));
                     status(kFormatOk);
                     state = 0;
@@ -141,11 +143,11 @@ private:
                 break;
             case 6:
                 log(slice(m_burst, 0, 5));
-                if (at(4) == 2)
+                if (at(4) == code::kStatusSending)
                     status(kSending);
-                else if (at(4) == 1)
+                else if (at(4) == code::kStatusFailed)
                     status(kSendFailed);
-                else if (at(4) == 0)
+                else if (at(4) == code::kStatusSent)
                     status(kSent);
                 state = 0;
                 break;
@@ -186,7 +188,7 @@ ReplyOutcome parseBurst(const QByteArray &burst, const ReplyContext &context)
         const int last = int(rest.size()) - 1;
         int next = -1;
         for (int k = 1; k <= last; ++k) {
-            if (byteAt(rest, k) == 0xD7 && last - k > 2) {
+            if (byteAt(rest, k) == code::kTypeWide && last - k > 2) {
                 next = k;
                 break;
             }

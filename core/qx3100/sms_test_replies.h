@@ -18,12 +18,15 @@ extern const QString kReadEmpty;     // "读短信空"
 extern const QString kFormatOk;      // "格式正确"
 extern const QString kFormatError;   // "格式错误"
 
+// The request the replies that come now answer: they are read by it.
+enum class Request { None = 0, Read = 1, Status = 2, Send = 3 };
+
 // What the tab knows when a burst arrives.
 struct ReplyContext
 {
     int workForm = 0;    // 0 passive, other active
     int transForm = 0;   // 0 transparent, other format
-    int reqKind = 0;     // 1 read, 2 send status, 3 send
+    Request request = Request::None;
     // A message is being collected (its 200 ms have not run out): a burst
     // that fits no rule is the rest of that message.
     bool collecting = false;

@@ -30,7 +30,7 @@ BodyCheck encodeBody(const QString &text, Encoding encoding, Body &out)
             out.bytes.append(char(c.unicode() >> 8));
             out.bytes.append(char(c.unicode() & 0xFF));
         }
-        out.type = kTypeWide;
+        out.type = code::kTypeWide;
         return BodyCheck::Ok;
     case Encoding::English:
         if (text.isEmpty())
@@ -41,7 +41,7 @@ BodyCheck encodeBody(const QString &text, Encoding encoding, Body &out)
                 return BodyCheck::NotAscii;
             out.bytes.append(char(c.unicode()));
         }
-        out.type = kTypeByte;
+        out.type = code::kTypeByte;
         return BodyCheck::Ok;
     case Encoding::Hex: {
         static const QRegularExpression pairs(QStringLiteral("^(?:[0-9A-F]{2}:)*[0-9A-F]{0,2}$"));
@@ -51,7 +51,7 @@ BodyCheck encodeBody(const QString &text, Encoding encoding, Body &out)
         const int n = int((text.size() + 1) / 3);
         for (int k = 0; k < n; ++k)
             out.bytes.append(char(hex_pair(text, 3 * k)));
-        out.type = kTypeWide;
+        out.type = code::kTypeWide;
         return BodyCheck::Ok;
     }
     }
@@ -106,12 +106,12 @@ QByteArray packNumber(const QString &number)
 
 QByteArray readRequest(const QByteArray &address)
 {
-    return QByteArray("$") + address.left(2) + QByteArray("R\r");
+    return QByteArray(1, code::kRequest) + address.left(2) + code::kRead + code::kEnd;
 }
 
 QByteArray statusRequest(const QByteArray &address)
 {
-    return QByteArray("$") + address.left(2) + QByteArray("W") + QByteArray(2, '\0') + QByteArray("\r");
+    return QByteArray(1, code::kRequest) + address.left(2) + code::kWrite + QByteArray(2, '\0') + code::kEnd;
 }
 
 bool lengthFits(SendForm form, int bodyLength)
@@ -126,19 +126,19 @@ QByteArray sendRequest(SendForm form, const QByteArray &address, const QByteArra
     QByteArray formatted;
     if (form.format) {
         formatted.append(char(body.type));
-        formatted.append(char(0x01));
+        formatted.append(char(code::kNumberKind));
         formatted.append(packedNumber.left(6));
         appendLength(formatted, n);
     }
     formatted.append(body.bytes);
     if (!form.passive)
         return formatted;
-    QByteArray out("$");
+    QByteArray out(1, code::kRequest);
     out.append(address.left(2));
-    out.append('W');
+    out.append(code::kWrite);
     appendLength(out, int(formatted.size()));
     out.append(formatted);
-    out.append('\r');
+    out.append(code::kEnd);
     return out;
 }
 

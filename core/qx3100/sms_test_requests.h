@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codes.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,17 +11,13 @@ namespace lt::smstest {
 // How the message text travels: the sms_Manner entry with the check mark.
 enum class Encoding { Chinese, English, Hex };
 
-// Type bytes of a format frame: UTF-16 text or raw bytes, and single-byte text.
-constexpr quint8 kTypeWide = 0xD7;
-constexpr quint8 kTypeByte = 0xD8;
-
 // Every length field of a request is a signed 16-bit count; L + 10 must fit as well.
 constexpr int kMaxLength = 32767;
 
 struct Body
 {
     QByteArray bytes;
-    quint8 type = kTypeWide;
+    quint8 type = code::kTypeWide;
 };
 
 enum class BodyCheck { Ok, Unfit, NotAscii };

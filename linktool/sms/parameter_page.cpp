@@ -5,6 +5,8 @@
 #include "link/helpers.h"
 #include "ui/typing_aids.h"
 
+#include "box_width.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,6 +38,8 @@ QComboBox *valueList(const char *name, const QList<std::pair<QString, int>> &ent
         c->addItem(caption, value);
     c->setCurrentIndex(-1);
     c->setEditText(text);
+    // Typed into, the list would not widen for its entries: it is as wide as the longest from the start.
+    c->setMinimumWidth(c->sizeHint().width());
     return c;
 }
 
@@ -55,12 +59,14 @@ void choose(QComboBox *list, int value)
         list->setCurrentIndex(index);
 }
 
-QLineEdit *lineEdit(const QString &name, const QString &text, int maxLength = 0)
+// A box as wide as the longest value it takes (hex pairs are measured as "DD", the widest).
+QLineEdit *lineEdit(const QString &name, const QString &text, const QString &longest, int maxLength = 0)
 {
     auto *e = new QLineEdit(text);
     e->setObjectName(name);
     if (maxLength > 0)
         e->setMaxLength(maxLength);
+    qx::fitToLongest(e, longest);
     return e;
 }
 
@@ -124,7 +130,7 @@ QWidget *ParameterPage::buildWorkMode()
     w->addWidget(m_addressType, 2, 1, 1, 2);
     const char *captions[3] = {"地址开始位置", "地址长度", "组内最大数"};
     for (int i = 0; i < 3; ++i) {
-        QLineEdit *box = lineEdit(QStringLiteral("Text%1").arg(5 + i), {});
+        QLineEdit *box = lineEdit(QStringLiteral("Text%1").arg(5 + i), {}, QStringLiteral("255"));
         auto *spinner = new QScrollBar(Qt::Vertical);
         spinner->setObjectName(QStringLiteral("VS%1").arg(i + 1));
         // Up raises the value, as a spinner does.
@@ -166,8 +172,9 @@ QWidget *ParameterPage::buildPowerSaving()
     p->addWidget(m_savingOff, 0, 1);
     p->addWidget(m_wakeMode1, 1, 0);
     p->addWidget(m_wakeMode2, 1, 1);
-    m_wakeIdle = lineEdit(QStringLiteral("Text11"), QStringLiteral("1000"));
-    m_wakeData = lineEdit(QStringLiteral("Text13"), QStringLiteral("10000"));
+    // The longest delay the module holds: 65535 units of 400 ms.
+    m_wakeIdle = lineEdit(QStringLiteral("Text11"), QStringLiteral("1000"), QStringLiteral("26214000"));
+    m_wakeData = lineEdit(QStringLiteral("Text13"), QStringLiteral("10000"), QStringLiteral("26214000"));
     p->addWidget(new QLabel(QStringLiteral("醒后空闲延时(ms)")), 2, 0);
     p->addWidget(m_wakeIdle, 2, 1);
     p->addWidget(new QLabel(QStringLiteral("醒后数据延时(ms)")), 3, 0);
@@ -191,7 +198,7 @@ QWidget *ParameterPage::buildPassword()
     pw->addWidget(m_passwordUsed, 0, 0);
     pw->addWidget(m_passwordUnused, 0, 1);
     pw->addWidget(setButton(1, Group::PasswordUse), 0, 2);
-    m_password = lineEdit(QStringLiteral("Text1"), QStringLiteral("12:34:56:78:"), 12);
+    m_password = lineEdit(QStringLiteral("Text1"), QStringLiteral("12:34:56:78:"), QStringLiteral("DD:DD:DD:DD:"), 12);
     installHexColonAid(m_password);
     pw->addWidget(new QLabel(QStringLiteral("短信密码：")), 1, 0);
     pw->addWidget(m_password, 1, 1);
@@ -203,7 +210,7 @@ QWidget *ParameterPage::buildReceiver()
 {
     auto *group = new QGroupBox(QStringLiteral("接收方号码设置"));
     auto *r = new QHBoxLayout(group);
-    m_receiver = lineEdit(QStringLiteral("Text2"), QStringLiteral("***********"), 11);
+    m_receiver = lineEdit(QStringLiteral("Text2"), QStringLiteral("***********"), QStringLiteral("13888888888"), 11);
     r->addWidget(new QLabel(QStringLiteral("接收号码：")));
     r->addWidget(m_receiver);
     r->addWidget(setButton(3, Group::Receiver));
@@ -214,7 +221,8 @@ QWidget *ParameterPage::buildRestartTime()
 {
     auto *group = new QGroupBox(QStringLiteral("设置没有收到短信重起时间"));
     auto *rs = new QHBoxLayout(group);
-    m_restartTime = lineEdit(QStringLiteral("Text4"), QStringLiteral("0"));
+    // The longest time the module reports: the most negative 32-bit count of 5 ms.
+    m_restartTime = lineEdit(QStringLiteral("Text4"), QStringLiteral("0"), QStringLiteral("-10737418.24"));
     rs->addWidget(new QLabel(QStringLiteral("时间(s)")));
     rs->addWidget(m_restartTime);
     rs->addWidget(setButton(7, Group::RestartTime));
@@ -239,7 +247,7 @@ QWidget *ParameterPage::buildPassiveAddress()
 {
     auto *group = new QGroupBox(QStringLiteral("被动模式下模块地址"));
     auto *pa = new QHBoxLayout(group);
-    m_passiveAddress = lineEdit(QStringLiteral("Text3"), QStringLiteral("**:**"), 6);
+    m_passiveAddress = lineEdit(QStringLiteral("Text3"), QStringLiteral("**:**"), QStringLiteral("DD:DD:"), 6);
     installHexColonAid(m_passiveAddress);
     pa->addWidget(new QLabel(QStringLiteral("模块地址：")));
     pa->addWidget(m_passiveAddress);

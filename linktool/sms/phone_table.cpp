@@ -9,11 +9,14 @@
 #include "ui/message_box.h"
 #include "ui/typing_aids.h"
 
+#include "box_width.h"
+
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace lt {
@@ -44,11 +47,12 @@ PhoneTableGroup::PhoneTableGroup(PhoneTableHost &host, QWidget *parent)
       m_loop(timing::interval, QStringLiteral("Timer4"), this)
 {
     auto *grid = new QGridLayout(this);
-    auto edit = [this](const char *name, const QString &text, int maxLength) {
+    auto edit = [this](const char *name, const QString &text, int maxLength, const QString &longest) {
         auto *e = new QLineEdit(text, this);
         e->setObjectName(QLatin1String(name));
         if (maxLength > 0)
             e->setMaxLength(maxLength);
+        qx::fitToLongest(e, longest);
         return e;
     };
     auto push = [this](const char *name, const QString &caption) {
@@ -56,10 +60,11 @@ PhoneTableGroup::PhoneTableGroup(PhoneTableHost &host, QWidget *parent)
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    m_address = edit("Text8", QStringLiteral("00:01:"), 6);
-    m_number = edit("Text9", QStringLiteral("***********"), 11);
-    m_first = edit("Text10", QStringLiteral("1"), 0);
-    m_last = edit("Text12", QStringLiteral("10"), 0);
+    // Hex pairs are measured as "DD", the widest; a number may be the eleven F that erase.
+    m_address = edit("Text8", QStringLiteral("00:01:"), 6, QStringLiteral("DD:DD:"));
+    m_number = edit("Text9", QStringLiteral("***********"), 11, QStringLiteral("DDDDDDDDDDD"));
+    m_first = edit("Text10", QStringLiteral("1"), 0, QStringLiteral("65535"));
+    m_last = edit("Text12", QStringLiteral("10"), 0, QStringLiteral("65535"));
     installHexColonAid(m_address);
     installKeyFilter(m_number, hex_key);
     m_write = push("Command11", QStringLiteral("确定"));
@@ -119,8 +124,13 @@ void PhoneTableGroup::resetGrid()
     m_grid->setHorizontalHeaderLabels({QString(), QStringLiteral("地址"), QStringLiteral("电话号码")});
     m_grid->verticalHeader()->hide();
     m_grid->setColumnWidth(0, 16);
-    m_grid->setColumnWidth(1, 90);
-    m_grid->setColumnWidth(2, 140);
+    // As wide as an address and a number of twelve hex digits (an erased
+    // entry reads as twelve F), and their headings.
+    const int room = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1);
+    const std::pair<int, const char *> widest[] = {{1, "DD:DD:"}, {2, "DDDDDDDDDDDD"}};
+    for (auto [column, text] : widest)
+        m_grid->setColumnWidth(column, qMax(m_grid->fontMetrics().horizontalAdvance(QLatin1String(text)) + room,
+                                            m_grid->horizontalHeader()->sectionSizeHint(column)));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 

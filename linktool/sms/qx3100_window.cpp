@@ -46,9 +46,10 @@ void openQx3100Window(Shell &shell)
     }
     auto *window = new Qx3100Window(shell);
     QMdiSubWindow *sub = shell.addChild(window);
-    // Top left of the frame's area, 11800 x 8180 twips.
+    // Top left of the frame's area, 11800 x 8180 twips, or larger where the
+    // fonts need more room to show every text whole.
     sub->move(0, 0);
-    sub->resize(twips(11800), twips(8180));
+    sub->resize(QSize(twips(11800), twips(8180)).expandedTo(sub->minimumSizeHint()));
     window->load();
 }
 

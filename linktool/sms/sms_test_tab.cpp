@@ -10,6 +10,8 @@
 #include "ui/shell.h"
 #include "ui/typing_aids.h"
 
+#include "box_width.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,13 +71,17 @@ SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell
     installHexColonAid(m_sendArea, true, [this] { return encoding() == Encoding::Hex; });
     installKeyFilter(m_receiver, num_key);
     m_receiver->setMaxLength(11);
+    // As wide as the longest each shows: an address, a sender as six bytes of hex, eleven digits.
+    qx::fitToLongest(m_moduleAddress, QStringLiteral("DD:DD:"));
+    qx::fitToLongest(m_sender, QStringLiteral("DDDDDDDDDDDD"));
+    qx::fitToLongest(m_receiver, QStringLiteral("88888888888"));
 
     static const char *const buttons[4] = {"读取短信", "发送状态", "发送短信", "复位"};
     for (int i = 0; i < 4; ++i) {
         m_requestButtons[i] = named(new QPushButton(QString::fromUtf8(buttons[i]), this), QStringLiteral("Command21_%1").arg(i));
-        connect(m_requestButtons[i], &QPushButton::clicked, this, [this, i] { requestClicked(i); });
+        connect(m_requestButtons[i], &QPushButton::clicked, this, [this, i] { requestClicked(Button(i)); });
     }
-    m_requestButtons[3]->hide();
+    m_requestButtons[kResetButton]->hide();
     m_lock.setWidgets({m_requestButtons[0], m_requestButtons[1], m_requestButtons[2], m_requestButtons[3]});
 
     auto *grid = new QGridLayout(this);
@@ -131,7 +137,8 @@ void SmsTestTab::prepare()
     m_shell.setSmsMannerVisible(true);
     const bool passive = module.workForm == 0;
     for (QWidget *w : {static_cast<QWidget *>(m_addressCaption), static_cast<QWidget *>(m_moduleAddress),
-                       static_cast<QWidget *>(m_requestButtons[0]), static_cast<QWidget *>(m_requestButtons[1])})
+                       static_cast<QWidget *>(m_requestButtons[kReadButton]),
+                       static_cast<QWidget *>(m_requestButtons[kStatusButton])})
         w->setVisible(passive);
     showTransForm(module.transForm);
     m_source->clear();
@@ -147,9 +154,9 @@ void SmsTestTab::showWorkForm(int workForm)
     const bool passive = workForm == 0;
     m_addressCaption->setVisible(passive);
     m_moduleAddress->setVisible(passive);
-    m_requestButtons[0]->setVisible(passive);
-    m_requestButtons[1]->setVisible(passive);
-    m_requestButtons[2]->setVisible(true);
+    m_requestButtons[kReadButton]->setVisible(passive);
+    m_requestButtons[kStatusButton]->setVisible(passive);
+    m_requestButtons[kSendButton]->setVisible(true);
 }
 
 void SmsTestTab::hideButtons()
@@ -172,31 +179,31 @@ void SmsTestTab::showSendCount()
     m_shell.setPanel(Shell::SendCountPanel, QString::number(sendCount(m_sendArea->toPlainText(), encoding())));
 }
 
-void SmsTestTab::refuse(int index, const QString &text)
+void SmsTestTab::refuse(Button button, const QString &text)
 {
     message(this, text, QStringLiteral("系统提示"), QMessageBox::Information);
-    m_requestButtons[index]->setEnabled(true);
+    m_requestButtons[button]->setEnabled(true);
 }
 
-void SmsTestTab::requestClicked(int index)
+void SmsTestTab::requestClicked(Button button)
 {
     if (m_pause.isActive())
         return;   // one request at a time, in the order they were asked for
     const ModuleState &module = m_shell.link().module();
-    m_requestButtons[index]->setEnabled(false);
+    m_requestButtons[button]->setEnabled(false);
     emit repliesWanted();
-    if (index == 3)
+    if (button == kResetButton)
         return;
 
     Pending pending;
-    pending.button = index;
+    pending.button = button;
     const bool passive = module.workForm == 0;
-    if (index == 0 || index == 1) {
+    if (button == kReadButton || button == kStatusButton) {
         if (!addressValid(m_moduleAddress->text()))
-            return refuse(index, kAddressWrong);
+            return refuse(button, kAddressWrong);
         const QByteArray address = moduleAddress(m_moduleAddress->text());
-        pending.frame = index == 0 ? readRequest(address) : statusRequest(address);
-        pending.answeredOnceWritten = index == 0 ? Request::Read : Request::Status;
+        pending.frame = button == kReadButton ? readRequest(address) : statusRequest(address);
+        pending.answeredOnceWritten = button == kReadButton ? Request::Read : Request::Status;
     } else {
         const Encoding enc = encoding();
         Body body;
@@ -204,21 +211,21 @@ void SmsTestTab::requestClicked(int index)
         case BodyCheck::Ok:
             break;
         case BodyCheck::Unfit:
-            return refuse(index, kContentWrong);
+            return refuse(button, kContentWrong);
         case BodyCheck::NotAscii:
-            return refuse(index, kNotAscii);
+            return refuse(button, kNotAscii);
         }
         const SendForm form{passive, module.transForm != 0};
         if (!lengthFits(form, int(body.bytes.size())))
-            return refuse(index, kTooLong);
+            return refuse(button, kTooLong);
         if (passive && !addressValid(m_moduleAddress->text()))
-            return refuse(index, kAddressWrong);
+            return refuse(button, kAddressWrong);
         if (form.format && !numberValid(m_receiver->text()))
-            return refuse(index, kNumberWrong);
+            return refuse(button, kNumberWrong);
         pending.frame = sendRequest(form, moduleAddress(m_moduleAddress->text()), packNumber(m_receiver->text()), body);
     }
     if (!port_ready(m_shell.link(), this)) {
-        m_requestButtons[index]->setEnabled(true);
+        m_requestButtons[button]->setEnabled(true);
         return;
     }
 
@@ -226,7 +233,7 @@ void SmsTestTab::requestClicked(int index)
     m_shell.link().port().setDtr(false);
     // Replies are taken as answers to a message from the click on, to read
     // and status from their write, as the tab has always taken them.
-    if (index == 2)
+    if (button == kSendButton)
         m_answering = Request::Send;
     m_pending = pending;
     m_lock.lock();
@@ -246,8 +253,8 @@ void SmsTestTab::writeRequest()
     }
     m_shell.link().port().setDtr(true);
     m_lock.unlock();
-    if (pending.button >= 0)
-        m_requestButtons[pending.button]->setEnabled(true);
+    if (pending.button)
+        m_requestButtons[*pending.button]->setEnabled(true);
     emit requestWaiting(false);
 }
 
@@ -263,7 +270,7 @@ void SmsTestTab::log(const QStringList &lines)
 void SmsTestTab::parse(const QByteArray &burst)
 {
     const ModuleState &module = m_shell.link().module();
-    const ReplyContext context{module.workForm, module.transForm, int(m_answering), m_messageGap.isActive()};
+    const ReplyContext context{module.workForm, module.transForm, m_answering, m_messageGap.isActive()};
     const ReplyOutcome out = parseBurst(burst, context);
     log(out.log);
     if (!out.status.isEmpty())
@@ -299,8 +306,8 @@ void SmsTestTab::linkLost()
         const Pending pending = std::exchange(m_pending, Pending{});
         m_shell.link().port().setDtr(true);
         m_lock.unlock();
-        if (pending.button >= 0)
-            m_requestButtons[pending.button]->setEnabled(true);
+        if (pending.button)
+            m_requestButtons[*pending.button]->setEnabled(true);
         emit requestWaiting(false);
     }
     // What arrived before the line went is shown, not lost.

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "qx3100/sms_test_requests.h"
+#include "qx3100/sms_test_replies.h"
 
 #include "ui/button_lock.h"
 
 #include <QByteArray>
 #include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -24,8 +26,7 @@ class SmsTestTab : public QWidget
 {
     Q_OBJECT
 public:
-    // The request the replies that come now answer: they are read by it.
-    enum class Request { None = 0, Read = 1, Status = 2, Send = 3 };
+    using Request = smstest::Request;
 
     explicit SmsTestTab(Shell &shell, QWidget *parent = nullptr);
 
@@ -62,10 +63,13 @@ signals:
     void requestWaiting(bool waiting);
 
 private:
-    void requestClicked(int index);
+    // The request buttons, by their index in Command21.
+    enum Button { kReadButton = 0, kStatusButton = 1, kSendButton = 2, kResetButton = 3 };
+
+    void requestClicked(Button button);
     void writeRequest();
     void messageGapOver();
-    void refuse(int index, const QString &text);
+    void refuse(Button button, const QString &text);
     void log(const QStringList &lines);
     void showSendCount();
     smstest::Encoding encoding() const;
@@ -91,7 +95,7 @@ private:
     struct Pending
     {
         QByteArray frame;
-        int button = -1;
+        std::optional<Button> button;
         Request answeredOnceWritten = Request::None;   // read and status are answered once written
     } m_pending;
 };

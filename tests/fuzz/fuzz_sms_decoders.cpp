@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     lt::smstest::ReplyContext context;
     context.workForm = (in.flags >> 1) & 1;
     context.transForm = (in.flags >> 2) & 1;
-    context.reqKind = (in.flags >> 3) & 3;
+    context.request = lt::smstest::Request((in.flags >> 3) & 3);
     const auto encoding = lt::smstest::Encoding((in.flags >> 5) % 3);
     QByteArray message;
     for (const QByteArray &burst : in.bursts) {

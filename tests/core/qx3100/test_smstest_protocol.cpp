@@ -35,14 +35,14 @@ private slots:
     void encodings()
     {
         QCOMPARE(body(QStringLiteral("你好"), Encoding::Chinese).bytes, hex("4F60597D"));
-        QCOMPARE(body(QStringLiteral("你好"), Encoding::Chinese).type, kTypeWide);
+        QCOMPARE(body(QStringLiteral("你好"), Encoding::Chinese).type, code::kTypeWide);
         QCOMPARE(body(QStringLiteral("Hi!"), Encoding::English).bytes, QByteArray("Hi!"));
-        QCOMPARE(body(QStringLiteral("Hi!"), Encoding::English).type, kTypeByte);
+        QCOMPARE(body(QStringLiteral("Hi!"), Encoding::English).type, code::kTypeByte);
         QCOMPARE(body(QStringLiteral("AB:CD"), Encoding::Hex).bytes, hex("ABCD"));
         QCOMPARE(body(QStringLiteral("AB:C"), Encoding::Hex).bytes, hex("AB"));
         QCOMPARE(body(QStringLiteral("AB:"), Encoding::Hex).bytes, hex("AB"));
         QCOMPARE(body(QStringLiteral("AB:CD:0F:"), Encoding::Hex).bytes, hex("ABCD0F"));
-        QCOMPARE(body(QStringLiteral("AB:CD"), Encoding::Hex).type, kTypeWide);
+        QCOMPARE(body(QStringLiteral("AB:CD"), Encoding::Hex).type, code::kTypeWide);
 
         Body b;
         QCOMPARE(encodeBody(QStringLiteral("AB"), Encoding::Hex, b), BodyCheck::Unfit);
@@ -125,7 +125,7 @@ private slots:
 
     void activeFormatReplies()
     {
-        const ReplyContext af{1, 1, 3, false};
+        const ReplyContext af{1, 1, Request::Send, false};
         ReplyOutcome o = parseBurst(hex("D7FA"), af);
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  D7:FA:")});
         QCOMPARE(o.status, kSent);
@@ -165,23 +165,23 @@ private slots:
         QVERIFY(o.log.isEmpty());
 
         // Any non-zero transfer form is the format form.
-        QCOMPARE(parseBurst(hex("D7FA"), ReplyContext{1, 2, 3, false}).status, kSent);
+        QCOMPARE(parseBurst(hex("D7FA"), ReplyContext{1, 2, Request::Send, false}).status, kSent);
     }
 
     void activeTransparentAndContinuation()
     {
-        const ReplyContext at{1, 0, 0, false};
+        const ReplyContext at{1, 0, Request::None, false};
         const QByteArray raw = hex("414243D7010203");
         ReplyOutcome o = parseBurst(raw, at);
         QCOMPARE(o.collected, raw);   // once, though it holds a 0xD7 with bytes after it
         QVERIFY(o.status.isEmpty());
 
         // The second half of a message: it fits no rule but a message is being collected.
-        const ReplyContext afCollecting{1, 1, 0, true};
+        const ReplyContext afCollecting{1, 1, Request::None, true};
         o = parseBurst(hex("597D250102030405"), afCollecting);
         QCOMPARE(o.collected, hex("597D250102030405"));
         // Without a message coming in it is dropped.
-        QVERIFY(!parseBurst(hex("597D250102030405"), ReplyContext{1, 1, 0, false}).collectedAny);
+        QVERIFY(!parseBurst(hex("597D250102030405"), ReplyContext{1, 1, Request::None, false}).collectedAny);
         // A status reply right after a message is still a status reply.
         o = parseBurst(hex("D7FA"), afCollecting);
         QVERIFY(!o.collectedAny);
@@ -191,22 +191,22 @@ private slots:
     void passiveReplies()
     {
         // Read without content.
-        ReplyOutcome o = parseBurst(hex("2112340000 0D"), ReplyContext{0, 1, 1, false});
+        ReplyOutcome o = parseBurst(hex("2112340000 0D"), ReplyContext{0, 1, Request::Read, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:00:00:0D:")});
         QCOMPARE(o.status, kReadEmpty);
         // Read with content: the whole burst is the message.
         const QByteArray held = hex("2112340001 D701 013800138000 0004 4F60597D 250102030405 0D");
-        o = parseBurst(held, ReplyContext{0, 1, 1, false});
+        o = parseBurst(held, ReplyContext{0, 1, Request::Read, false});
         QCOMPARE(o.collected, held);
         QCOMPARE(o.status, kReceiving);
         QVERIFY(o.log.isEmpty());
         // A read reply too short for its flags reads as empty, and nothing past it is read.
-        o = parseBurst(hex("211234"), ReplyContext{0, 1, 1, false});
+        o = parseBurst(hex("211234"), ReplyContext{0, 1, Request::Read, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:")});
         QCOMPARE(o.status, kReadEmpty);
 
         // Send status: byte 4.
-        const ReplyContext status{0, 0, 2, false};
+        const ReplyContext status{0, 0, Request::Status, false};
         QCOMPARE(parseBurst(hex("2112340000 0D"), status).status, kSent);
         QCOMPARE(parseBurst(hex("2112340001 0D"), status).status, kSendFailed);
         QCOMPARE(parseBurst(hex("2112340002 0D"), status).status, kSending);
@@ -215,21 +215,21 @@ private slots:
         QVERIFY(o.status.isEmpty());
 
         // Send.
-        o = parseBurst(hex("21123400 0D"), ReplyContext{0, 1, 3, false});
+        o = parseBurst(hex("21123400 0D"), ReplyContext{0, 1, Request::Send, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:00:")});
         QCOMPARE(o.status, kFormatOk);
 
         // Malformed request: the line shows the bytes as received.
-        o = parseBurst(hex("3F1234 0D"), ReplyContext{0, 1, 3, false});
+        o = parseBurst(hex("3F1234 0D"), ReplyContext{0, 1, Request::Send, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  3F:12:34:")});
         QCOMPARE(o.status, kFormatError);
 
         // "!" with no request sent.
-        o = parseBurst(hex("2112340000 0D"), ReplyContext{0, 1, 0, false});
+        o = parseBurst(hex("2112340000 0D"), ReplyContext{0, 1, Request::None, false});
         QVERIFY(o.log.isEmpty());
         QVERIFY(o.status.isEmpty());
         QVERIFY(!o.collectedAny);
-        QVERIFY(parseBurst(hex("55"), ReplyContext{0, 1, 1, false}).log.isEmpty());
+        QVERIFY(parseBurst(hex("55"), ReplyContext{0, 1, Request::Read, false}).log.isEmpty());
     }
 
     void decoding()

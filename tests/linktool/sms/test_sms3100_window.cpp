@@ -256,6 +256,9 @@ private slots:
         QCOMPARE(click(6), QStringList{"F20103"});
         combo("Combo3")->setEditText(QStringLiteral("115200bps"));
         QCOMPARE(click(6), QStringList{"F2010B"});
+        // A rate typed that names no entry goes out as code 0.
+        combo("Combo3")->setEditText(QStringLiteral("9600"));
+        QCOMPARE(click(6), QStringList{"F20100"});
         // The panel names every code past the list R50.
         QCOMPARE(addressTypeText(1), QStringLiteral("十六进制"));
         QCOMPARE(addressTypeText(7), QStringLiteral("R50模式"));

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace sms {
+namespace qx {
 
 namespace {
 // QLineEdit's margin on each side of its text, and the cursor after it.
@@ -23,4 +23,4 @@ void fitToLongest(QLineEdit *box, const QString &longest)
     box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, content, box).width());
 }
 
-} // namespace sms
+} // namespace qx
