@@ -4,6 +4,7 @@
 
 #include "qx3200/reply_parser.h"
 #include "qx3200/settings.h"
+#include "qx3200/settings_recorder.h"
 
 #include <QTimer>
 
