@@ -17,4 +17,25 @@ QString deviceForPort(int n)
 #endif
 }
 
+QString portFileName(const QString &port)
+{
+    constexpr int kMaxLength = 80;   // of the port's name
+    QString safe;
+    for (const QChar c : port) {
+        const bool keep = c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.');
+        if (keep)
+            safe += c;
+        else if (!safe.endsWith(QLatin1Char('_')))
+            safe += QLatin1Char('_');
+    }
+    while (!safe.isEmpty() && (safe.front() == QLatin1Char('_') || safe.front() == QLatin1Char('.')))
+        safe.remove(0, 1);
+    safe.truncate(kMaxLength);
+    while (safe.endsWith(QLatin1Char('_')) || safe.endsWith(QLatin1Char('.')))
+        safe.chop(1);
+    if (safe.isEmpty())
+        safe = QStringLiteral("port");
+    return safe;
+}
+
 } // namespace qx

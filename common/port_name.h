@@ -10,4 +10,9 @@ namespace qx {
 // (/dev/ttyS<n-1> on Linux, COMn on Windows).
 QString deviceForPort(int n);
 
+// The port as the user chose it, as part of a file name: letters and digits
+// of any script stay, separators and the rest become '_', so "/dev/ttyUSB0"
+// is "dev_ttyUSB0" and no name climbs out of its folder.
+QString portFileName(const QString &port);
+
 } // namespace qx

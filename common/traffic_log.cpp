@@ -1,5 +1,7 @@
 #include "traffic_log.h"
 
+#include "port_name.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -13,9 +15,6 @@ namespace {
 // Past this many queued blocks the writer is woken before its second is up,
 // so a long exchange does not pile up in memory.
 constexpr std::size_t kWakeAt = 256;
-// A file name keeps this much of the port's name.
-constexpr int kPortNameMax = 80;
-
 QByteArray csvField(const QByteArray &text)
 {
     if (!text.contains(',') && !text.contains('"'))
@@ -59,24 +58,7 @@ QString TrafficLog::defaultFolder()
 
 QString TrafficLog::fileName(const QDateTime &start, const QString &port)
 {
-    // Letters and digits of any script stay; separators and the rest become
-    // '_', so "/dev/ttyUSB0" is "dev_ttyUSB0" and no name climbs out of the folder.
-    QString safe;
-    for (const QChar c : port) {
-        const bool keep = c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('.');
-        if (keep)
-            safe += c;
-        else if (!safe.endsWith(QLatin1Char('_')))
-            safe += QLatin1Char('_');
-    }
-    while (!safe.isEmpty() && (safe.front() == QLatin1Char('_') || safe.front() == QLatin1Char('.')))
-        safe.remove(0, 1);
-    safe.truncate(kPortNameMax);
-    while (safe.endsWith(QLatin1Char('_')) || safe.endsWith(QLatin1Char('.')))
-        safe.chop(1);
-    if (safe.isEmpty())
-        safe = QStringLiteral("port");
-    return start.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + safe + QStringLiteral(".csv");
+    return start.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + portFileName(port) + QStringLiteral(".csv");
 }
 
 QByteArray TrafficLog::eventLine(const QDateTime &at, Direction direction, QByteArrayView bytes)

@@ -57,6 +57,12 @@ void CommandLine::passQtWindowOptions()
     m_parser.addOption(reverse);
 }
 
+void CommandLine::takePositional(const QString &name, const QString &description, const QString &syntax)
+{
+    m_parser.addPositionalArgument(name, description, syntax);
+    m_takesPositional = true;
+}
+
 StartDecision CommandLine::parse(const QStringList &arguments)
 {
     m_language.reset();
@@ -88,6 +94,8 @@ StartDecision CommandLine::parse(const QStringList &arguments)
                           + QCoreApplication::applicationVersion() + QLatin1Char('\n');
     } else if (!refused.isEmpty()) {
         decision = usageError(refused);
+    } else if (m_takesPositional) {
+        decision.positional = m_parser.positionalArguments();
     } else if (!m_parser.positionalArguments().isEmpty()) {
         const QString stray = m_parser.positionalArguments().join(QLatin1Char(' '));
         decision = usageError(QCoreApplication::translate("qx::CommandLine", "多余的参数：%1").arg(stray));

@@ -20,6 +20,7 @@ struct StartDecision {
     QString output;   // standard output
     QString error;    // standard error
     std::optional<Language> language;   // --lang, when given
+    QStringList positional;   // the words that are not options, for a program that takes them
 };
 
 // The options every program shares (--help, --version) and the rules for
@@ -39,21 +40,27 @@ public:
     // Options QApplication reads itself (-style, -platform, -session, ...):
     // let through, not listed.
     void passQtWindowOptions();
+    // Words that are not options are taken (and listed in the usage as
+    // `syntax`) instead of refused.
+    void takePositional(const QString &name, const QString &description, const QString &syntax);
 
     StartDecision parse(const QStringList &arguments);
+    // Leaves with this message and the usage, exit code 2: for what only the
+    // program can judge (a command word, a missing value).
+    StartDecision usageError(const QString &message) const;
 
 private:
     struct Handler {
         QCommandLineOption option;
         std::function<bool(const QString &)> accept;
     };
-    StartDecision usageError(const QString &message) const;
 
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     std::vector<Handler> m_handlers;
     std::optional<Language> m_language;
+    bool m_takesPositional = false;
 };
 
 // Prints the decision's texts; returns its exit code.

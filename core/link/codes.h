@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+#include <iterator>
+#include <optional>
+
 // The codes every module of the family understands alike: the handshake's and
 // the parameters both the QX3100 and the QX3200 keep under the same command
 // byte. Codes of one module only live in that module's own codes.h.
@@ -35,7 +38,26 @@ inline constexpr quint8 kSetAddressSetting = 0x01;
 
 // The kModuleType of a GPRS module (QX3200); an SMS module answers anything else.
 inline constexpr quint8 kGprsModule = 1;
+
+// The first data byte of kSerialLine: the rates of the windows' lists, 1200
+// bps as 3 and each following rate one more.
+inline constexpr int kBaudRates[] = {1200, 2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200};
+inline constexpr quint8 kFirstBaudCode = 3;
+constexpr std::optional<quint8> baudCode(int bitsPerSecond)
+{
+    for (std::size_t i = 0; i < std::size(kBaudRates); ++i)
+        if (kBaudRates[i] == bitsPerSecond)
+            return quint8(kFirstBaudCode + i);
+    return std::nullopt;
+}
 } // namespace code
+
+// The data byte of kWorkForm and kTransForm as both modules set it (a reply
+// of 0 is passive or transparent, anything else active or format), and the
+// address type of kAddressSettings.
+enum class WorkForm : quint8 { Passive = 0, Active = 1 };
+enum class TransForm : quint8 { Transparent = 0, Format = 1 };
+enum class AddressType : quint8 { Ascii = 0, Hex = 1, Bcd = 2, R50 = 3 };
 
 // Operation byte, offset 9 of a request (the reply repeats it).
 namespace op {

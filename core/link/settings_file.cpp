@@ -47,7 +47,7 @@ Reading fromBytes(const QByteArray &bytes, const QString &expectedModel)
         return refused(QCoreApplication::translate("lt::settings_file", "参数文件的格式（%1）比本程序的（%2）新，请用新版本的程序打开")
                            .arg(qint64(number))
                            .arg(kFormat));
-    if (model.toString() != expectedModel)
+    if (!expectedModel.isEmpty() && model.toString() != expectedModel)
         return refused(QCoreApplication::translate("lt::settings_file", "这是 %1 模块的参数文件，不能用于 %2 模块").arg(model.toString(), expectedModel));
 
     Document document;

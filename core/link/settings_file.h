@@ -32,9 +32,9 @@ struct Reading
     QString refusal;   // why not, in the words a user is shown
 };
 
-// A settings file's bytes, for a module of the expected model. Refused: what
-// is not such a file, a newer format than this program writes, the other
-// model's file.
+// A settings file's bytes, for a module of the expected model (any model
+// when none is given). Refused: what is not such a file, a newer format than
+// this program writes, the other model's file.
 Reading fromBytes(const QByteArray &bytes, const QString &expectedModel);
 
 // The same through the file system; a file that cannot be read or written is

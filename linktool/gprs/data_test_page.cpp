@@ -1,20 +1,17 @@
 #include "data_test_page.h"
 
-#include "data_test_frames.h"
-#include "data_test_receive.h"
+#include "qx3200/data_test_frames.h"
 
 #include "link/helpers.h"
 #include "link/link.h"
 #include "link/timing.h"
 #include "ui/message_box.h"
 #include "ui/open_link.h"
-#include "ui/shared_state.h"
 #include "ui/shell.h"
 #include "ui/typing_aids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,10 +22,18 @@
 
 namespace lt {
 
+namespace datatest = qx3200::datatest;
+using datatest::PassiveCommand;
+
 namespace {
 
 const QString kTitle = QStringLiteral("系统提示");
 const QString kCrLf = QStringLiteral("\r\n");
+const QString kCommandSent = QStringLiteral("发送指令 ");
+const QString kDataSent = QStringLiteral("发射数据：  ");
+
+// The message is shown once the line has been quiet this long.
+constexpr int kQuietGapMs = 200;
 
 QPlainTextEdit *area(QWidget *parent, const char *name, const char *role, bool readOnly)
 {
@@ -66,52 +71,52 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 DataTestPage::DataTestPage(Shell &shell, QWidget *parent) : QWidget(parent), m_shell(shell)
 {
     setObjectName(QStringLiteral("DataTestPage"));
-    rTimer.setObjectName(QStringLiteral("rTimer"));
-    rTimer.setParent(this);   // found by name like every other control
-    rTimer.setSingleShot(true);
-    connect(&rTimer, &QTimer::timeout, this, &DataTestPage::on_rTimer);
+    m_quietGap.setObjectName(QStringLiteral("rTimer"));
+    m_quietGap.setParent(this);   // found by name like every other control
+    m_quietGap.setSingleShot(true);
+    connect(&m_quietGap, &QTimer::timeout, this, &DataTestPage::showCollected);
 
-    m_send = area(this, "Text1_1", "send", false);
-    m_receive = area(this, "Text1_2", "receive", true);
-    m_source = area(this, "Text1_3", "source", true);
-    m_address = addressBox(this, "Text1_4");
-    m_sender = addressBox(this, "Text1_5");
-    m_sender->setReadOnly(true);
-    m_receiver = addressBox(this, "Text1_6");
-    installHexColonAid(m_send);
+    m_sendArea = area(this, "Text1_1", "send", false);
+    m_receiveArea = area(this, "Text1_2", "receive", true);
+    m_rawArea = area(this, "Text1_3", "source", true);
+    m_moduleAddressBox = addressBox(this, "Text1_4");
+    m_senderBox = addressBox(this, "Text1_5");
+    m_senderBox->setReadOnly(true);
+    m_receiverBox = addressBox(this, "Text1_6");
+    installHexColonAid(m_sendArea);
     // The send area holds hex groups only: a line break or a tab would split them.
-    installHexColonAid(m_address);
-    installHexColonAid(m_receiver);
+    installHexColonAid(m_moduleAddressBox);
+    installHexColonAid(m_receiverBox);
 
     m_senderLabel = label(this, "Label2_2", QStringLiteral("发送方地址"));
-    m_addressLabel = label(this, "Label2_4", QStringLiteral("模块地址"));
+    m_moduleAddressLabel = label(this, "Label2_4", QStringLiteral("模块地址"));
     m_receiverLabel = label(this, "Label2_5", QStringLiteral("接收方地址"));
     m_sendButton = button(this, "Command1_1", QStringLiteral("发送数据"));
     m_readButton = button(this, "Command1_3", QStringLiteral("读取数据"));
     m_memoryButton = button(this, "Command1_7", QStringLiteral("判断内存"));
-    connect(m_sendButton, &QPushButton::clicked, this, &DataTestPage::send_data);
-    connect(m_readButton, &QPushButton::clicked, this, &DataTestPage::read_bd_data);
-    connect(m_memoryButton, &QPushButton::clicked, this, &DataTestPage::read_empty);
+    connect(m_sendButton, &QPushButton::clicked, this, &DataTestPage::sendData);
+    connect(m_readButton, &QPushButton::clicked, this, &DataTestPage::readData);
+    connect(m_memoryButton, &QPushButton::clicked, this, &DataTestPage::checkMemory);
 
     auto *areas = new QGridLayout;
     areas->addWidget(new QLabel(QStringLiteral("发送区"), this), 0, 0, Qt::AlignTop);
-    areas->addWidget(m_send, 0, 1);
+    areas->addWidget(m_sendArea, 0, 1);
     areas->addWidget(new QLabel(QStringLiteral("接收区"), this), 1, 0, Qt::AlignTop);
-    areas->addWidget(m_receive, 1, 1);
+    areas->addWidget(m_receiveArea, 1, 1);
     areas->addWidget(new QLabel(QStringLiteral("源码区"), this), 2, 0, Qt::AlignTop);
-    areas->addWidget(m_source, 2, 1);
+    areas->addWidget(m_rawArea, 2, 1);
     areas->setRowStretch(0, 1);
     areas->setRowStretch(1, 1);
     areas->setRowStretch(2, 2);
 
     auto *side = new QVBoxLayout;
     auto *addresses = new QGridLayout;
-    addresses->addWidget(m_addressLabel, 0, 0);
-    addresses->addWidget(m_address, 0, 1);
+    addresses->addWidget(m_moduleAddressLabel, 0, 0);
+    addresses->addWidget(m_moduleAddressBox, 0, 1);
     addresses->addWidget(m_senderLabel, 1, 0);
-    addresses->addWidget(m_sender, 1, 1);
+    addresses->addWidget(m_senderBox, 1, 1);
     addresses->addWidget(m_receiverLabel, 2, 0);
-    addresses->addWidget(m_receiver, 2, 1);
+    addresses->addWidget(m_receiverBox, 2, 1);
     side->addLayout(addresses);
     side->addStretch(1);
     side->addWidget(m_sendButton);
@@ -122,75 +127,77 @@ DataTestPage::DataTestPage(Shell &shell, QWidget *parent) : QWidget(parent), m_s
     top->addLayout(areas, 1);
     top->addLayout(side);
 
-    // Until the module has told its modes, the mode-specific boxes are empty and hidden.
-    for (QLineEdit *box : {m_address, m_sender, m_receiver}) {
+    forgetModes();
+}
+
+void DataTestPage::forgetModes()
+{
+    for (QLineEdit *box : {m_moduleAddressBox, m_senderBox, m_receiverBox}) {
         box->clear();
         box->hide();
     }
-    for (QLabel *l : {m_senderLabel, m_addressLabel, m_receiverLabel})
+    for (QLabel *l : {m_senderLabel, m_moduleAddressLabel, m_receiverLabel})
         l->hide();
 }
 
-QList<QPushButton *> DataTestPage::buttons() const
+void DataTestPage::showWorkForm(WorkForm form)
 {
-    return {m_sendButton, m_readButton, m_memoryButton};
+    const bool passive = form == WorkForm::Passive;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_readButton, m_memoryButton, m_moduleAddressLabel,
+                                                       m_moduleAddressBox})
+        w->setVisible(passive);
 }
 
-void DataTestPage::showWorkForm(bool active)
+void DataTestPage::showTransForm(TransForm form)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_readButton, m_memoryButton, m_addressLabel, m_address})
-        w->setVisible(!active);
-}
-
-void DataTestPage::showTransForm(bool format)
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{m_sender, m_receiver, m_senderLabel, m_receiverLabel})
+    const bool format = form == TransForm::Format;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_senderBox, m_receiverBox, m_senderLabel, m_receiverLabel})
         w->setVisible(format);
 }
 
-void DataTestPage::setModuleAddress(const QString &hexText)
+void DataTestPage::showPassiveAddress(const QString &address)
 {
-    m_address->setText(hexText);
+    m_moduleAddressBox->setText(address);
 }
 
 // ---- sending ------------------------------------------------------------
 
-void DataTestPage::send_data()
+void DataTestPage::sendData()
 {
     if (!port_ready(m_shell.link(), this))
         return;
     const ModuleState &module = m_shell.link().module();
     if (module.workForm == 0)
-        send_beidong();
+        sendPassive();
     else if (module.transForm != 0)
-        send_geshi();
+        sendFormat();
     else
-        send_stand_touming();
+        sendTransparent();
 }
 
-void DataTestPage::read_bd_data()
+void DataTestPage::readData()
 {
     if (!port_ready(m_shell.link(), this))
         return;
     const auto address = moduleAddress();
     if (!address)
         return;
-    shared().req_kind = 1;
-    sendFrame(datatest::readFrame(*address), QStringLiteral("发送指令 "));
+    m_received.commandSent(PassiveCommand::Read);
+    sendFrame(datatest::readFrame(*address), kCommandSent);
 }
 
-void DataTestPage::read_empty()
+void DataTestPage::checkMemory()
 {
     if (!port_ready(m_shell.link(), this))
         return;
     const auto address = moduleAddress();
     if (!address)
         return;
-    shared().req_kind = 2;
-    sendFrame(datatest::memoryCheckFrame(*address), QStringLiteral("发送指令 "));
+    m_received.commandSent(PassiveCommand::MemoryCheck);
+    sendFrame(datatest::memoryCheckFrame(*address), kCommandSent);
 }
 
-void DataTestPage::send_beidong()
+void DataTestPage::sendPassive()
 {
     const bool format = m_shell.link().module().transForm != 0;
     const auto address = moduleAddress();
@@ -199,33 +206,33 @@ void DataTestPage::send_beidong()
     std::optional<QByteArray> receiver;
     if (format && !(receiver = receiverAddress()))
         return;
-    const auto data = sendData(true, format, true);
+    const auto data = sendAreaBytes(true, format, true);
     if (!data)
         return;
-    shared().req_kind = 3;
-    sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), QStringLiteral("发射数据：  "));
+    m_received.commandSent(PassiveCommand::Write);
+    sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), kDataSent);
     m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
 }
 
-void DataTestPage::send_geshi()
+void DataTestPage::sendFormat()
 {
     const auto receiver = receiverAddress();
     if (!receiver)
         return;
-    const auto data = sendData(false, true, true);
+    const auto data = sendAreaBytes(false, true, true);
     if (!data)
         return;
-    sendFrame(datatest::formatFrame(*receiver, *data), QStringLiteral("发射数据：  "));
+    sendFrame(datatest::formatFrame(*receiver, *data), kDataSent);
     m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
 }
 
-void DataTestPage::send_stand_touming()
+void DataTestPage::sendTransparent()
 {
     // Transparent data has no frame around it: with no data there is nothing to write.
-    const auto data = sendData(false, false, false);
+    const auto data = sendAreaBytes(false, false, false);
     if (!data)
         return;
-    sendFrame(*data, QStringLiteral("发射数据：  "));
+    sendFrame(*data, kDataSent);
     m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
 }
 
@@ -236,11 +243,11 @@ void DataTestPage::refuse(const QString &text)
 
 std::optional<QByteArray> DataTestPage::moduleAddress()
 {
-    if (m_address->text().isEmpty()) {
+    if (m_moduleAddressBox->text().isEmpty()) {
         refuse(QStringLiteral("您还没有输入模块地址"));
         return std::nullopt;
     }
-    const auto bytes = datatest::addressBytes(m_address->text());
+    const auto bytes = datatest::addressBytes(m_moduleAddressBox->text());
     if (!bytes)
         refuse(QStringLiteral("您输入的模块地址错误，模块地址是 2 个字节"));
     return bytes;
@@ -248,19 +255,19 @@ std::optional<QByteArray> DataTestPage::moduleAddress()
 
 std::optional<QByteArray> DataTestPage::receiverAddress()
 {
-    if (m_receiver->text().isEmpty()) {
+    if (m_receiverBox->text().isEmpty()) {
         refuse(QStringLiteral("您还没有输入接收方地址"));
         return std::nullopt;
     }
-    const auto bytes = datatest::addressBytes(m_receiver->text());
+    const auto bytes = datatest::addressBytes(m_receiverBox->text());
     if (!bytes)
         refuse(QStringLiteral("您输入的接收方地址错误，接收方地址是 2 个字节"));
     return bytes;
 }
 
-std::optional<QByteArray> DataTestPage::sendData(bool passive, bool format, bool allowEmpty)
+std::optional<QByteArray> DataTestPage::sendAreaBytes(bool passive, bool format, bool allowEmpty)
 {
-    const QString typed = m_send->toPlainText();
+    const QString typed = m_sendArea->toPlainText();
     const QString cut = datatest::cutToGroups(typed);
     const QByteArray data = datatest::hexBytes(cut);
     if (data.isEmpty() && !allowEmpty) {
@@ -273,8 +280,8 @@ std::optional<QByteArray> DataTestPage::sendData(bool passive, bool format, bool
         return std::nullopt;
     }
     if (cut != typed) {
-        m_send->setPlainText(cut);
-        m_send->moveCursor(QTextCursor::End);
+        m_sendArea->setPlainText(cut);
+        m_sendArea->moveCursor(QTextCursor::End);
     }
     return data;
 }
@@ -287,49 +294,40 @@ void DataTestPage::sendFrame(const QByteArray &frame, const QString &logPrefix)
 
 void DataTestPage::log(const QString &line)
 {
-    QTextCursor end(m_source->document());
+    QTextCursor end(m_rawArea->document());
     end.movePosition(QTextCursor::End);
     end.insertText(line + kCrLf);
-    m_source->verticalScrollBar()->setValue(m_source->verticalScrollBar()->maximum());
+    m_rawArea->verticalScrollBar()->setValue(m_rawArea->verticalScrollBar()->maximum());
 }
 
 // ---- receiving ----------------------------------------------------------
 
-void DataTestPage::parse(const QByteArray &burst)
+void DataTestPage::parse(const QByteArray &block)
 {
-    auto &s = shared();
-    const ModuleState &module = m_shell.link().module();
-    const datatest::Outcome out =
-        datatest::parseBurst(burst, module.workForm, module.transForm, s.req_kind, rTimer.isActive());
+    const datatest::Outcome out = m_received.take(block, m_shell.link().module());
     for (const QString &line : out.log)
         log(line);
-    if (!out.collected.isEmpty()) {
-        s.rx_hex += out.collected;
-        rTimer.stop();
-        rTimer.start(timing::interval(200));
-    }
+    if (!out.collected.isEmpty())
+        m_quietGap.start(timing::interval(kQuietGapMs));
 }
 
-void DataTestPage::on_rTimer()
+void DataTestPage::showCollected()
 {
-    rTimer.stop();
-    auto &s = shared();
-    const ModuleState &module = m_shell.link().module();
-    const datatest::Shown d = datatest::display(s.rx_hex, module.workForm, module.transForm);
-    m_receive->setPlainText(d.receive);
+    m_quietGap.stop();
+    const datatest::Shown d = m_received.show(m_shell.link().module());
+    m_receiveArea->setPlainText(d.receive);
     if (d.sender)
-        m_sender->setText(*d.sender);
+        m_senderBox->setText(*d.sender);
     log(d.log);
-    s.rx_hex.clear();
     m_shell.setPanel(Shell::ModulePanel, QStringLiteral("接收数据"));
 }
 
 void DataTestPage::linkLost()
 {
     // Bytes already collected were read from the module: show them rather than lose them.
-    if (rTimer.isActive())
-        on_rTimer();
-    rTimer.stop();
+    if (m_quietGap.isActive())
+        showCollected();
+    m_quietGap.stop();
 }
 
 } // namespace lt

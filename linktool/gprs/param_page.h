@@ -1,80 +1,90 @@
 #pragma once
 
+#include "qx3200/reply_parser.h"
+#include "qx3200/settings.h"
+
 #include <QWidget>
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
 namespace lt {
 
-// Page "    参数设置    " of the QX3200 window: its six frames, the list
-// dependencies, the scroll bars and the key rules. What the buttons send is
-// the window's business.
-class ParamPage : public QWidget
+class WorkModeGroup;
+
+// Page "    参数设置    " of the QX3200 window: its six frames, each with the
+// button that writes it. The page hands out what the boxes and lists hold
+// and follows what the module reports; what a button sends is the window's
+// business.
+class ParamPage : public QWidget, public qx3200::ParamView
 {
     Q_OBJECT
 public:
     explicit ParamPage(QWidget *parent = nullptr);
 
-    // "工作方式选择"
-    QComboBox *Combo1, *Combo2, *Combo3, *Combo4;
-    QLineEdit *Text5, *Text6, *Text7;
-    QScrollBar *VScroll3, *VScroll4, *VScroll5;
-    QPushButton *Command1_10;
-    // "省电"
-    QRadioButton *Option3, *Option4, *Option7, *Option8;
-    QLineEdit *Text11, *Text12;
-    QPushButton *Command1_9;
-    // "目标地址设置"
-    QLineEdit *Text8, *Text1_0;
-    QPushButton *Command1_6;
-    // "心跳时间设置"
-    QLineEdit *Text4, *Text10;
-    QPushButton *Command1_2;
-    // "通讯设置"
-    QComboBox *Combo7;
-    QRadioButton *Option1, *Option2, *Option5, *Option6, *Option9, *Option11, *Option10;
-    QPushButton *Command1_8;
-    // "被动方式地址"
-    QGroupBox *passiveFrame;
-    QLineEdit *Text9;
-    QScrollBar *VScroll8;
-    QPushButton *Command1_11;
+    // Grey, disabled start of the controls that depend on the working form.
+    void greyDependentControls();
+    // The module's line options start as the port's own line.
+    void showPortLine(int baud, int dataBits, qx3200::Parity parity, int stopBits);
 
-    // Grey, disabled start of the dependent controls.
-    void disable_();
+    // The fields of group as the page holds them: lists at "无" and empty
+    // boxes leave their field empty, a box that holds no number gives a
+    // value every rule refuses.
+    qx3200::Settings entries(qx3200::Group group) const;
 
-    // A list selection made by the program; runs the list's own behaviour.
-    // False when the list has no such item.
-    bool select(QComboBox *list, int index);
+    // What the module reported goes into the boxes and lists.
+    void showPassiveAddress(const QString &address) override;
+    void showTarget(const QString &address, const QString &project, const QString &site) override;
+    void showHeartbeat(int seconds) override;
+    void showWorkForm(WorkForm form) override;
+    void showTransForm(TransForm form) override;
+    bool showTransparentMode(qx3200::TransparentMode mode) override;
+    void showAddressSettings(const qx3200::AddressSettings &settings) override;
+    void showBaud(int baud) override;
+    void showPowerSaving(bool on) override;
+    void showWakeMode(qx3200::WakeMode mode) override;
 
-    // The address boxes and their scroll bars show the module's values.
-    void showAddressValues(int start, int length, int groupMax);
-
-    // The lists' own behaviour when an item is chosen.
-    void Combo1_Click();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Combo4_Click();
+signals:
+    void writeRequested(qx3200::Group group);
 
 private:
-    QComboBox *list(const char *name, const QStringList &items);
+    QGroupBox *powerSavingFrame();
+    QGroupBox *targetFrame();
+    QGroupBox *heartbeatFrame();
+    QGroupBox *serialLineFrame();
+    QGroupBox *passiveAddressFrame();
     QLineEdit *box(const char *name, const QString &text, int maxLength = 0);
-    QPushButton *okButton(int index);
-    void setAddressGroup(bool enabled);
-    void VScroll4_Change();
+    void addWriteButton(QGroupBox *frame, int row, int column, int index, qx3200::Group group, int columnSpan = 1);
+    // The rate the module's line is to take: the listed rate shown, or the
+    // port's own when the list shows that.
+    int chosenBaud() const;
 
-    QLabel *m_formatLabel, *m_subLabel;
-    QList<QWidget *> m_addressGroup;
+    WorkModeGroup *m_workMode;       // Frame_work
+    QRadioButton *m_savingOn;        // Option3
+    QRadioButton *m_savingOff;       // Option4
+    QRadioButton *m_wakeMode1;       // Option7
+    QRadioButton *m_wakeMode2;       // Option8
+    QLineEdit *m_wakeIdleBox;        // Text11
+    QLineEdit *m_wakeDataBox;        // Text12
+    QLineEdit *m_targetProjectBox;   // Text8
+    QLineEdit *m_targetSiteBox;      // Text1_0
+    QLineEdit *m_heartbeatBox;       // Text4
+    QLineEdit *m_restartCountBox;    // Text10
+    QComboBox *m_baudList;           // Combo7
+    QRadioButton *m_eightBits;       // Option1
+    QRadioButton *m_sevenBits;       // Option2
+    QRadioButton *m_noParity;        // Option5
+    QRadioButton *m_oddParity;       // Option6
+    QRadioButton *m_evenParity;      // Option9
+    QRadioButton *m_oneStopBit;      // Option11
+    QRadioButton *m_twoStopBits;     // Option10
+    QGroupBox *m_passiveFrame;       // Frame_passive
+    QLineEdit *m_passiveAddressBox;  // Text9
+    QScrollBar *m_passiveBar;        // VScroll8
+    int m_portBaud = 9600;
 };
-
-// Enables or disables lists and boxes with their background: the window's
-// own colour when enabled, light grey when not.
-void setGreyed(QWidget *w, bool enabled);
 
 } // namespace lt

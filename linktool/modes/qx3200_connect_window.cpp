@@ -2,7 +2,7 @@
 
 #include "restart_notice.h"
 
-#include "gprs/frm3200com.h"
+#include "gprs/qx3200_window.h"
 #include "link/frame.h"
 #include "link/link.h"
 #include "ui/message_box.h"
@@ -210,9 +210,9 @@ void Qx3200ConnectWindow::enterClicked()
     Shell &shell = m_shell;
     accept();   // the port stays open for the QX3200 window
     if (data)
-        openFrm3200COM(shell, WorkMode::DataCommunication);
+        openQx3200Window(shell, WorkMode::DataCommunication);
     else if (address)
-        openFrm3200COM(shell, WorkMode::AddressSetting);
+        openQx3200Window(shell, WorkMode::AddressSetting);
 }
 
 void openQx3200Connect(Shell &shell)

@@ -1,6 +1,6 @@
 #include "sms_connect_window.h"
 
-#include "sms/frm3100com.h"
+#include "sms/qx3100_window.h"
 #include "ui/message_box.h"
 #include "ui/shell.h"
 
@@ -40,7 +40,7 @@ void SmsConnectWindow::verdict(quint8 moduleType)
     if (moduleType == code::kGprsModule)
         message(&shell.frame(), QStringLiteral("您的模块与测试软件不一样，请与厂家联系"), QStringLiteral("提示"), QMessageBox::Warning);
     else
-        openFrm3100COM(shell);
+        openQx3100Window(shell);
 }
 
 void openSmsConnect(Shell &shell)

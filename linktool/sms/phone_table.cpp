@@ -1,18 +1,22 @@
 #include "phone_table.h"
 
-#include "frm3100com_window.h"
-#include "qx3100_protocol.h"
+#include "qx3100/phone_entry.h"
+#include "qx3100/requests.h"
+#include "qx3100/sequences.h"
 
 #include "link/helpers.h"
 #include "link/timing.h"
 #include "ui/message_box.h"
 #include "ui/typing_aids.h"
 
+#include "box_width.h"
+
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace lt {
@@ -20,9 +24,11 @@ namespace lt {
 namespace {
 
 const QString kStart = QStringLiteral("开始读取");
+const QString kPause = QStringLiteral("暂停读取");
 // Written as the number, it erases the entry.
 const QString kErase = QStringLiteral("FFFFFFFFFFF");
-const QString kPause = QStringLiteral("暂停读取");
+// How an erased entry reads back.
+const QString kErased = QStringLiteral("FFFFFFFFFFFF");
 
 // A whole entry number 0..65535 typed in decimal.
 std::optional<int> entryNumber(const QString &text)
@@ -36,15 +42,17 @@ std::optional<int> entryNumber(const QString &text)
 
 } // namespace
 
-PhoneTableGroup::PhoneTableGroup(Frm3100COM &window, QWidget *parent)
-    : QGroupBox(QStringLiteral("透明方式2设置"), parent), m_window(window)
+PhoneTableGroup::PhoneTableGroup(PhoneTableHost &host, QWidget *parent)
+    : QGroupBox(QStringLiteral("透明方式2设置"), parent), m_host(host),
+      m_loop(timing::interval, QStringLiteral("Timer4"), this)
 {
     auto *grid = new QGridLayout(this);
-    auto edit = [this](const char *name, const QString &text, int maxLength) {
+    auto edit = [this](const char *name, const QString &text, int maxLength, const QString &longest) {
         auto *e = new QLineEdit(text, this);
         e->setObjectName(QLatin1String(name));
         if (maxLength > 0)
             e->setMaxLength(maxLength);
+        qx::fitToLongest(e, longest);
         return e;
     };
     auto push = [this](const char *name, const QString &caption) {
@@ -52,73 +60,88 @@ PhoneTableGroup::PhoneTableGroup(Frm3100COM &window, QWidget *parent)
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    Text8 = edit("Text8", QStringLiteral("00:01:"), 6);
-    Text9 = edit("Text9", QStringLiteral("***********"), 11);
-    Text10 = edit("Text10", QStringLiteral("1"), 0);
-    Text12 = edit("Text12", QStringLiteral("10"), 0);
-    installHexColonAid(Text8);
-    installKeyFilter(Text9, hex_key);
-    Command11 = push("Command11", QStringLiteral("确定"));
-    Command12 = push("Command12", QStringLiteral("读电话号码"));
-    Command13 = push("Command13", kStart);
-    Label28 = new QLabel(QStringLiteral("00000000"), this);
-    Label28->setObjectName(QStringLiteral("Label28"));
-    Grid = new QTableWidget(0, 3, this);
-    Grid->setObjectName(QStringLiteral("Grid"));
+    // Hex pairs are measured as "DD", the widest; a number may be the eleven F that erase.
+    m_address = edit("Text8", QStringLiteral("00:01:"), 6, QStringLiteral("DD:DD:"));
+    m_number = edit("Text9", QStringLiteral("***********"), 11, QStringLiteral("DDDDDDDDDDD"));
+    m_first = edit("Text10", QStringLiteral("1"), 0, QStringLiteral("65535"));
+    m_last = edit("Text12", QStringLiteral("10"), 0, QStringLiteral("65535"));
+    installHexColonAid(m_address);
+    installKeyFilter(m_number, hex_key);
+    m_write = push("Command11", QStringLiteral("确定"));
+    m_readOne = push("Command12", QStringLiteral("读电话号码"));
+    m_loopButton = push("Command13", kStart);
+    m_progress = new QLabel(QStringLiteral("00000000"), this);
+    m_progress->setObjectName(QStringLiteral("Label28"));
+    m_grid = new QTableWidget(0, 3, this);
+    m_grid->setObjectName(QStringLiteral("Grid"));
     resetGrid();
 
     grid->addWidget(new QLabel(QStringLiteral("身份地址"), this), 0, 0);
-    grid->addWidget(Text8, 0, 1);
+    grid->addWidget(m_address, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("电话号码"), this), 0, 2);
-    grid->addWidget(Text9, 0, 3);
-    grid->addWidget(Command11, 0, 4);
+    grid->addWidget(m_number, 0, 3);
+    grid->addWidget(m_write, 0, 4);
     grid->addWidget(new QLabel(QStringLiteral("开始位置"), this), 1, 0);
-    grid->addWidget(Text10, 1, 1);
+    grid->addWidget(m_first, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("停止位置"), this), 1, 2);
-    grid->addWidget(Text12, 1, 3);
-    grid->addWidget(Command13, 1, 4);
-    grid->addWidget(Command12, 2, 4);
-    grid->addWidget(Label28, 2, 0, 1, 2);
-    grid->addWidget(Grid, 3, 0, 1, 5);
+    grid->addWidget(m_last, 1, 3);
+    grid->addWidget(m_loopButton, 1, 4);
+    grid->addWidget(m_readOne, 2, 4);
+    grid->addWidget(m_progress, 2, 0, 1, 2);
+    grid->addWidget(m_grid, 3, 0, 1, 5);
+    m_lock.setWidgets({m_write, m_readOne, m_loopButton});
 
-    Timer4.setObjectName(QStringLiteral("Timer4"));
-    Timer4.setParent(this);
-    connect(&Timer4, &QTimer::timeout, this, &PhoneTableGroup::Timer4_Timer);
-    connect(Command11, &QPushButton::clicked, this, &PhoneTableGroup::Command11_Click);
-    connect(Command12, &QPushButton::clicked, this, &PhoneTableGroup::Command12_Click);
-    connect(Command13, &QPushButton::clicked, this, &PhoneTableGroup::Command13_Click);
+    connect(&m_loop, &qx::Sequencer::ticked, this, [this](int step) {
+        if (step < m_loop.size())
+            m_progress->setText(QStringLiteral("读") + QString::number(m_loopFirst + step));
+    });
+    connect(&m_loop, &qx::Sequencer::send, this, [this](const QByteArray &frame) { m_host.send(frame); });
+    connect(&m_loop, &qx::Sequencer::finished, this, &PhoneTableGroup::endLoop);
+    connect(m_write, &QPushButton::clicked, this, &PhoneTableGroup::writeEntry);
+    connect(m_readOne, &QPushButton::clicked, this, &PhoneTableGroup::readEntry);
+    connect(m_loopButton, &QPushButton::clicked, this, &PhoneTableGroup::startOrPauseLoop);
 }
 
-QList<QPushButton *> PhoneTableGroup::buttons() const
+void PhoneTableGroup::lockButtons()
 {
-    return {Command11, Command12, Command13};
+    m_lock.lock();
 }
 
-QList<QWidget *> PhoneTableGroup::inputs() const
+void PhoneTableGroup::unlockButtons()
 {
-    return {Text8, Text9, Text10, Text12};
+    if (m_inputsLocked) {
+        for (QWidget *w : {m_address, m_number, m_first, m_last})
+            w->setEnabled(true);
+        m_inputsLocked = false;
+    }
+    m_lock.unlock();
 }
 
 void PhoneTableGroup::resetGrid()
 {
-    Grid->clear();
-    Grid->setRowCount(0);
-    Grid->setHorizontalHeaderLabels({QString(), QStringLiteral("地址"), QStringLiteral("电话号码")});
-    Grid->verticalHeader()->hide();
-    Grid->setColumnWidth(0, 16);
-    Grid->setColumnWidth(1, 90);
-    Grid->setColumnWidth(2, 140);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->clear();
+    m_grid->setRowCount(0);
+    m_grid->setHorizontalHeaderLabels({QString(), QStringLiteral("地址"), QStringLiteral("电话号码")});
+    m_grid->verticalHeader()->hide();
+    m_grid->setColumnWidth(0, 16);
+    // As wide as an address and a number of twelve hex digits (an erased
+    // entry reads as twelve F), and their headings.
+    const int room = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1);
+    const std::pair<int, const char *> widest[] = {{1, "DD:DD:"}, {2, "DDDDDDDDDDDD"}};
+    for (auto [column, text] : widest)
+        m_grid->setColumnWidth(column, qMax(m_grid->fontMetrics().horizontalAdvance(QLatin1String(text)) + room,
+                                            m_grid->horizontalHeader()->sectionSizeHint(column)));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 void PhoneTableGroup::putRow(int row, const QString &address, const QString &number)
 {
     // Grid row r (row 0 being the header) is table row r - 1.
-    if (Grid->rowCount() < row)
-        Grid->setRowCount(row);
-    Grid->setItem(row - 1, 1, new QTableWidgetItem(address));
-    Grid->setItem(row - 1, 2, new QTableWidgetItem(number));
-    Grid->selectRow(row - 1);
+    if (m_grid->rowCount() < row)
+        m_grid->setRowCount(row);
+    m_grid->setItem(row - 1, 1, new QTableWidgetItem(address));
+    m_grid->setItem(row - 1, 2, new QTableWidgetItem(number));
+    m_grid->selectRow(row - 1);
 }
 
 bool PhoneTableGroup::dbUsable()
@@ -142,15 +165,15 @@ void PhoneTableGroup::store(const QString &address, const QString &number, bool 
     // Stores what the reply parser decoded: the message waits until its pass is over.
     if (!(replaceAddress ? m_db.replace(address, number) : m_db.add(address, number)))
         postMessage(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
-                QStringLiteral("系统提示"), QMessageBox::Warning);
+                    QStringLiteral("系统提示"), QMessageBox::Warning);
 }
 
-void PhoneTableGroup::Command11_Click()
+void PhoneTableGroup::writeEntry()
 {
-    if (!m_window.portReady())
+    if (!m_host.portReady())
         return;
-    const QString address = Text8->text();
-    const QString number = Text9->text();
+    const QString address = m_address->text();
+    const QString number = m_number->text();
     if (address.size() != 6 || address == QLatin1String("**:**:")) {
         message(this, QStringLiteral("您输入的地址不正确"), QStringLiteral("请重新输入地址"), QMessageBox::Information);
         return;
@@ -167,16 +190,16 @@ void PhoneTableGroup::Command11_Click()
         return;
     }
     const QByteArray pairs = *qx3100::colonBytes(address, 2);
-    const QByteArray digits = number == kErase ? QByteArray(6, '\xFF') : *qx3100::phoneBytes(number);
-    m_window.sendFrame(qx3100::phoneWrite(quint8(pairs.at(0)), quint8(pairs.at(1)), digits));
+    const QByteArray digits = number == kErase ? qx3100::erasedNumber() : *qx3100::phoneBytes(number);
+    m_host.send(qx3100::phoneWrite(quint8(pairs.at(0)), quint8(pairs.at(1)), digits));
 }
 
-void PhoneTableGroup::Command12_Click()
+void PhoneTableGroup::readEntry()
 {
-    if (!m_window.portReady())
+    if (!m_host.portReady())
         return;
     // The entry as colon text ("00:05:") or, like the read loop, as a decimal number.
-    const QString text = Text10->text().trimmed();
+    const QString text = m_first->text().trimmed();
     std::optional<QByteArray> pair;
     if (text.size() >= 5 && text.at(2) == QLatin1Char(':'))
         pair = qx3100::colonBytes(text, 2);
@@ -186,73 +209,67 @@ void PhoneTableGroup::Command12_Click()
         message(this, QStringLiteral("您输入的开始位置不正确"), QStringLiteral("请重新输入开始位置"), QMessageBox::Information);
         return;
     }
-    table_reading = false;
-    m_window.sendFrame(qx3100::phoneRead(quint8(pair->at(0)), quint8(pair->at(1))));
+    m_loopReading = false;
+    m_host.send(qx3100::phoneRead(quint8(pair->at(0)), quint8(pair->at(1))));
 }
 
-void PhoneTableGroup::Command13_Click()
+void PhoneTableGroup::startOrPauseLoop()
 {
-    if (Command13->text() != kStart) {
+    if (m_loop.isRunning()) {
+        m_loop.stop();
         endLoop();
         return;
     }
     // Refused before the table and the grid are emptied.
-    if (!m_window.portReady())
+    if (!m_host.portReady())
         return;
-    const auto first = entryNumber(Text10->text());
-    const auto last = entryNumber(Text12->text());
+    const auto first = entryNumber(m_first->text());
+    const auto last = entryNumber(m_last->text());
     if (!first || !last) {
         message(this, QStringLiteral("您输入的读取位置不正确"), QStringLiteral("请重新输入读取位置"), QMessageBox::Information);
         return;
     }
     if (!dbUsable())
         return;
-    Command13->setText(kPause);
-    table_reading = true;
+    m_loopButton->setText(kPause);
+    m_loopReading = true;
     resetGrid();
-    read_index = *first - 1;
-    m_stopIndex = *last;
-    Timer4.start(timing::interval(100));
-    grid_row = 1;
+    m_loopFirst = *first;
+    m_loop.start(qx3100::phoneTablePlan(*first, *last));
+    m_gridRow = 1;
     if (!m_db.clear())
         message(this, QStringLiteral("电话号码数据库无法清空"), QStringLiteral("系统提示"), QMessageBox::Warning);
-    m_window.lockKeeping(Command13);
-}
-
-void PhoneTableGroup::Timer4_Timer()
-{
-    Timer4.start(timing::interval(200));
-    ++read_index;
-    if (m_stopIndex >= read_index) {
-        m_window.sendFrame(qx3100::phoneRead(quint8(read_index / 256), quint8(read_index % 256)));
-        Label28->setText(QStringLiteral("读") + QString::number(read_index));
-    } else {
-        endLoop();
-    }
+    // Locking the whole window would take the pause button with it: the
+    // window locks everything else, the group its boxes.
+    m_host.lockForLoop();
+    for (QWidget *w : {m_address, m_number, m_first, m_last})
+        w->setEnabled(false);
+    m_inputsLocked = true;
+    m_loopButton->setEnabled(true);
 }
 
 void PhoneTableGroup::endLoop()
 {
-    Timer4.stop();
-    Command13->setText(kStart);
-    m_window.Enable_Command();
+    m_loopButton->setText(kStart);
+    m_host.unlockAfterLoop();
 }
 
 void PhoneTableGroup::linkLost()
 {
-    Timer4.stop();
-    Command13->setText(kStart);
+    m_loop.stop();
+    m_loopButton->setText(kStart);
 }
 
-void PhoneTableGroup::entryRead(const QByteArray &rec)
+void PhoneTableGroup::entryRead(const QByteArray &record)
 {
-    const QString address = qx3100::addressText(byteAt(rec, 10), byteAt(rec, 11));
-    const QString number = qx3100::numberText(rec.mid(14, 6));
-    if (table_reading) {
-        if (number == QLatin1String("FFFFFFFFFFFF"))
+    const QString address = qx3100::entryAddress(record);
+    const QString number = qx3100::entryNumber(record);
+    if (m_loopReading) {
+        // The loop lists what the table holds: erased entries are left out.
+        if (number == kErased)
             return;
-        putRow(grid_row, address, number);
-        ++grid_row;
+        putRow(m_gridRow, address, number);
+        ++m_gridRow;
         store(address, number, false);
     } else {
         resetGrid();
@@ -263,15 +280,15 @@ void PhoneTableGroup::entryRead(const QByteArray &rec)
 
 void PhoneTableGroup::entryWritten(int high, int low)
 {
-    if (qx3100::addressText(high, low) != Text8->text()) {
+    if (qx3100::addressText(high, low) != m_address->text()) {
         postMessage(this, QStringLiteral("模块的电话号码与地址配置错误"), QStringLiteral("正确提示！！"), QMessageBox::Warning);
         return;
     }
     postMessage(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
     // The module now holds this number (or nothing) at that address, whatever it held before.
-    store(Text8->text(), Text9->text(), true);
-    putRow(grid_row, Text8->text(), Text9->text());
-    ++grid_row;
+    store(m_address->text(), m_number->text(), true);
+    putRow(m_gridRow, m_address->text(), m_number->text());
+    ++m_gridRow;
 }
 
 } // namespace lt

@@ -1,14 +1,16 @@
 #include "sms_test_tab.h"
 
+#include "qx3100/sms_test_replies.h"
+
 #include "link/helpers.h"
 #include "link/link.h"
 #include "link/timing.h"
 #include "ui/message_box.h"
 #include "ui/open_link.h"
-#include "ui/shared_state.h"
 #include "ui/shell.h"
 #include "ui/typing_aids.h"
-#include "sms_test_replies.h"
+
+#include "box_width.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -46,14 +48,14 @@ Box *named(Box *box, const QString &name)
 
 SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell(shell)
 {
-    m_label31 = named(new QLabel(QStringLiteral("模块地址"), this), QStringLiteral("Label31"));
-    m_text22 = named(new QLineEdit(this), QStringLiteral("Text22"));
-    installHexColonAid(m_text22);
+    m_addressCaption = named(new QLabel(QStringLiteral("模块地址"), this), QStringLiteral("Label31"));
+    m_moduleAddress = named(new QLineEdit(this), QStringLiteral("Text22"));
+    installHexColonAid(m_moduleAddress);
 
     static const char *const captions[6] = {"源码区", "发送区", "接收区", nullptr, "发送方电话号码", "接收方电话号码"};
     for (int i = 0; i < 6; ++i)
         if (captions[i])
-            m_label21[i] = named(new QLabel(QString::fromUtf8(captions[i]), this), QStringLiteral("Label21_%1").arg(i));
+            m_captions[i] = named(new QLabel(QString::fromUtf8(captions[i]), this), QStringLiteral("Label21_%1").arg(i));
 
     m_source = named(new QPlainTextEdit(this), QStringLiteral("Text21_0"));
     m_sendArea = named(new QPlainTextEdit(this), QStringLiteral("Text21_1"));
@@ -69,46 +71,50 @@ SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell
     installHexColonAid(m_sendArea, true, [this] { return encoding() == Encoding::Hex; });
     installKeyFilter(m_receiver, num_key);
     m_receiver->setMaxLength(11);
+    // As wide as the longest each shows: an address, a sender as six bytes of hex, eleven digits.
+    qx::fitToLongest(m_moduleAddress, QStringLiteral("DD:DD:"));
+    qx::fitToLongest(m_sender, QStringLiteral("DDDDDDDDDDDD"));
+    qx::fitToLongest(m_receiver, QStringLiteral("88888888888"));
 
     static const char *const buttons[4] = {"读取短信", "发送状态", "发送短信", "复位"};
     for (int i = 0; i < 4; ++i) {
-        m_command21[i] = named(new QPushButton(QString::fromUtf8(buttons[i]), this), QStringLiteral("Command21_%1").arg(i));
-        connect(m_command21[i], &QPushButton::clicked, this, [this, i] { Command21_Click(i); });
+        m_requestButtons[i] = named(new QPushButton(QString::fromUtf8(buttons[i]), this), QStringLiteral("Command21_%1").arg(i));
+        connect(m_requestButtons[i], &QPushButton::clicked, this, [this, i] { requestClicked(Button(i)); });
     }
-    m_command21[3]->hide();
-    m_lock.setWidgets({m_command21[0], m_command21[1], m_command21[2], m_command21[3]});
+    m_requestButtons[kResetButton]->hide();
+    m_lock.setWidgets({m_requestButtons[0], m_requestButtons[1], m_requestButtons[2], m_requestButtons[3]});
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(m_label21[0], 0, 0);
+    grid->addWidget(m_captions[0], 0, 0);
     grid->addWidget(m_source, 1, 0, 1, 4);
-    grid->addWidget(m_label21[1], 2, 0);
+    grid->addWidget(m_captions[1], 2, 0);
     grid->addWidget(m_sendArea, 3, 0, 1, 2);
-    grid->addWidget(m_label21[2], 2, 2);
+    grid->addWidget(m_captions[2], 2, 2);
     grid->addWidget(m_receive, 3, 2, 1, 2);
-    grid->addWidget(m_label21[4], 4, 0);
+    grid->addWidget(m_captions[4], 4, 0);
     grid->addWidget(m_sender, 4, 1);
-    grid->addWidget(m_label21[5], 4, 2);
+    grid->addWidget(m_captions[5], 4, 2);
     grid->addWidget(m_receiver, 4, 3);
-    grid->addWidget(m_label31, 5, 0);
-    grid->addWidget(m_text22, 5, 1);
+    grid->addWidget(m_addressCaption, 5, 0);
+    grid->addWidget(m_moduleAddress, 5, 1);
     auto *row = new QHBoxLayout;
-    for (QPushButton *b : m_command21)
+    for (QPushButton *b : m_requestButtons)
         row->addWidget(b);
     grid->addLayout(row, 6, 0, 1, 4);
     grid->setRowStretch(1, 2);
     grid->setRowStretch(3, 1);
 
-    m_rTimer.setObjectName(QStringLiteral("rTimer"));
-    m_rTimer.setParent(this);   // found by name like every other control
-    m_rTimer.setSingleShot(true);
-    connect(&m_rTimer, &QTimer::timeout, this, &SmsTestTab::rTimer_Timer);
+    m_messageGap.setObjectName(QStringLiteral("rTimer"));
+    m_messageGap.setParent(this);   // found by name like every other control
+    m_messageGap.setSingleShot(true);
+    connect(&m_messageGap, &QTimer::timeout, this, &SmsTestTab::messageGapOver);
     m_pause.setSingleShot(true);
-    connect(&m_pause, &QTimer::timeout, this, &SmsTestTab::send_now);
+    connect(&m_pause, &QTimer::timeout, this, &SmsTestTab::writeRequest);
 
-    connect(m_sendArea, &QPlainTextEdit::textChanged, this, &SmsTestTab::update_count);
+    connect(m_sendArea, &QPlainTextEdit::textChanged, this, &SmsTestTab::showSendCount);
     shell.onSmsMannerChosen(this, [this](Shell::SmsManner) {
         m_sendArea->clear();
-        update_count();
+        showSendCount();
     });
 }
 
@@ -127,12 +133,12 @@ Encoding SmsTestTab::encoding() const
 
 void SmsTestTab::prepare()
 {
-    auto &s = shared();
     const ModuleState &module = m_shell.link().module();
     m_shell.setSmsMannerVisible(true);
     const bool passive = module.workForm == 0;
-    for (QWidget *w : {static_cast<QWidget *>(m_label31), static_cast<QWidget *>(m_text22),
-                       static_cast<QWidget *>(m_command21[0]), static_cast<QWidget *>(m_command21[1])})
+    for (QWidget *w : {static_cast<QWidget *>(m_addressCaption), static_cast<QWidget *>(m_moduleAddress),
+                       static_cast<QWidget *>(m_requestButtons[kReadButton]),
+                       static_cast<QWidget *>(m_requestButtons[kStatusButton])})
         w->setVisible(passive);
     showTransForm(module.transForm);
     m_source->clear();
@@ -140,66 +146,64 @@ void SmsTestTab::prepare()
     m_receive->clear();
     m_sender->clear();
     m_receiver->clear();
-    m_text22->clear();
-    s.sms_tab_mode = 0;
+    m_moduleAddress->clear();
 }
 
 void SmsTestTab::showWorkForm(int workForm)
 {
     const bool passive = workForm == 0;
-    m_label31->setVisible(passive);
-    m_text22->setVisible(passive);
-    m_command21[0]->setVisible(passive);
-    m_command21[1]->setVisible(passive);
-    m_command21[2]->setVisible(true);
+    m_addressCaption->setVisible(passive);
+    m_moduleAddress->setVisible(passive);
+    m_requestButtons[kReadButton]->setVisible(passive);
+    m_requestButtons[kStatusButton]->setVisible(passive);
+    m_requestButtons[kSendButton]->setVisible(true);
 }
 
 void SmsTestTab::hideButtons()
 {
-    for (QPushButton *b : m_command21)
+    for (QPushButton *b : m_requestButtons)
         b->hide();
 }
 
 void SmsTestTab::showTransForm(int transForm)
 {
     const bool format = transForm != 0;
-    m_label21[4]->setVisible(format);
-    m_label21[5]->setVisible(format);
+    m_captions[4]->setVisible(format);
+    m_captions[5]->setVisible(format);
     m_sender->setVisible(format);
     m_receiver->setVisible(format);
 }
 
-void SmsTestTab::update_count()
+void SmsTestTab::showSendCount()
 {
     m_shell.setPanel(Shell::SendCountPanel, QString::number(sendCount(m_sendArea->toPlainText(), encoding())));
 }
 
-void SmsTestTab::refuse(int index, const QString &text)
+void SmsTestTab::refuse(Button button, const QString &text)
 {
     message(this, text, QStringLiteral("系统提示"), QMessageBox::Information);
-    m_command21[index]->setEnabled(true);
+    m_requestButtons[button]->setEnabled(true);
 }
 
-void SmsTestTab::Command21_Click(int index)
+void SmsTestTab::requestClicked(Button button)
 {
     if (m_pause.isActive())
         return;   // one request at a time, in the order they were asked for
-    auto &s = shared();
     const ModuleState &module = m_shell.link().module();
-    m_command21[index]->setEnabled(false);
-    s.sms_tab_mode = 0;
-    if (index == 3)
+    m_requestButtons[button]->setEnabled(false);
+    emit repliesWanted();
+    if (button == kResetButton)
         return;
 
     Pending pending;
-    pending.button = index;
+    pending.button = button;
     const bool passive = module.workForm == 0;
-    if (index == 0 || index == 1) {
-        if (!addressValid(m_text22->text()))
-            return refuse(index, kAddressWrong);
-        const QByteArray address = moduleAddress(m_text22->text());
-        pending.frame = index == 0 ? readRequest(address) : statusRequest(address);
-        pending.reqKindAfterWrite = index == 0 ? 1 : 2;
+    if (button == kReadButton || button == kStatusButton) {
+        if (!addressValid(m_moduleAddress->text()))
+            return refuse(button, kAddressWrong);
+        const QByteArray address = moduleAddress(m_moduleAddress->text());
+        pending.frame = button == kReadButton ? readRequest(address) : statusRequest(address);
+        pending.answeredOnceWritten = button == kReadButton ? Request::Read : Request::Status;
     } else {
         const Encoding enc = encoding();
         Body body;
@@ -207,49 +211,50 @@ void SmsTestTab::Command21_Click(int index)
         case BodyCheck::Ok:
             break;
         case BodyCheck::Unfit:
-            return refuse(index, kContentWrong);
+            return refuse(button, kContentWrong);
         case BodyCheck::NotAscii:
-            return refuse(index, kNotAscii);
+            return refuse(button, kNotAscii);
         }
         const SendForm form{passive, module.transForm != 0};
         if (!lengthFits(form, int(body.bytes.size())))
-            return refuse(index, kTooLong);
-        if (passive && !addressValid(m_text22->text()))
-            return refuse(index, kAddressWrong);
+            return refuse(button, kTooLong);
+        if (passive && !addressValid(m_moduleAddress->text()))
+            return refuse(button, kAddressWrong);
         if (form.format && !numberValid(m_receiver->text()))
-            return refuse(index, kNumberWrong);
-        pending.frame = sendRequest(form, moduleAddress(m_text22->text()), packNumber(m_receiver->text()), body);
+            return refuse(button, kNumberWrong);
+        pending.frame = sendRequest(form, moduleAddress(m_moduleAddress->text()), packNumber(m_receiver->text()), body);
     }
     if (!port_ready(m_shell.link(), this)) {
-        m_command21[index]->setEnabled(true);
+        m_requestButtons[button]->setEnabled(true);
         return;
     }
 
     // The frame is fixed now: what is typed or chosen during the pause does not change it.
     m_shell.link().port().setDtr(false);
-    if (index == 2)
-        s.req_kind = 3;
+    // Replies are taken as answers to a message from the click on, to read
+    // and status from their write, as the tab has always taken them.
+    if (button == kSendButton)
+        m_answering = Request::Send;
     m_pending = pending;
     m_lock.lock();
     m_pause.start(timing::interval(kPauseMs));
     emit requestWaiting(true);
 }
 
-void SmsTestTab::send_now()
+void SmsTestTab::writeRequest()
 {
     m_pause.stop();
     const Pending pending = std::exchange(m_pending, Pending{});
-    auto &s = shared();
     if (port_ready(m_shell.link(), this)) {
         m_shell.link().send(pending.frame);
-        if (pending.reqKindAfterWrite)
-            s.req_kind = pending.reqKindAfterWrite;
+        if (pending.answeredOnceWritten != Request::None)
+            m_answering = pending.answeredOnceWritten;
         log(logLines(kSendPrefix, hex_text(pending.frame)));
     }
     m_shell.link().port().setDtr(true);
     m_lock.unlock();
-    if (pending.button >= 0)
-        m_command21[pending.button]->setEnabled(true);
+    if (pending.button)
+        m_requestButtons[*pending.button]->setEnabled(true);
     emit requestWaiting(false);
 }
 
@@ -264,30 +269,28 @@ void SmsTestTab::log(const QStringList &lines)
 
 void SmsTestTab::parse(const QByteArray &burst)
 {
-    auto &s = shared();
     const ModuleState &module = m_shell.link().module();
-    const ReplyContext context{module.workForm, module.transForm, s.req_kind, m_rTimer.isActive()};
+    const ReplyContext context{module.workForm, module.transForm, m_answering, m_messageGap.isActive()};
     const ReplyOutcome out = parseBurst(burst, context);
     log(out.log);
     if (!out.status.isEmpty())
         m_shell.setPanel(Shell::ModulePanel, out.status);
     if (out.collectedAny) {
-        s.rx_hex += hex_text(out.collected);
-        m_rTimer.stop();
-        m_rTimer.setInterval(kMessageGapMs);
-        m_rTimer.start();
+        m_message += hex_text(out.collected);
+        m_messageGap.stop();
+        m_messageGap.setInterval(kMessageGapMs);
+        m_messageGap.start();
     }
 }
 
-void SmsTestTab::rTimer_Timer()
+void SmsTestTab::messageGapOver()
 {
-    m_rTimer.stop();
-    auto &s = shared();
-    if (s.rx_hex.isEmpty())
+    m_messageGap.stop();
+    if (m_message.isEmpty())
         return;
-    log(logLines(kReceivePrefix, s.rx_hex));
-    const QByteArray bytes = bytesFromHexText(s.rx_hex);
-    s.rx_hex.clear();
+    log(logLines(kReceivePrefix, m_message));
+    const QByteArray bytes = bytesFromHexText(m_message);
+    m_message.clear();
     const ModuleState &module = m_shell.link().module();
     const DecodedMessage m = decodeMessage(bytes, module.workForm, module.transForm, encoding());
     if (m.hasSender)
@@ -303,13 +306,13 @@ void SmsTestTab::linkLost()
         const Pending pending = std::exchange(m_pending, Pending{});
         m_shell.link().port().setDtr(true);
         m_lock.unlock();
-        if (pending.button >= 0)
-            m_command21[pending.button]->setEnabled(true);
+        if (pending.button)
+            m_requestButtons[*pending.button]->setEnabled(true);
         emit requestWaiting(false);
     }
     // What arrived before the line went is shown, not lost.
-    if (m_rTimer.isActive())
-        rTimer_Timer();
+    if (m_messageGap.isActive())
+        messageGapOver();
 }
 
 } // namespace lt

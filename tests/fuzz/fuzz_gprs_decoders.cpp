@@ -1,75 +1,72 @@
-// The QX3200 reply decoders without the window: the parameter branch over a
-// view that shows nothing, and the data branch with the display of what it
-// collects. Fast enough for long runs; fuzz_gprs_parser covers the window.
+// The QX3200 reply decoders without the window, on the protocol core alone:
+// the parameter branch over views that show nothing and the settings
+// recorder, and the data branch with the display of what it collects. Fast
+// enough for long runs; fuzz_gprs_parser covers the window.
+//
+// Flags: bit 0 parameter branch, bit 1 active work form, bit 2 format
+// transfer, bits 3-4 the last passive command, bit 5 a taken identity
+// address is replaced (else the wait ends), bit 6 the mode list offers mode
+// 2, bit 7 an identity write is pending.
 #include "fuzz_input.h"
 
-#include "gprs/data_test_receive.h"
-#include "gprs/gprs_parser.h"
 #include "link/module_state.h"
-#include "ui/message_box.h"
-#include "ui/shared_state.h"
+#include "qx3200/data_test_receive.h"
+#include "qx3200/reply_parser.h"
+#include "qx3200/settings_recorder.h"
 
 namespace {
 
-class NullView : public lt::gprs::ParamView
+using namespace lt::qx3200;
+
+class NullView : public ParamView
 {
 public:
-    QWidget *messageParent() override { return nullptr; }
-    void showIdentity(const QString &, const QString &, const QString &, const QString &) override {}
-    void showVersion(const QString &) override {}
-    void showPassiveAddress(const QString &) override {}
-    void showTarget(const QString &, const QString &, const QString &) override {}
-    void showHeartbeat(const QString &) override {}
-    void showWorkForm(bool) override {}
-    void showTransForm(bool) override {}
-    bool showSubMode(bool mode1) override { return mode1 || selectable; }
-    void showAddressSettings(int, int, int, const QString &, int) override {}
-    void showBaud(const QString &, int) override {}
-    void showRestartCount(const QString &) override {}
-    void showPowerSaving(bool) override {}
-    void showWakeTimes(const QString &) override {}
-    void showWakeMode(bool) override {}
-    void closeWaitNotice() override {}
-    void startReplace() override {}
-    void startSlaveRetry() override {}
-    bool selectable = true;
+    bool showTransparentMode(TransparentMode mode) override { return mode == TransparentMode::Mode1 || modeTwoOffered; }
+    bool modeTwoOffered = true;
 };
 
-bool g_answerYes = false;
+class Events : public ParamEvents
+{
+public:
+    void nextRead(int) override {}
+    void moduleReady() override {}
+    void identityRetry() override {}
+    void identityResult(IdentityResult result) override
+    {
+        if (result == IdentityResult::Taken && !replace && parser)
+            parser->setIdentityPending(false);
+    }
+    ReplyParser *parser = nullptr;
+    bool replace = false;
+};
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    lt::setMessageHook([](const QString &, const QString &, QMessageBox::Icon, QMessageBox::StandardButtons) {
-        return g_answerYes ? QMessageBox::Yes : QMessageBox::No;
-    });
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const FuzzInput in(data, size);
-    auto &s = lt::shared();
-    s.para_mode = in.flags & 1;
     lt::ModuleState module;
     module.workForm = (in.flags >> 1) & 1;
     module.transForm = (in.flags >> 2) & 1;
-    s.req_kind = (in.flags >> 3) & 3;
-    g_answerYes = in.flags & 0x20;
+    datatest::Receiver received;
+    received.commandSent(datatest::PassiveCommand((in.flags >> 3) & 3));
     NullView view;
-    view.selectable = in.flags & 0x40;
-    lt::gprs::ParamSteps steps;
-    steps.slave_pending = in.flags & 0x80;
-    QString collected;
-    lt::gprs::GprsParser parser(view, steps, module, [&](const QByteArray &burst) {
-        // Every burst after the first collected one comes while that message is still open.
-        const auto outcome = lt::datatest::parseBurst(burst, module.workForm, module.transForm, s.req_kind,
-                                                      !collected.isEmpty());
-        collected += outcome.collected;
-    });
+    view.modeTwoOffered = in.flags & 0x40;
+    SettingsRecorder recorder;
+    ParamViews views({&view, &recorder});
+    Events events;
+    events.replace = in.flags & 0x20;
+    ReplyParser parser(views, events, module, [&](const QByteArray &block) { received.take(block, module); });
+    events.parser = &parser;
+    parser.setParameterMode(in.flags & 1);
+    parser.setIdentityPending(in.flags & 0x80);
     for (const QByteArray &burst : in.bursts)
         parser.parse(burst);
-    lt::datatest::display(collected, module.workForm, module.transForm);
+    received.show(module);
+    // What was read makes a settings file that reads back the same, unless a
+    // value is one the window's boxes cannot hold (a heartbeat over 9999 s).
+    const ParamsRead back = fromParams(toParams(recorder.settings()));
+    if (!back.refusal && !(back.settings == recorder.settings()))
+        __builtin_trap();
     return 0;
 }

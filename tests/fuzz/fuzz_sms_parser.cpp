@@ -1,8 +1,8 @@
-// The QX3100 reply parser in the real window: the frame half
-// (parameter tab, sms_tab_mode -1) and the SMS-test half (sms_tab_mode 0).
+// The QX3100 reply parser in the real window: the frame half (parameter
+// tab) and the SMS-test half (SMS-test tab).
 //
 // Flags: bit 0 SMS-test half, bit 1 active work form, bit 2 format transfer,
-// bits 3-4 req_kind, bit 5 the message gap runs out after every burst,
+// bits 3-4 the request the replies answer, bit 5 the message gap runs out after every burst,
 // bits 6-7 the message encoding checked in the sms_Manner menu (Chinese,
 // English, hexadecimal, Chinese).
 #include "fuzz_input.h"
@@ -10,9 +10,9 @@
 
 #include "app/main_window.h"
 #include "link/link.h"
-#include "sms/frm3100com.h"
+#include "sms/qx3100_window.h"
+#include "sms/sms_test_tab.h"
 #include "ui/message_box.h"
-#include "ui/shared_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +25,7 @@ namespace {
 lt::MainWindow *g_main = nullptr;
 QWidget *g_window = nullptr;
 QTabWidget *g_tabs = nullptr;
+lt::SmsTestTab *g_smsTest = nullptr;
 QAction *g_manners[4] = {};
 } // namespace
 
@@ -38,10 +39,15 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
         return QMessageBox::Ok;
     });
     g_main = new lt::MainWindow;   // never shown: nothing is painted
-    lt::openFrm3100COM(*g_main);
+    lt::openQx3100Window(*g_main);
     g_window = g_main->findChild<QWidget *>(QStringLiteral("frm3100COM"));
     g_tabs = g_window->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    g_smsTest = g_window->findChild<lt::SmsTestTab *>();
     fuzzwin::stopTimers(g_window);   // the first refresh a second after load
+    // The replies go to the SMS test until the first refresh; from here on
+    // the tab shown decides, so every input gets the half its flag names.
+    g_tabs->setCurrentIndex(1);
+    g_tabs->setCurrentIndex(0);
     static const char *const manners[4] = {"chinese", "englist", "sendhex", "chinese"};
     for (int i = 0; i < 4; ++i)
         g_manners[i] = g_main->findChild<QAction *>(QLatin1String(manners[i]));
@@ -51,11 +57,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const FuzzInput in(data, size);
-    lt::resetShared();
-    auto &s = lt::shared();
     g_main->link().module().workForm = (in.flags >> 1) & 1;
     g_main->link().module().transForm = (in.flags >> 2) & 1;
-    s.req_kind = (in.flags >> 3) & 3;
+    g_smsTest->setAnswering(lt::SmsTestTab::Request((in.flags >> 3) & 3));
     const int tab = in.flags & 1;
     if (g_tabs->currentIndex() != tab) {
         g_tabs->setCurrentIndex(tab);   // the SMS-test tab empties its boxes as it opens
@@ -66,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 area->clear();
     }
     g_manners[in.flags >> 6]->setChecked(true);
-    s.sms_tab_mode = tab ? 0 : -1;
     g_main->link().setParseMode(lt::ParseMode::Qx3100);
 
     fuzzwin::feedBursts(*g_main, g_window, in.bursts, in.flags & 0x20);

@@ -2,7 +2,6 @@
 
 #include "link/timing.h"
 #include "ui/message_box.h"
-#include "ui/shared_state.h"
 
 namespace test {
 
@@ -40,7 +39,6 @@ int MessageRecorder::count(const QString &text) const
 
 void resetProgramState()
 {
-    lt::resetShared();
     lt::setMessageHook({});
     lt::timing::setScale(1.0, 0);
 }

@@ -36,6 +36,11 @@ private slots:
         QCOMPARE(r.document->saved, d.saved);
         QCOMPARE(r.document->program, d.program);
         QCOMPARE(r.document->params, d.params);
+
+        // Asked for no model, either model's file is taken and says which it is.
+        const auto any = settings_file::fromBytes(R"({"format":1,"model":"QX3200","params":{}})", QString());
+        QVERIFY2(any.document, qPrintable(any.refusal));
+        QCOMPARE(any.document->model, QStringLiteral("QX3200"));
     }
 
     void refusals_data()

@@ -1,8 +1,8 @@
 #include "app/chooser.h"
 #include "app/main_window.h"
-#include "gprs/frm3200com.h"
+#include "gprs/qx3200_window.h"
 #include "link/link.h"
-#include "sms/frm3100com.h"
+#include "sms/qx3100_window.h"
 
 #include "linktool_support.h"
 
@@ -65,9 +65,9 @@ private slots:
         main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
         QCOMPARE(main->link().port().open(), ModulePort::Opened);
         if (model == QLatin1String("qx3100"))
-            openFrm3100COM(*main);
+            openQx3100Window(*main);
         else
-            openFrm3200COM(*main, WorkMode::DataCommunication);
+            openQx3200Window(*main, WorkMode::DataCommunication);
         QPointer<QWidget> moduleWindow = main->findChild<QWidget *>(window);
         QVERIFY(moduleWindow);
 

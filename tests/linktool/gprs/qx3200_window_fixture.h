@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "gprs/frm3200com_window.h"
+#include "gprs/qx3200_window.h"
 #include "link/timing.h"
+#include "sequencer.h"
 
 #include "linktool_support.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -36,13 +38,27 @@ protected:
         rec.reset();
     }
 
+    // The open QX3200 window, if any.
+    lt::Qx3200Window *window() { return lt::Qx3200Window::find(*main); }
+
     // A control of the open QX3200 window; a missing one ends the run.
     template<class T = QWidget>
     T *w(const QString &name)
     {
-        T *found = lt::Frm3200COM::instance()->findChild<T *>(name);
+        T *found = window()->findChild<T *>(name);
         if (!found)
             qFatal("no control %s", qPrintable(name));
         return found;
     }
+
+    // The sequence of the open window whose timer has that name ("Timer2": the read chain).
+    qx::Sequencer *sequence(const QString &timerName)
+    {
+        for (qx::Sequencer *s : window()->findChildren<qx::Sequencer *>())
+            if (s->timer().objectName() == timerName)
+                return s;
+        qFatal("no sequence %s", qPrintable(timerName));
+        return nullptr;
+    }
+    qx::Sequencer *readChain() { return sequence(QStringLiteral("Timer2")); }
 };

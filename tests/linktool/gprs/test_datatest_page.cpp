@@ -3,7 +3,6 @@
 #include "link/link.h"
 #include "models/qx3200_datatest.h"
 #include "ui/open_link.h"
-#include "ui/shared_state.h"
 #include "simulator.h"
 #include "linktool_support.h"
 
@@ -17,6 +16,7 @@
 #include <QVBoxLayout>
 
 using namespace lt;
+using lt::qx3200::datatest::PassiveCommand;
 
 namespace {
 
@@ -69,8 +69,8 @@ class DataTestPageTest : public QObject
     {
         main->link().module().workForm = module->workForm = workForm;
         main->link().module().transForm = module->transForm = transForm;
-        page->showWorkForm(workForm != 0);
-        page->showTransForm(transForm != 0);
+        page->showWorkForm(workForm != 0 ? WorkForm::Active : WorkForm::Passive);
+        page->showTransForm(transForm != 0 ? TransForm::Format : TransForm::Transparent);
     }
     // Nothing reaches the module: wait out its quiet gap and look.
     void expectNothingSent()
@@ -90,10 +90,7 @@ private slots:
         page = new DataTestPage(*main, host);
         layout->addWidget(page);
         sub = main->addChild(host);
-        main->link().registerParser(ParseMode::Qx3200, page, [this](const QByteArray &burst) {
-            if (!shared().para_mode)
-                page->parse(burst);
-        });
+        main->link().registerParser(ParseMode::Qx3200, page, [this](const QByteArray &burst) { page->parse(burst); });
         main->link().setParseMode(ParseMode::Qx3200);
 
         auto model = std::make_unique<DataModule>();
@@ -113,7 +110,8 @@ private slots:
 
     void buttonsAndMarkedAreas()
     {
-        const auto buttons = page->buttons();
+        const QList<QPushButton *> buttons{child<QPushButton>("Command1_1"), child<QPushButton>("Command1_3"),
+                                           child<QPushButton>("Command1_7")};
         QCOMPARE(buttons.size(), 3);
         QCOMPARE(buttons.at(0)->objectName(), QStringLiteral("Command1_1"));
         QCOMPARE(buttons.at(0)->text(), QStringLiteral("发送数据"));
@@ -174,7 +172,7 @@ private slots:
         QTRY_COMPARE(area("Text1_2")->toPlainText(), QStringLiteral("\n31:32:"));
         QCOMPARE(source(), QStringLiteral("发射数据：  31:32:\n接收数据：  31:32:\n"));
         QCOMPARE(main->panelText(MainWindow::ModulePanel), QStringLiteral("模块状态：接收数据"));
-        QVERIFY(shared().rx_hex.isEmpty());
+        QVERIFY(page->receiver().collected().isEmpty());
     }
 
     void transparentBurstsShownTogether_data()
@@ -226,22 +224,22 @@ private slots:
     void passiveTransparent()
     {
         modes(0, 0);
-        page->setModuleAddress(QStringLiteral("30:31:"));
+        page->showPassiveAddress(QStringLiteral("30:31:"));
         click("Command1_3");
-        QCOMPARE(shared().req_kind, 1);
+        QCOMPARE(page->receiver().lastCommand(), PassiveCommand::Read);
         QTRY_VERIFY(source().contains(QStringLiteral("接收")));
         QCOMPARE(sim->requests().at(0), hex("243031520D"));
         QCOMPARE(source(), QStringLiteral("发送指令 24:30:31:52:0D:\n接收  21:30:31:00:00:0D:\n"));
 
         area("Text1_1")->setPlainText(QStringLiteral("31:32:"));
         click("Command1_1");
-        QCOMPARE(shared().req_kind, 3);
+        QCOMPARE(page->receiver().lastCommand(), PassiveCommand::Write);
         QTRY_VERIFY(source().endsWith(QStringLiteral("接收  21:30:31:00:\n")));
         QCOMPARE(sim->requests().at(1), hex("24303157 0002 3132 0D"));
         QVERIFY(source().contains(QStringLiteral("发射数据：  24:30:31:57:00:02:31:32:0D:\n")));
 
         click("Command1_7");
-        QCOMPARE(shared().req_kind, 2);
+        QCOMPARE(page->receiver().lastCommand(), PassiveCommand::MemoryCheck);
         QTRY_VERIFY(source().endsWith(QStringLiteral("接收  21:30:31:00:01:0D:\n")));
         QVERIFY(source().contains(QStringLiteral("发送指令 24:30:31:57:00:00:0D:\n")));
 
@@ -258,7 +256,7 @@ private slots:
     void passiveFormat()
     {
         modes(0, 1);
-        page->setModuleAddress(QStringLiteral("30:31:"));
+        page->showPassiveAddress(QStringLiteral("30:31:"));
         box("Text1_6")->setText(QStringLiteral("00:05:"));
         area("Text1_1")->setPlainText(QStringLiteral("31:32:"));
         click("Command1_1");
@@ -272,12 +270,12 @@ private slots:
     void passiveReadAnswerTooLongIsDropped()
     {
         modes(0, 0);
-        shared().req_kind = 1;
+        page->receiver().commandSent(PassiveCommand::Read);
         sim->send(hex("2130318001550D"));
         QTest::qWait(450);
         QVERIFY(source().isEmpty());
         QVERIFY(area("Text1_2")->toPlainText().isEmpty());
-        QVERIFY(shared().rx_hex.isEmpty());
+        QVERIFY(page->receiver().collected().isEmpty());
     }
 
     void refusals()
@@ -289,10 +287,10 @@ private slots:
             click(name);
         QCOMPARE(messages->count(QStringLiteral("您还没有输入模块地址")), 3);
         QCOMPARE(messages->messages.at(0).title, title);
-        page->setModuleAddress(QStringLiteral("30:3"));
+        page->showPassiveAddress(QStringLiteral("30:3"));
         click("Command1_3");
         QVERIFY(messages->saw(QStringLiteral("您输入的模块地址错误，模块地址是 2 个字节")));
-        page->setModuleAddress(QStringLiteral("30:31:"));
+        page->showPassiveAddress(QStringLiteral("30:31:"));
         click("Command1_1");
         QVERIFY(messages->saw(QStringLiteral("您还没有输入接收方地址")));
         box("Text1_6")->setText(QStringLiteral("00:"));
@@ -305,7 +303,7 @@ private slots:
         QVERIFY(messages->saw(QStringLiteral("发送区没有数据")));
         // A refused send leaves everything as it was.
         QCOMPARE(area("Text1_1")->toPlainText(), QStringLiteral("3"));
-        QCOMPARE(shared().req_kind, 0);
+        QCOMPARE(page->receiver().lastCommand(), PassiveCommand::None);
         QVERIFY(source().isEmpty());
         QCOMPARE(main->panelText(MainWindow::ModulePanel), QStringLiteral("模块状态：未使用"));
         expectNothingSent();
@@ -334,10 +332,10 @@ private slots:
     {
         modes(1, 0);
         sim->send(hex("3132"));
-        QTRY_VERIFY(!shared().rx_hex.isEmpty());
+        QTRY_VERIFY(!page->receiver().collected().isEmpty());
         page->linkLost();
         QCOMPARE(area("Text1_2")->toPlainText(), QStringLiteral("\n31:32:"));
-        QVERIFY(shared().rx_hex.isEmpty());
+        QVERIFY(page->receiver().collected().isEmpty());
         QTest::qWait(300);
         QCOMPARE(source(), QStringLiteral("接收数据：  31:32:\n"));
     }

@@ -1,13 +1,11 @@
 #include "gprs/data_test_page.h"
-#include "gprs/frm3200com.h"
-#include "gprs/frm3200com_window.h"
+#include "gprs/qx3200_window.h"
 
 #include "app/main_window.h"
 #include "link/helpers.h"
 #include "link/link.h"
 #include "link/timing.h"
 #include "models/qx3200_model.h"
-#include "ui/shared_state.h"
 
 #include "qx3200_window_fixture.h"
 #include "linktool_support.h"
@@ -34,11 +32,11 @@ class DataTestWindowTest : public Qx3200WindowFixture
     {
         main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1"));
         QCOMPARE(main->link().port().open(), ModulePort::Opened);
-        openFrm3200COM(*main, WorkMode::DataCommunication);
-        QVERIFY(Frm3200COM::instance());
+        openQx3200Window(*main, WorkMode::DataCommunication);
+        QVERIFY(window());
         QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>("Timer6")->isActive(), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>("Timer2")->isActive(), 8000);
-        QVERIFY(!shared().para_mode);
+        QVERIFY(!window()->replyParser().parameterMode());
         w<QTabWidget>("SSTab1")->setCurrentIndex(1);
     }
 

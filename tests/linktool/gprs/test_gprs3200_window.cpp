@@ -1,12 +1,10 @@
-#include "gprs/frm3200com.h"
-#include "gprs/frm3200com_window.h"
+#include "gprs/qx3200_window.h"
 
 #include "app/main_window.h"
 #include "link/helpers.h"
 #include "link/link.h"
 #include "link/timing.h"
 #include "ui/network_wait_notice.h"
-#include "ui/shared_state.h"
 
 #include "qx3200_window_fixture.h"
 #include "linktool_support.h"
@@ -22,6 +20,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace lt;
 
@@ -50,7 +50,6 @@ class Gprs3200WindowTest : public Qx3200WindowFixture
     Q_OBJECT
 
 
-    Frm3200COM *window() { return Frm3200COM::instance(); }
     qxsim::Simulator &S() { return sim->sim(); }
     QString label1(int i) { return w<QLabel>(QStringLiteral("Label1_%1").arg(i))->text(); }
     QPushButton *button(int i) { return w<QPushButton>(QStringLiteral("Command1_%1").arg(i)); }
@@ -60,7 +59,7 @@ class Gprs3200WindowTest : public Qx3200WindowFixture
     {
         main->link().port().select(QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,2"));
         QCOMPARE(main->link().port().open(), ModulePort::Opened);
-        openFrm3200COM(*main, WorkMode(workMode));
+        openQx3200Window(*main, WorkMode(workMode));
         QVERIFY(window());
     }
 
@@ -73,8 +72,8 @@ class Gprs3200WindowTest : public Qx3200WindowFixture
     {
         QTRY_VERIFY_WITH_TIMEOUT(!w<QTimer>(QStringLiteral("Timer6"))->isActive(), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!chainRunning(), 8000);
-        QVERIFY(!shared().para_mode);
-        QCOMPARE(window()->steps().para_step, qint16(100));
+        QVERIFY(!window()->replyParser().parameterMode());
+        QVERIFY(!readChain()->isRunning());
     }
 
     void choose(const char *list, int index)
@@ -271,7 +270,7 @@ private slots:
         w<QLineEdit>("Text3")->setText(QStringLiteral("23"));
         button(0)->click();
         QVERIFY(rec->saw(QStringLiteral("您输入站点号错误，站点号是 3 位")));
-        QVERIFY(!shared().para_mode);
+        QVERIFY(!window()->replyParser().parameterMode());
         w<QLineEdit>("Text2")->clear();
         button(0)->click();
         QVERIFY(rec->saw(QStringLiteral("您还没有输入工程号")));
@@ -343,7 +342,7 @@ private slots:
             seen << byteAt(r, 9);
         }
         QCOMPARE(seen, operations);
-        QVERIFY(!window()->steps().slave_pending);
+        QVERIFY(!window()->replyParser().identityPending());
         if (result == 2) {
             button(4)->click();
             waitForChain();
@@ -351,12 +350,246 @@ private slots:
         }
     }
 
+    void sequencesKeepTheirSpacing()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "1");
+        open(1);
+        waitForChain();
+        // Half speed, no floor: the heartbeat's first write after 25 ms and the
+        // others' first tick after 50, then the writes 500 ms apart and the reads 200.
+        timing::setScale(0.5, 0);
+        auto ticks = [&](const char *name, const std::function<void()> &start) {
+            QElapsedTimer clock;
+            QList<qint64> at;
+            auto *timer = w<QTimer>(QLatin1String(name));
+            const auto c = connect(timer, &QTimer::timeout, this, [&] { at << clock.elapsed(); });
+            clock.start();
+            start();
+            [&] { QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000); }();
+            disconnect(c);
+            return at;
+        };
+        // A timer may be a little early; a loaded machine makes it late.
+        auto spaced = [](const QList<qint64> &at, int first, int then) {
+            auto near = [](qint64 v, int ms) { return v >= ms * 95 / 100 - 2 && v <= ms * 105 / 100 + 150; };
+            if (at.size() < 2 || !near(at[0], first))
+                return false;
+            for (int i = 1; i < at.size(); ++i)
+                if (!near(at[i] - at[i - 1], then))
+                    return false;
+            return true;
+        };
+        auto text = [](const QList<qint64> &at) {
+            QStringList out;
+            for (qint64 v : at)
+                out << QString::number(v);
+            return out.join(QLatin1Char(' '));
+        };
+
+        // F6 and E4, done with the second.
+        const QList<qint64> heartbeat = ticks("Timer1", [&] { button(2)->click(); });
+        QCOMPARE(heartbeat.size(), 2);
+        QVERIFY2(spaced(heartbeat, 25, 500), qPrintable(text(heartbeat)));
+
+        // F8 and F9, done a tick later.
+        const QList<qint64> workMode = ticks("Timer4", [&] { button(10)->click(); });
+        QCOMPARE(workMode.size(), 3);
+        QVERIFY2(spaced(workMode, 50, 500), qPrintable(text(workMode)));
+
+        // D3 alone, done a tick later.
+        w<QRadioButton>("Option4")->setChecked(true);
+        const QList<qint64> saving = ticks("Timer5", [&] { button(9)->click(); });
+        QCOMPARE(saving.size(), 2);
+        QVERIFY2(spaced(saving, 50, 500), qPrintable(text(saving)));
+
+        // An active module in format transfer: eight reads, and the tick that ends the chain.
+        S().clearRequests();
+        const QList<qint64> reads = ticks("Timer2", [&] { button(4)->click(); });
+        QCOMPARE(codes(S().requests()), (QList<int>{0xF4, 0xEC, 0xF6, 0xE4, 0xD3, 0xF8, 0xF9}));
+        QCOMPARE(reads.size(), 8);
+        QVERIFY2(spaced(reads, 50, 200), qPrintable(text(reads)));
+    }
+
+    // An identity write leaves parameter replies expected until the next read
+    // chain ends, so the module's answers to the writes that follow are read
+    // as parameter replies: they must not steer those writes.
+    void writesAfterAnIdentityWriteRunToTheirEnd()
+    {
+        sim->set("slave-delay-ms", "50");
+        open(0);
+        waitForChain();
+        w<QLineEdit>("Text2")->setText(QStringLiteral("9"));
+        w<QLineEdit>("Text3")->setText(QStringLiteral("876"));
+        button(0)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(rec->saw(QStringLiteral("模块身份地址设置成功")), 3000);
+        QVERIFY(window()->replyParser().parameterMode());
+
+        S().clearRequests();
+        button(2)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 3000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F601 012C"), frame("E401 05")}));
+
+        S().clearRequests();
+        choose("Combo1", 0);
+        choose("Combo2", 0);
+        button(10)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 4000);
+        QCOMPARE(S().requests(), (QList<QByteArray>{frame("F801 01"), frame("F901 01")}));
+
+        S().clearRequests();
+        w<QRadioButton>("Option3")->setChecked(true);
+        w<QRadioButton>("Option8")->setChecked(true);
+        button(9)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled(), 5000);
+        QCOMPARE(S().requests(),
+                 (QList<QByteArray>{frame("D301 01"), frame("DB01 01000000"), frame("D201 0002 0019")}));
+    }
+
+    // What the window makes of the module's identity replies, once the parser's pass is over.
+    void identityRepliesAreSaid()
+    {
+        S().faults().silent = true;   // nothing answers: only the replies given here count
+        open(0);
+        waitForChain();
+        qx3200::ReplyParser &parser = window()->replyParser();
+        QTimer *retry = w<QTimer>("Timer7");
+        QTimer *replace = w<QTimer>("Timer3");
+        auto feed = [&](const char *hex) {
+            parser.setParameterMode(true);
+            main->link().dispatch(frame(hex));
+            QCOMPARE(parser.state(), qint16(0));
+            QCoreApplication::sendPostedEvents();
+        };
+
+        parser.setIdentityPending(true);
+        feed("FD03");
+        QVERIFY(retry->isActive());
+        retry->stop();
+        parser.setIdentityPending(false);
+        feed("FD03");
+        QVERIFY(!retry->isActive());
+        QVERIFY(rec->messages.isEmpty());
+        feed("FD01");
+        QVERIFY(rec->saw(QStringLiteral("模块初始化已经完成，您可以接收和发射数据了")));
+        QCOMPARE(rec->messages.last().title, QStringLiteral("提示信息"));
+
+        parser.setIdentityPending(true);
+        feed("F4FA");
+        QVERIFY(!parser.identityPending());
+        QCOMPARE(rec->messages.last().text, QStringLiteral("模块身份地址设置成功"));
+        QCOMPARE(rec->messages.last().title, QStringLiteral("系统提示"));
+
+        parser.setIdentityPending(true);
+        feed("F4FC");
+        QVERIFY(!parser.identityPending());
+        QCOMPARE(rec->messages.last().text, QStringLiteral("对不起，模块身份地址设置失败"));
+        QCOMPARE(rec->messages.last().title, QStringLiteral("错误提示"));
+
+        parser.setIdentityPending(true);
+        feed("F40A");
+        QVERIFY(!parser.identityPending());
+        QCOMPARE(rec->messages.last().text, QStringLiteral("对不起，您的模块没有上网"));
+
+        // Taken: the user is asked; No ends the wait, Yes writes again replacing the owner.
+        parser.setIdentityPending(true);
+        rec->answers = {QMessageBox::No, QMessageBox::Yes};
+        feed("F408");
+        QCOMPARE(rec->messages.last().text, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"));
+        QVERIFY(!replace->isActive());
+        QVERIFY(!parser.identityPending());
+        // A later status 03 must not send again the write the user declined.
+        feed("FD03");
+        QVERIFY(!retry->isActive());
+        parser.setIdentityPending(true);   // the user writes again
+        feed("F408");
+        QVERIFY(replace->isActive());
+        QVERIFY(parser.identityPending());
+        QVERIFY(!readChain()->isRunning());
+    }
+
+    // What the window last read is kept as settings; where the page shows
+    // every value a button writes, the button writes back what the settings
+    // model makes of that read.
+    void lastReadIsKeptAndWrittenBack()
+    {
+        sim->set("f8", "1");
+        sim->set("f9", "0");
+        sim->set("submode", "0");
+        sim->set("addr-start", "3");
+        sim->set("addr-length", "2");
+        sim->set("group-max", "200");
+        sim->set("addr-type", "2");
+        sim->set("target", "0x2345");
+        sim->set("heartbeat", "600");
+        open(1);
+        waitForChain();
+        const qx3200::Settings read = window()->lastRead();
+        QCOMPARE(read.heartbeat_seconds, 600);
+        QCOMPARE(label1(3), QStringLiteral("600秒"));
+        QCOMPARE(read.target_project, QStringLiteral("2"));
+        QCOMPARE(read.target_site, QStringLiteral("345"));
+        QCOMPARE(read.work_form, WorkForm::Active);
+        QCOMPARE(read.transparent_mode, qx3200::TransparentMode::Mode2);
+        QCOMPARE(read.address_type, AddressType::Bcd);
+        QVERIFY(read.internal_code);
+
+        const std::pair<qx3200::Group, int> writes[] = {{qx3200::Group::Target, 6}, {qx3200::Group::WorkMode, 10}};
+        for (const auto &[group, index] : writes) {
+            const QList<QByteArray> expected = qx3200::writeGroup(group, read).frames;
+            QVERIFY(!expected.isEmpty());
+            S().clearRequests();
+            button(index)->click();
+            QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled() && S().requests().size() >= expected.size(), 5000);
+            QCOMPARE(S().requests(), expected);
+        }
+
+        // A refresh starts a new read: from a module that answers nothing,
+        // only the internal code the display keeps is left.
+        S().faults().silent = true;
+        button(4)->click();
+        waitForChain();
+        qx3200::Settings left;
+        left.internal_code = read.internal_code;
+        QCOMPARE(window()->lastRead(), left);
+    }
+
+    // The lists hand out the value each entry carries: new captions change no frame.
+    void captionsDecideNoFrame()
+    {
+        open(1);
+        waitForChain();
+        for (const char *name : {"Combo1", "Combo2", "Combo3", "Combo4"}) {
+            auto *list = w<QComboBox>(QLatin1String(name));
+            for (int i = 0; i < list->count(); ++i)
+                list->setItemText(i, QStringLiteral("entry %1").arg(list->count() - i));
+        }
+        auto entryOf = [&](const char *name, int value) {
+            const int index = w<QComboBox>(QLatin1String(name))->findData(value);
+            if (index < 0)
+                qFatal("no entry %d in %s", value, name);
+            return index;
+        };
+        choose("Combo1", entryOf("Combo1", int(WorkForm::Active)));
+        choose("Combo2", entryOf("Combo2", int(TransForm::Transparent)));
+        choose("Combo3", entryOf("Combo3", int(qx3200::TransparentMode::Mode2)));
+        choose("Combo4", entryOf("Combo4", int(AddressType::Bcd)));
+        S().clearRequests();
+        button(10)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(allButtonsEnabled() && S().requests().size() >= 4, 5000);
+        QCOMPARE(codes(S().requests()), (QList<int>{0xF8, 0xF9, 0xFB, 0xE1}));
+        QCOMPARE(byteAt(S().requests().at(0), 10), 1);
+        QCOMPARE(byteAt(S().requests().at(1), 10), 0);
+        QCOMPARE(byteAt(S().requests().at(2), 10), 0);
+        QCOMPARE(byteAt(S().requests().at(3), 13), 2);
+    }
+
     void exitReleasesThePort()
     {
         open(1);
         waitForChain();
         button(5)->click();
-        QTRY_VERIFY(!Frm3200COM::instance());
+        QTRY_VERIFY(!window());
         QVERIFY(!main->link().port().isOpen());
         QCOMPARE(main->panelText(MainWindow::PortPanel), QStringLiteral("串口：未使用"));
     }

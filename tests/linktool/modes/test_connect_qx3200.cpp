@@ -1,6 +1,6 @@
 #include "connect_fixture.h"
 
-#include "gprs/frm3200com_window.h"
+#include "gprs/qx3200_window.h"
 #include "modes/connect_windows.h"
 
 #include <QPointer>
@@ -71,7 +71,7 @@ private slots:
         button(2)->click();
         QTRY_VERIFY(!w);
         QTRY_VERIFY(f->main->findChild<QWidget *>(QStringLiteral("frm3200COM")));
-        QCOMPARE(Frm3200COM::instance()->workMode(), WorkMode::DataCommunication);
+        QCOMPARE(Qx3200Window::find(*f->main)->workMode(), WorkMode::DataCommunication);
     }
 
     void addressSettingModuleIsLeftAlone()
@@ -86,7 +86,7 @@ private slots:
         QTRY_VERIFY(!w);
         QWidget *window = nullptr;
         QTRY_VERIFY((window = f->main->findChild<QWidget *>(QStringLiteral("frm3200COM"))));
-        QCOMPARE(Frm3200COM::instance()->workMode(), WorkMode::AddressSetting);
+        QCOMPARE(Qx3200Window::find(*f->main)->workMode(), WorkMode::AddressSetting);
         QCOMPARE(window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 2);
     }
 

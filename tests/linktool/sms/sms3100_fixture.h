@@ -8,10 +8,8 @@
 #include "app/main_window.h"
 #include "link/link.h"
 #include "link/timing.h"
-#include "sms/frm3100com.h"
-#include "sms/frm3100com_window.h"
 #include "sms/phone_table.h"
-#include "ui/shared_state.h"
+#include "sms/qx3100_window.h"
 
 #include "models/qx3100_model.h"
 
@@ -59,7 +57,7 @@ struct Fixture
 
     qxsim::Qx3100Model &model() { return static_cast<qxsim::Qx3100Model &>((*sim)->model()); }
 
-    lt::Frm3100COM *window() { return main ? main->findChild<lt::Frm3100COM *>(QStringLiteral("frm3100COM")) : nullptr; }
+    lt::Qx3100Window *window() { return main ? main->findChild<lt::Qx3100Window *>(QStringLiteral("frm3100COM")) : nullptr; }
 
     template<class T = QWidget>
     T *control(const QString &name)
@@ -75,9 +73,10 @@ struct Fixture
     // Opens the window and waits until its first read sequence is over.
     void openAndSettle()
     {
-        lt::openFrm3100COM(*main);
+        lt::openQx3100Window(*main);
         QVERIFY(window());
-        QTRY_VERIFY_WITH_TIMEOUT(lt::shared().sms_tab_mode == -1, 3000);
+        // The first refresh hands the replies to the parameters.
+        QTRY_VERIFY_WITH_TIMEOUT(window()->repliesTo() == lt::Qx3100Window::RepliesTo::Parameters, 3000);
         waitIdle();
     }
 

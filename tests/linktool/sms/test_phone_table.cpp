@@ -1,9 +1,10 @@
 #include "sms3100_fixture.h"
 
+#include "qx3100/requests.h"
 #include "sms/phone_db.h"
-#include "sms/qx3100_protocol.h"
 
 #include "crc16.h"
+#include "crc_framing.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -48,7 +49,7 @@ class PhoneTableTest : public QObject
     {
         f.openQuick();
         f.control<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
-        QCOMPARE(shared().sms_tab_mode, 0);
+        QCOMPARE(f.window()->repliesTo(), Qx3100Window::RepliesTo::SmsTest);
         QVERIFY(db().isOpen());
         QVERIFY(db().clear());
     }
@@ -241,7 +242,9 @@ private slots:
         // Two answers of the loop that reach the program as one burst: both kept.
         auto answer = [](int entry, const char *number) {
             const QByteArray a = qx3100::be16(quint16(entry));
-            return qx3100::withCrc(sms3100::head() + QByteArray::fromHex("D401") + a + a + QByteArray::fromHex(number));
+            QByteArray frame = sms3100::head() + QByteArray::fromHex("D401") + a + a + QByteArray::fromHex(number);
+            qx::appendCrc(frame);
+            return frame;
         };
         f.sim->sim().send(answer(7, "013700000007") + answer(8, "013700000008"));
         QTRY_COMPARE(records().size(), 3);

@@ -1,5 +1,7 @@
 #include "sms3100_fixture.h"
 
+#include "qx3100/settings.h"
+#include "sms/info_panel.h"
 #include "sms/sms_test_tab.h"
 #include "ui/message_box.h"
 #include "ui/strings.h"
@@ -14,6 +16,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 using namespace lt;
 
@@ -42,7 +45,7 @@ private slots:
 
     void openingReadsTheWholePath()
     {
-        openFrm3100COM(*f.main);
+        openQx3100Window(*f.main);
         auto *w = f.window();
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("短信模块参数设置"));
@@ -50,8 +53,8 @@ private slots:
         QCOMPARE(f.main->panelText(MainWindow::PortPanel), QStringLiteral("串口：COM1--9600,n,8,1"));
         QCOMPARE(edit("Text5")->text(), QStringLiteral("1"));
         // Opening a second time keeps the one window.
-        openFrm3100COM(*f.main);
-        QCOMPARE(f.main->findChildren<Frm3100COM *>().size(), 1);
+        openQx3100Window(*f.main);
+        QCOMPARE(f.main->findChildren<Qx3100Window *>().size(), 1);
         // Locked while the sequence runs.
         QTRY_VERIFY_WITH_TIMEOUT(!f.command(8)->isEnabled(), 3000);
         QVERIFY(!f.control(QStringLiteral("SSTab1"))->isEnabled());
@@ -232,6 +235,90 @@ private slots:
         QCOMPARE(f.main->link().module().workForm, 0);
     }
 
+    void listEntriesCarryTheirValues()
+    {
+        f.openQuick();
+        combo("Combo1")->setCurrentIndex(0);
+        // Each entry of the address type list, found by its text, sends its own code;
+        // a text that names none (the initial one) sends ASCII.
+        const std::pair<const char *, const char *> types[] = {{"16进制", "01"}, {"R50模式", "03"}, {"无", "00"}};
+        for (auto [text, code] : types) {
+            // The module's answer to F9 chooses "透明1": mode 2 is typed again each time.
+            combo("Combo2")->setEditText(QStringLiteral("透明2"));
+            combo("Combo4")->setEditText(QString::fromUtf8(text));
+            f.forget();
+            f.command(5)->click();
+            f.waitIdle();
+            QCOMPARE(f.heard().value(2), QStringLiteral("E101010101") + QLatin1String(code));
+        }
+        // The baud list the same way: each rate its own code from 3 up.
+        combo("Combo3")->setEditText(QStringLiteral("1200bps"));
+        QCOMPARE(click(6), QStringList{"F20103"});
+        combo("Combo3")->setEditText(QStringLiteral("115200bps"));
+        QCOMPARE(click(6), QStringList{"F2010B"});
+        // A rate typed that names no entry goes out as code 0.
+        combo("Combo3")->setEditText(QStringLiteral("9600"));
+        QCOMPARE(click(6), QStringList{"F20100"});
+        // The panel names every code past the list R50.
+        QCOMPARE(addressTypeText(1), QStringLiteral("十六进制"));
+        QCOMPARE(addressTypeText(7), QStringLiteral("R50模式"));
+        f.sim->set(QStringLiteral("e1"), QStringLiteral("03020A07"));
+        combo("Combo4")->setCurrentIndex(1);
+        f.main->link().send(sms3100::head() + QByteArray::fromHex("E103"));
+        QTRY_COMPARE(label("Label18"), QStringLiteral("R50模式"));
+        QCOMPARE(combo("Combo4")->currentText(), QStringLiteral("16进制"));
+    }
+
+    void workFormTypedOutsideTheListIsRefused()
+    {
+        // A work form the list does not have would leave F8 out of the
+        // sequence and write the rest: it is refused like no choice at all.
+        f.openQuick();
+        combo("Combo1")->setEditText(QStringLiteral("主动"));
+        combo("Combo2")->setCurrentIndex(0);
+        QCOMPARE(click(5), QStringList{});
+        QVERIFY(f.messages->saw(QStringLiteral("你必须选择需要的工作方式")));
+        QVERIFY(f.command(5)->isEnabled());
+        QVERIFY(!f.control<QTimer>(QStringLiteral("Timer1"))->isActive());
+    }
+
+    void readSettingsAreWhatTheButtonsWrite()
+    {
+        // What the window read, written back group by group, is what its
+        // buttons send for the boxes the read filled.
+        f.sim->set(QStringLiteral("a3"), QStringLiteral("00000258"));
+        f.sim->set(QStringLiteral("e2"), QStringLiteral("12AB"));
+        f.sim->set(QStringLiteral("d2"), QStringLiteral("00030020"));
+        f.sim->set(QStringLiteral("db"), QStringLiteral("01"));
+        f.openAndSettle();
+        const qx3100::Settings read = f.window()->lastRead();
+        QCOMPARE(*read.restart_seconds, 3.0);
+        QCOMPARE(*read.passive_address, QStringLiteral("12:AB:"));
+        QCOMPARE(*read.wake_data_ms, 12800.0);
+        QCOMPARE(*read.wake_mode, 2);
+        QCOMPARE(*read.baud, 9600);
+        QVERIFY(*read.password_required);
+        const std::pair<qx3100::Group, int> groups[] = {
+            {qx3100::Group::WorkMode, 5},       {qx3100::Group::PowerSaving, 14}, {qx3100::Group::PasswordUse, 1},
+            {qx3100::Group::RestartTime, 7},    {qx3100::Group::PassiveAddress, 4}, {qx3100::Group::Baud, 6},
+        };
+        for (auto [group, command] : groups) {
+            QStringList expected;
+            for (const QByteArray &frame : qx3100::writeGroup(group, read).frames)
+                expected << QString::fromLatin1(frame.mid(8).toHex().toUpper());
+            QVERIFY(!expected.isEmpty());
+            f.forget();
+            f.command(command)->click();
+            f.waitIdle();
+            QCOMPARE(f.heard(), expected);
+        }
+        // A refresh starts from nothing read: the placeholders and the values alike.
+        (*f.sim)->faults().silent = true;
+        f.command(8)->click();
+        f.waitIdle();
+        QCOMPARE(f.window()->lastRead(), qx3100::Settings{});
+    }
+
     void powerSavingSequence()
     {
         f.openQuick();
@@ -272,10 +359,10 @@ private slots:
         auto *tabs = f.control<QTabWidget>(QStringLiteral("SSTab1"));
         tabs->setCurrentIndex(1);
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("短信模块通信测试"));
-        QCOMPARE(shared().sms_tab_mode, 0);
+        QCOMPARE(f.window()->repliesTo(), Qx3100Window::RepliesTo::SmsTest);
         tabs->setCurrentIndex(0);
         QCOMPARE(f.window()->windowTitle(), QStringLiteral("短信模块参数设置"));
-        QCOMPARE(shared().sms_tab_mode, -1);
+        QCOMPARE(f.window()->repliesTo(), Qx3100Window::RepliesTo::Parameters);
     }
 
     void sequenceTimersKeepTheirSpacing()
@@ -320,6 +407,31 @@ private slots:
         const QList<qint64> saving = ticks("Timer3", [&] { f.command(14)->click(); });
         QCOMPARE(saving.size(), 2);
         QVERIFY2(spaced(saving, 50, 500), qPrintable(QString::number(saving[1] - saving[0])));
+
+        // The phone-table loop: three entries 100 ms apart, then the end.
+        f.control<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        edit("Text10")->setText(QStringLiteral("1"));
+        edit("Text12")->setText(QStringLiteral("3"));
+        const QList<qint64> loop = ticks("Timer4", [&] { f.command(13)->click(); });
+        QCOMPARE(loop.size(), 4);
+        QVERIFY2(spaced(loop, 50, 100), qPrintable(QString::number(loop[1] - loop[0])));
+    }
+
+    void firstReadASecondAfterOpening()
+    {
+        // Half speed, no floor: the parser is armed again and the first
+        // refresh starts 500 ms after opening, its first query 50 ms later.
+        timing::setScale(0.5, 0);
+        QElapsedTimer clock;
+        QList<qint64> heardAt;
+        connect(&f.sim->sim(), &qxsim::Simulator::requestReceived, this, [&] { heardAt << clock.elapsed(); });
+        clock.start();
+        openQx3100Window(*f.main);
+        QTRY_VERIFY_WITH_TIMEOUT(heardAt.size() >= 2, 3000);
+        QVERIFY2(heardAt[0] >= 520 && heardAt[0] < 550 + 150, qPrintable(QString::number(heardAt[0])));
+        QCOMPARE(f.heard().value(0), QStringLiteral("EC03"));
+        QVERIFY2(heardAt[1] - heardAt[0] >= 237, qPrintable(QString::number(heardAt[1] - heardAt[0])));
+        f.waitIdle();
     }
 
     void noticeDuringTheReadsLeavesThemRunning()

@@ -4,7 +4,6 @@
 #include "models/qx3100_smstest.h"
 #include "sms/sms_test_tab.h"
 #include "ui/open_link.h"
-#include "ui/shared_state.h"
 
 #include "simulator.h"
 #include "linktool_support.h"
@@ -73,7 +72,7 @@ class SmsTestEndToEnd : public QObject
     {
         return tab->findChild<T *>(QLatin1String(name));
     }
-    QPushButton *button(int i) const { return tab->command21(i); }
+    QPushButton *button(int i) const { return tab->findChild<QPushButton *>(QStringLiteral("Command21_%1").arg(i)); }
     QStringList logLines() const
     {
         QStringList lines = box<QPlainTextEdit>("Text21_0")->toPlainText().split(QLatin1Char('\n'));
@@ -121,11 +120,8 @@ private slots:
         auto *window = new QWidget;
         tab = new SmsTestTab(*main, window);
         sub = main->addChild(window);
-        // As the QX3100 window does: the parser hands SMS-test bursts to the tab.
-        main->link().registerParser(ParseMode::Qx3100, window, [this](const QByteArray &block) {
-            if (shared().sms_tab_mode == 0)
-                tab->parse(block);
-        });
+        // As the QX3100 window does while its SMS-test tab is shown: the parser hands the bursts to the tab.
+        main->link().registerParser(ParseMode::Qx3100, window, [this](const QByteArray &block) { tab->parse(block); });
         connect(&main->link().port(), &ModulePort::vanished, tab, &SmsTestTab::linkLost);
         QVERIFY(open_link(main->link(), window, QStringLiteral("COM1"), QStringLiteral("9600bps"), QStringLiteral("n,8,1")));
         main->link().setParseMode(ParseMode::Qx3100);
@@ -156,7 +152,7 @@ private slots:
         QSignalSpy wire(sim.get(), &qxsim::Simulator::bytesSent);
         click(2);
         QCOMPARE(sim->requests().last(), hex("D701 013800138000 0004 4F60597D"));
-        QCOMPARE(shared().req_kind, 3);
+        QCOMPARE(tab->answering(), SmsTestTab::Request::Send);
         QTRY_COMPARE(main->panelText(MainWindow::ModulePanel), QStringLiteral("模块状态：接收短信"));
         // The message came back in two bursts 150 ms apart: one message, decoded once.
         QTRY_COMPARE(box<QPlainTextEdit>("Text21_2")->toPlainText(), QStringLiteral("你好\n"));
@@ -167,7 +163,7 @@ private slots:
         QCOMPARE(logLines(), (QStringList{QStringLiteral("发射  D7:01:01:38:00:13:80:00:00:04:4F:60:59:7D:"),
                                           QStringLiteral("接收  D7:FA:"),
                                           QStringLiteral("接收  ") + messageHex.left(45), messageHex.mid(45)}));
-        QVERIFY(shared().rx_hex.isEmpty());
+        QVERIFY(!tab->collectingMessage());
         QTest::qWait(300);
         QCOMPARE(logLines().size(), 4);
     }
@@ -217,7 +213,7 @@ private slots:
 
         click(1);
         QCOMPARE(sim->requests().last(), hex("24123457 0000 0D"));
-        QCOMPARE(shared().req_kind, 2);
+        QCOMPARE(tab->answering(), SmsTestTab::Request::Status);
         QTRY_COMPARE(main->panelText(MainWindow::ModulePanel), QStringLiteral("模块状态：发送成功"));
         QCOMPARE(logLines().mid(3), (QStringList{QStringLiteral("发射  24:12:34:57:00:00:0D:"),
                                                  QStringLiteral("接收  21:12:34:00:00:0D:")}));
@@ -325,7 +321,7 @@ private slots:
         choose("sendhex");
         box<QPlainTextEdit>("Text21_1")->setPlainText(QStringLiteral("AB"));
         refused(2, content);
-        QCOMPARE(shared().req_kind, 0);
+        QCOMPARE(tab->answering(), SmsTestTab::Request::None);
 
         main->link().port().close();
         refused(0, QStringLiteral("串口没有打开，请先连接模块"));

@@ -49,7 +49,7 @@ class Sms3100VanishTest : public QObject
     // The window that stayed open takes the new link and reads the new module.
     void reconnect()
     {
-        QPointer<Frm3100COM> window = f.window();
+        QPointer<Qx3100Window> window = f.window();
         f.sim->restart();
         f.sim->set(QStringLiteral("e2"), QStringLiteral("0099"));
         openSmsConnect(*f.main);
@@ -71,7 +71,7 @@ private slots:
 
     void inTheReadSequence()
     {
-        openFrm3100COM(*f.main);
+        openQx3100Window(*f.main);
         QTRY_VERIFY_WITH_TIMEOUT(!f.command(8)->isEnabled(), 3000);
         QTRY_VERIFY(f.heard().size() >= 2);
         vanish();

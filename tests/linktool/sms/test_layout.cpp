@@ -1,0 +1,105 @@
+#include "sms3100_fixture.h"
+
+#include "fit_check.h"
+
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace lt;
+
+namespace {
+
+QString problems(const QWidget *w)
+{
+    return test::clippedControls(w).join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// Every label, box and button of the QX3100 window shows its whole text at
+// the default font, on each tab, at the size the window opens with and with
+// the longest values its boxes take. Run a second time at 150 %
+// (QT_SCALE_FACTOR=1.5).
+class Sms3100LayoutTest : public QObject
+{
+    Q_OBJECT
+    sms3100::Fixture f;
+
+    // The box holds its longest value, and is measured for it.
+    void fill(const char *name, const QString &text)
+    {
+        QLineEdit *e = f.control<QLineEdit>(QLatin1String(name));
+        QVERIFY(e);
+        e->setText(text);
+        QCOMPARE(e->text(), text);   // the box takes it whole
+        e->setProperty(test::kLongestValue, text);
+    }
+
+private slots:
+    void init() { f.start(); }
+    void cleanup() { f.stop(); }
+
+    void everyTabShowsItsTextsWhole()
+    {
+        f.openQuick();
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
+        // Measured with the font that draws Chinese for users (fonts-noto-cjk), not a fallback box.
+        const QString family = test::fontFamilyFor(QStringLiteral("身份地址"), f.window()->font());
+        QVERIFY2(family.contains(QStringLiteral("Noto Sans CJK")), qPrintable(family));
+
+        // The longest value each box takes, as a user types it or the module reports it.
+        fill("Text1", QStringLiteral("DD:DD:DD:DD:"));
+        fill("Text2", QStringLiteral("13888888888"));
+        fill("Text3", QStringLiteral("DD:DD:"));
+        fill("Text4", QStringLiteral("-10737418.24"));
+        fill("Text11", QStringLiteral("26214000"));
+        fill("Text13", QStringLiteral("26214000"));
+        for (const char *box : {"Text5", "Text6", "Text7"})
+            fill(box, QStringLiteral("255"));
+        fill("Text8", QStringLiteral("DD:DD:"));
+        // Hex digits may be typed as the number (the eleven F erase an entry).
+        fill("Text9", QStringLiteral("DDDDDDDDDDD"));
+        fill("Text10", QStringLiteral("65535"));
+        fill("Text12", QStringLiteral("65535"));
+        fill("Text22", QStringLiteral("DD:DD:"));
+        fill("Text21_3", QStringLiteral("DDDDDDDDDDDD"));
+        fill("Text21_4", QStringLiteral("13888888888"));
+        auto *grid = f.control<QTableWidget>(QStringLiteral("Grid"));
+        QVERIFY(grid);
+        // An entry as a read puts it there: its address, and the number of an erased one.
+        grid->setRowCount(1);
+        grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("DD:DD:")));
+        grid->setItem(0, 2, new QTableWidgetItem(QStringLiteral("DDDDDDDDDDDD")));
+
+        auto *tabs = f.control<QTabWidget>(QStringLiteral("SSTab1"));
+        QString found;
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QTest::qWait(1);
+            if (const QString cut = problems(f.window()); !cut.isEmpty())
+                found += tabs->tabText(tab).trimmed() + QLatin1Char('\n') + cut + QLatin1Char('\n');
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found));
+        // The grid shows an entry's address and number whole in their columns.
+        tabs->setCurrentIndex(1);
+        QTest::qWait(1);
+        for (int column = 1; column <= 2; ++column) {
+            const QTableWidgetItem *item = grid->item(0, column);
+            const int need = grid->fontMetrics().horizontalAdvance(item->text());
+            QVERIFY2(grid->columnWidth(column) >= need + 6,
+                     qPrintable(QStringLiteral("column %1: %2 < %3").arg(column).arg(grid->columnWidth(column)).arg(need + 6)));
+        }
+        // Larger than it was drawn for, it still fits a small laptop's screen
+        // (1366 x 768 less a panel) with the main window's title, menu and status bar.
+        const QWidget *sub = f.window()->parentWidget();
+        qInfo("window %dx%d", sub->width(), sub->height());
+        QVERIFY2(sub->width() + 16 <= 1366 && sub->height() + 40 + 80 <= 768 - 40,
+                 qPrintable(QStringLiteral("%1x%2").arg(sub->width()).arg(sub->height())));
+    }
+};
+
+QTEST_MAIN(Sms3100LayoutTest)
+#include "test_layout.moc"
