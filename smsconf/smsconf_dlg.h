@@ -1,38 +1,35 @@
 #pragma once
 
 #include "command_protocol.h"
-#include "input_dialogs.h"
-#include "port_refusal.h"
+#include "message_side.h"
+#include "module_settings_group.h"
+#include "phone_side.h"
+#include "port_panel.h"
 #include "reply_shape.h"
 #include "serial_port.h"
 #include "start_options.h"
-#include "table_csv.h"
-#include "traffic_log.h"
 #include "unsaved_edits.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <QTimer>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLayout;
-class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSettings;
 class QTableWidget;
 
-namespace qx {
-class PortBox;
-}
-
 namespace sms {
 
 // The whole program: phone and message tables, addresses, the module's
 // serial parameters and the PC port, in one dialog laid out from what its
-// controls hold.
+// controls hold. The dialog runs the exchanges with the module; its pieces
+// hold the controls.
 class CSmsconfDlg : public QDialog, private ConfigView
 {
     Q_OBJECT
@@ -52,41 +49,41 @@ public:
     // (as in tests) nothing is read or stored.
     void rememberIn(QSettings *settings);
     // --port and --log: over what was remembered, for this run.
-    void applyStartOptions(const StartOptions &options);
+    void applyStartOptions(const StartOptions &options) { m_portPanel->applyStartOptions(options); }
     // Where traffic logs go; <application data>/logs unless told otherwise.
-    void setLogFolder(const QString &folder) { m_logFolder = folder; }
+    void setLogFolder(const QString &folder) { m_portPanel->setLogFolder(folder); }
     // Where lock files, processes and access rights are looked up.
-    void setPortSystem(const qx::PortSystem &system) { m_portSystem = system; }
+    void setPortSystem(const qx::PortSystem &system) { m_portPanel->setPortSystem(system); }
 
     SerialPort &port() { return m_port; }
     CommandProtocol &protocol() { return m_protocol; }
 
-    QTableWidget *phoneList() const { return m_phoneList; }
-    QTableWidget *messageList() const { return m_messageList; }
-    QLineEdit *deviceAddressBox() const { return m_deviceAddress; }
-    QLineEdit *registerAddressBox() const { return m_registerAddress; }
-    qx::PortBox *portBox() const { return m_portBox; }
-    QCheckBox *logBox() const { return m_logBox; }
-    qx::TrafficLog &trafficLog() { return m_log; }
-    QLineEdit *positionBox() const { return m_position; }
-    QComboBox *pcBaudList() const { return m_pcBaud; }
-    QComboBox *moduleList(SerialList list) const;
-    QProgressBar *progressBar() const { return m_progress; }
+    QTableWidget *phoneList() const { return m_phones->list(); }
+    QTableWidget *messageList() const { return m_messages->list(); }
+    QLineEdit *deviceAddressBox() const { return m_moduleSettings->deviceAddressBox(); }
+    QLineEdit *registerAddressBox() const { return m_moduleSettings->registerAddressBox(); }
+    qx::PortBox *portBox() const { return m_portPanel->portBox(); }
+    QCheckBox *logBox() const { return m_portPanel->logBox(); }
+    qx::TrafficLog &trafficLog() { return m_portPanel->trafficLog(); }
+    QLineEdit *positionBox() const { return m_messages->positionBox(); }
+    QComboBox *pcBaudList() const { return m_portPanel->baudList(); }
+    QComboBox *moduleList(SerialList list) const { return m_moduleSettings->list(list); }
+    QProgressBar *progressBar() const { return m_messages->progressBar(); }
     // The input box opened by the last double-click, while it is open.
-    CInputMsg *phoneInput() const { return m_phoneInput; }
-    CInfoDlg *messageInput() const { return m_messageInput; }
+    CInputMsg *phoneInput() const { return m_phones->input(); }
+    CInfoDlg *messageInput() const { return m_messages->input(); }
     // Operation group in its fixed order; the port group's two editable controls.
     QList<QPushButton *> operationGroup() const { return m_operationGroup; }
-    QList<QWidget *> portGroup() const { return m_portGroup; }
+    QList<QWidget *> portGroup() const { return m_portPanel->choiceGroup(); }
     QPushButton *button(const QString &objectName) const;
     QTimer &readTimer() { return m_timer2; }
     QTimer &writeTimer() { return m_timer3; }
 
     // The index a module list shows: the entry matching its text, -1 when the
     // text matches none (nothing chosen, or a value typed in).
-    static int selectedIndex(const QComboBox *list);
+    static int selectedIndex(const QComboBox *list) { return ModuleSettingsGroup::selectedIndex(list); }
 
-    void OnOpenClose();
+    void OnOpenClose() { m_portPanel->openOrClose(); }
     void OnWritePhoneTable();
     void OnReadPhoneTable();
     void OnClearMessages();
@@ -95,12 +92,12 @@ public:
     void OnWriteMessages();
     void OnStopWrite();
     void OnWriteSingle();
-    void OnSetDeviceAddress();
-    void OnQueryDeviceAddress();
-    void OnSetRegisterAddress();
-    void OnQueryRegisterAddress();
-    void OnSetSerialParams();
-    void OnQuerySerialParams();
+    void OnSetDeviceAddress() { m_moduleSettings->setDeviceAddress(); }
+    void OnQueryDeviceAddress() { m_moduleSettings->queryDeviceAddress(); }
+    void OnSetRegisterAddress() { m_moduleSettings->setRegisterAddress(); }
+    void OnQueryRegisterAddress() { m_moduleSettings->queryRegisterAddress(); }
+    void OnSetSerialParams() { m_moduleSettings->setSerialParams(); }
+    void OnQuerySerialParams() { m_moduleSettings->querySerialParams(); }
     void OnExportPhones();
     void OnImportPhones();
     void OnExportMessages();
@@ -112,14 +109,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // ConfigView
-    QString phoneNumber(int row) const override;
-    void setPhoneNumber(int row, const QString &number) override;
-    QString messageText(int row) const override;
-    void setMessageText(int row, const QString &text) override;
+    QString phoneNumber(int row) const override { return m_phones->value(row); }
+    void setPhoneNumber(int row, const QString &number) override { m_phones->setValue(row, number); }
+    QString messageText(int row) const override { return m_messages->value(row); }
+    void setMessageText(int row, const QString &text) override { m_messages->setValue(row, text); }
     void selectSerialParam(SerialList list, int index) override;
     void setDeviceAddress(const QString &text) override;
     void setRegisterAddress(const QString &text) override;
@@ -134,27 +130,14 @@ private:
     void buildControls();
     QLayout *buildPhoneSide();
     QLayout *buildMessageSide();
-    void fillLists();
-    QPushButton *addButton(const QString &name, const QString &caption, void (CSmsconfDlg::*slot)());
+    void connectButtons();
     void setOperationGroup(bool enabled, QPushButton *except = nullptr);
-    void setPortOpenLook(bool open);
-    void openPort();
-    void refusePort(const qx::PortRefusal &refusal);
-    void closePort();
-    void startLog();
-    void onLogFailed(const QString &message);
-    void onLogClicked(bool on);
-    void applyReply(const QByteArray &reply);
-    void exportTable(TableKind kind);
-    void importTable(TableKind kind);
+    void stopLoops();
     void onReplyTick();
     void takeWholeReply();
+    void applyReply(const QByteArray &reply);
     int writeRequest(const QByteArray &bytes);
     void onLineLost();
-    void editPhone(int row);
-    void editMessage(int row);
-    // Value of an address box, or false (with the message) when it holds none.
-    bool addressValue(const QLineEdit *box, int *value);
 
     SerialPort m_port;
     CommandProtocol m_protocol;
@@ -164,31 +147,12 @@ private:
     QTimer m_timer2;   // read loop
     QTimer m_timer3;   // write loop
 
-    QTableWidget *m_phoneList = nullptr;
-    QTableWidget *m_messageList = nullptr;
-    QLineEdit *m_deviceAddress = nullptr;
-    QLineEdit *m_registerAddress = nullptr;
-    qx::PortBox *m_portBox = nullptr;
-    QCheckBox *m_logBox = nullptr;
-    QLineEdit *m_position = nullptr;
-    QComboBox *m_pcBaud = nullptr;
-    QComboBox *m_moduleBaud = nullptr;
-    QComboBox *m_dataBits = nullptr;
-    QComboBox *m_parity = nullptr;
-    QComboBox *m_stopBits = nullptr;
-    QProgressBar *m_progress = nullptr;
-    QPushButton *m_openButton = nullptr;
-    QPushButton *m_stopRead = nullptr;
-    QPushButton *m_stopWrite = nullptr;
+    std::unique_ptr<PhoneSide> m_phones;
+    std::unique_ptr<ModuleSettingsGroup> m_moduleSettings;
+    std::unique_ptr<PortPanel> m_portPanel;
+    std::unique_ptr<MessageSide> m_messages;
     QList<QPushButton *> m_operationGroup;
-    QList<QWidget *> m_portGroup;
-    QPointer<CInputMsg> m_phoneInput;
-    QPointer<CInfoDlg> m_messageInput;
-
-    qx::TrafficLog m_log;
-    QString m_logFolder;
     QSettings *m_settings = nullptr;
-    qx::PortSystem m_portSystem;
 };
 
 } // namespace sms

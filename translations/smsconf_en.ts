@@ -4,86 +4,6 @@
 <context>
     <name>sms::CSmsconfDlg</name>
     <message>
-        <source>导出…</source>
-        <translation>Export…</translation>
-    </message>
-    <message>
-        <source>把电话号码表存为 CSV 文件（序号,电话号码）</source>
-        <translation>Saves the phone table as a CSV file (row,number)</translation>
-    </message>
-    <message>
-        <source>导入…</source>
-        <translation>Import…</translation>
-    </message>
-    <message>
-        <source>从 CSV 文件读入电话号码表；写入模块仍需按“写入号码表”</source>
-        <translation>Reads the phone table from a CSV file; writing it to the module still takes “写入号码表”</translation>
-    </message>
-    <message>
-        <source>串口编号 n（即 COMn）、COMn 或设备路径，如 /dev/ttyUSB0</source>
-        <translation>Port number n (COMn), COMn or a device path such as /dev/ttyUSB0</translation>
-    </message>
-    <message>
-        <source>通讯记录</source>
-        <translation>Traffic log</translation>
-    </message>
-    <message>
-        <source>打开串口后把收发的每一块数据连同时间记到 CSV 文件里</source>
-        <translation>While the port is open, records every block sent and received, with its time, in a CSV file</translation>
-    </message>
-    <message>
-        <source>把信息表存为 CSV 文件（位置,信息内容）</source>
-        <translation>Saves the message table as a CSV file (position,text)</translation>
-    </message>
-    <message>
-        <source>从 CSV 文件读入信息表；写入模块仍需按“写信息表”</source>
-        <translation>Reads the message table from a CSV file; writing it to the module still takes “写信息表”</translation>
-    </message>
-    <message>
-        <source>导出电话号码表</source>
-        <translation>Export the phone table</translation>
-    </message>
-    <message>
-        <source>导出信息表</source>
-        <translation>Export the message table</translation>
-    </message>
-    <message>
-        <source>电话号码表.csv</source>
-        <translation>phone-table.csv</translation>
-    </message>
-    <message>
-        <source>信息表.csv</source>
-        <translation>message-table.csv</translation>
-    </message>
-    <message>
-        <source>无法写入文件 %1：%2</source>
-        <translation>Cannot write the file %1: %2</translation>
-    </message>
-    <message>
-        <source>导入电话号码表</source>
-        <translation>Import the phone table</translation>
-    </message>
-    <message>
-        <source>导入信息表</source>
-        <translation>Import the message table</translation>
-    </message>
-    <message>
-        <source>无法读取文件 %1：%2</source>
-        <translation>Cannot read the file %1: %2</translation>
-    </message>
-    <message>
-        <source>电话号码表中有修改尚未写入模块，导入后这些修改将被文件内容替换。
-确定要导入吗？</source>
-        <translation>The phone table has changes not yet written to the module; importing replaces them with the file.
-Import anyway?</translation>
-    </message>
-    <message>
-        <source>信息表中有修改尚未写入模块，导入后这些修改将被文件内容替换。
-确定要导入吗？</source>
-        <translation>The message table has changes not yet written to the module; importing replaces them with the file.
-Import anyway?</translation>
-    </message>
-    <message>
         <source>电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。
 确定要关闭吗？</source>
         <translation>The phone table or the message table holds changes that have not been written to the module; they will be lost when the program closes.
@@ -110,6 +30,59 @@ Close anyway?</translation>
     <message>
         <source>CSV 文件 (*.csv);;所有文件 (*)</source>
         <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>sms::MessageSide</name>
+    <message>
+        <source>导出…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>把信息表存为 CSV 文件（位置,信息内容）</source>
+        <translation>Saves the message table as a CSV file (position,text)</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>从 CSV 文件读入信息表；写入模块仍需按“写信息表”</source>
+        <translation>Reads the message table from a CSV file; writing it to the module still takes “写信息表”</translation>
+    </message>
+</context>
+<context>
+    <name>sms::PhoneSide</name>
+    <message>
+        <source>导出…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>把电话号码表存为 CSV 文件（序号,电话号码）</source>
+        <translation>Saves the phone table as a CSV file (row,number)</translation>
+    </message>
+    <message>
+        <source>导入…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <source>从 CSV 文件读入电话号码表；写入模块仍需按“写入号码表”</source>
+        <translation>Reads the phone table from a CSV file; writing it to the module still takes “写入号码表”</translation>
+    </message>
+</context>
+<context>
+    <name>sms::PortPanel</name>
+    <message>
+        <source>串口编号 n（即 COMn）、COMn 或设备路径，如 /dev/ttyUSB0</source>
+        <translation>Port number n (COMn), COMn or a device path such as /dev/ttyUSB0</translation>
+    </message>
+    <message>
+        <source>通讯记录</source>
+        <translation>Traffic log</translation>
+    </message>
+    <message>
+        <source>打开串口后把收发的每一块数据连同时间记到 CSV 文件里</source>
+        <translation>While the port is open, records every block sent and received, with its time, in a CSV file</translation>
     </message>
 </context>
 <context>
@@ -165,6 +138,53 @@ Close anyway?</translation>
     <message>
         <source>文件中有 %1 行不正确，表格没有改动：</source>
         <translation>%1 lines of the file are not right; the table was left as it was:</translation>
+    </message>
+</context>
+<context>
+    <name>sms::TableFiles</name>
+    <message>
+        <source>导出电话号码表</source>
+        <translation>Export the phone table</translation>
+    </message>
+    <message>
+        <source>导出信息表</source>
+        <translation>Export the message table</translation>
+    </message>
+    <message>
+        <source>电话号码表.csv</source>
+        <translation>phone-table.csv</translation>
+    </message>
+    <message>
+        <source>信息表.csv</source>
+        <translation>message-table.csv</translation>
+    </message>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>导入电话号码表</source>
+        <translation>Import the phone table</translation>
+    </message>
+    <message>
+        <source>导入信息表</source>
+        <translation>Import the message table</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1：%2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>电话号码表中有修改尚未写入模块，导入后这些修改将被文件内容替换。
+确定要导入吗？</source>
+        <translation>The phone table has changes not yet written to the module; importing replaces them with the file.
+Import anyway?</translation>
+    </message>
+    <message>
+        <source>信息表中有修改尚未写入模块，导入后这些修改将被文件内容替换。
+确定要导入吗？</source>
+        <translation>The message table has changes not yet written to the module; importing replaces them with the file.
+Import anyway?</translation>
     </message>
 </context>
 </TS>
