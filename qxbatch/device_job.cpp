@@ -16,6 +16,11 @@ namespace {
 constexpr int kRestartSeconds = 51;
 constexpr int kClosePortAfterMs = 200;
 
+QString lostText()
+{
+    return QCoreApplication::translate("qxbatch", "串口在通讯中断开了，请检查连接线。");
+}
+
 QString rateText(int baud)
 {
     return QString::number(baud) + QLatin1String("bps");
@@ -29,6 +34,8 @@ DeviceJob::DeviceJob(const Request &request, const QString &port, QObject *paren
     m_outcome.port = port;
     m_wait.setSingleShot(true);
     connect(&m_wait, &QTimer::timeout, this, &DeviceJob::next);
+    // Whatever stage runs, a write to a device that went away must not end as ok.
+    connect(&m_link, &lt::Link::vanished, this, [this] { finish(Status::IoError, lostText()); });
     m_stages = {[this] { settle(); }, [this] { openPort(); }, [this] { identify(); },
                 [this] { changeModeIfAsked(); }, [this] { describe(); }};
 }
@@ -133,7 +140,7 @@ void DeviceJob::timedOut()
 void DeviceJob::restoreControls()
 {
     // After a time-out the job has already ended; otherwise the device went away.
-    finish(Status::IoError, QCoreApplication::translate("qxbatch", "串口在通讯中断开了，请检查连接线。"));
+    finish(Status::IoError, lostText());
 }
 
 void DeviceJob::noVerdict()

@@ -8,6 +8,7 @@
 
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace qxb;
 
@@ -186,6 +187,24 @@ private slots:
         const QString line = writeTo(0, profile);
         QVERIFY(dropped);
         QVERIFY2(line.startsWith(bench.path(0) + QStringLiteral(" verify-failed ")), qPrintable(line));
+    }
+
+    // The adapter pulled while the settings go out: never ok.
+    void deviceGoneDuringWrite()
+    {
+        bench.addModule(QStringLiteral("qx3100"));
+        const QString profile = folder.filePath(QStringLiteral("gone.json"));
+        lt::settings_file::Document document{QStringLiteral("QX3100"), QDateTime::currentDateTime(), QStringLiteral("test"),
+                                             QJsonObject{{QStringLiteral("restart_seconds"), 90},
+                                                         {QStringLiteral("password_required"), false}}};
+        QVERIFY(!lt::settings_file::save(profile, document));
+        qxsim::Simulator &module = *bench.modules[0];
+        connect(&module, &qxsim::Simulator::requestReceived, this, [&](const QByteArray &r) {
+            if (quint8(r.at(9)) == 0x01)
+                QTimer::singleShot(0, &module, &qxsim::Simulator::vanish);
+        });
+        const QString line = writeTo(0, profile, false);
+        QVERIFY2(line.startsWith(bench.path(0) + QStringLiteral(" io-error ")), qPrintable(line));
     }
 
     void unusableFilesExitTwoBeforeAnyPort()
