@@ -11,10 +11,12 @@
 #include "ui/message_box.h"
 #include "ui/network_wait_notice.h"
 #include "ui/open_link.h"
+#include "ui/settings_files.h"
 #include "ui/shell.h"
 #include "ui/strings.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
@@ -107,9 +109,31 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     m_tabs->addTab(m_dataTest, QStringLiteral("    通信测试    "));
     m_tabs->addTab(m_identityPage, QStringLiteral("身份地址设置"));
     m_display = new ParamDisplay(this);
+    m_files = new SettingsFiles(
+        this, {QStringLiteral("QX3200"), qx3200::fieldNames(),
+               [](const QString &field) { return qx3200::groupOf(field).has_value(); },
+               [this] { return qx3200::toParams(lastRead()); },
+               [this](const QJsonObject &params, QJsonObject &taken) -> std::optional<params::Refusal> {
+                   const qx3200::ParamsRead read = qx3200::fromParams(params);
+                   if (read.refusal)
+                       return read.refusal;
+                   m_paramPage->fill(read.settings);
+                   if (read.settings.project && read.settings.site)
+                       m_identityPage->showIdentity({}, *read.settings.project, *read.settings.site, {});
+                   taken = qx3200::toParams(read.settings);
+                   return std::nullopt;
+               }});
+    // Beside the refresh button: the file holds what a refresh read.
+    auto *files = new QVBoxLayout;
+    files->addWidget(m_files->saveButton());
+    files->addWidget(m_files->loadButton());
+    files->addStretch();
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_display, 1);
+    bottom->addLayout(files);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
-    layout->addWidget(m_display);
+    layout->addLayout(bottom);
     for (qx3200::ParamView *view : std::initializer_list<qx3200::ParamView *>{
              &m_lastRead, m_display, m_paramPage, m_identityPage, m_dataTest})
         m_views.add(view);
@@ -118,7 +142,7 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     QList<QWidget *> commandButtons;
     for (int i = 0; i < 12; ++i)
         commandButtons << findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(i));
-    m_lock.setWidgets(commandButtons);
+    m_lock.setWidgets(commandButtons << m_files->saveButton() << m_files->loadButton());
 
     connect(m_paramPage, &ParamPage::writeRequested, this, &Qx3200Window::write);
     connect(m_identityPage, &IdentityPage::writeRequested, this, [this] { write(Group::Identity); });

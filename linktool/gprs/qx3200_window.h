@@ -23,6 +23,7 @@ class IdentityPage;
 class NetworkWaitNotice;
 class ParamDisplay;
 class ParamPage;
+class SettingsFiles;
 class Shell;
 
 // What the connect window's Enter opened the QX3200 window for.
@@ -52,6 +53,7 @@ public:
 
     // What the last read found, as the display shows it.
     const qx3200::Settings &lastRead() const { return m_lastRead.settings(); }
+    SettingsFiles &settingsFiles() const { return *m_files; }
     // The reply parser and what it expects: parameter replies while an
     // exchange runs, the outcome of an identity write.
     qx3200::ReplyParser &replyParser() { return m_parser; }
@@ -91,6 +93,7 @@ private:
     DataTestPage *m_dataTest;
     IdentityPage *m_identityPage;    // page2
     ParamDisplay *m_display;         // Frame_display
+    SettingsFiles *m_files;          // saveSettings, loadSettings
     qx3200::SettingsRecorder m_lastRead;
     qx3200::ParamViews m_views;
     qx3200::ReplyParser m_parser;

@@ -12,12 +12,14 @@
 #include "link/timing.h"
 #include "ui/message_box.h"
 #include "ui/open_link.h"
+#include "ui/settings_files.h"
 #include "ui/shell.h"
 #include "ui/strings.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -126,6 +128,23 @@ QVBoxLayout *Qx3100Window::buildSide()
     });
     connect(m_panel, &InfoPanel::exitClicked, this, &Qx3100Window::close);
     connect(m_model, &ModuleModelGroup::writeRequested, this, [this] { write(Group::ModuleType); });
+    m_files = new SettingsFiles(
+        this, {QStringLiteral("QX3100"), qx3100::fieldNames(),
+               [](const QString &field) { return qx3100::groupOf(field).has_value(); },
+               [this] { return qx3100::toParams(lastRead()); },
+               [this](const QJsonObject &params, QJsonObject &taken) -> std::optional<params::Refusal> {
+                   const qx3100::ParamsRead read = qx3100::fromParams(params);
+                   if (read.refusal)
+                       return read.refusal;
+                   m_page->fill(read.settings);
+                   if (read.settings.module_type)
+                       m_model->choose(*read.settings.module_type);
+                   taken = qx3100::toParams(read.settings);
+                   return std::nullopt;
+               }});
+    // Beside the refresh button: the file holds what a refresh read.
+    m_panel->placeBesideRefresh(m_files->saveButton());
+    m_panel->placeBesideRefresh(m_files->loadButton());
     auto *side = new QVBoxLayout;
     side->addWidget(m_panel);
     side->addWidget(m_model);
@@ -173,6 +192,8 @@ void Qx3100Window::lock()
     m_panel->lockButtons();
     m_model->lockButtons();
     m_phone->lockButtons();
+    m_files->saveButton()->setEnabled(false);
+    m_files->loadButton()->setEnabled(false);
     m_tabs->setEnabled(false);
     m_locked = true;
 }
@@ -187,6 +208,8 @@ void Qx3100Window::unlock()
     m_panel->unlockButtons();
     m_model->unlockButtons();
     m_phone->unlockButtons();
+    m_files->saveButton()->setEnabled(true);
+    m_files->loadButton()->setEnabled(true);
     m_tabs->setEnabled(true);
     m_locked = false;
 }

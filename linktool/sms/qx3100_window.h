@@ -21,6 +21,7 @@ class InfoPanel;
 class ModuleModelGroup;
 class ParameterPage;
 class Shell;
+class SettingsFiles;
 class SmsTestTab;
 
 // Opens frm3100COM, the QX3100 window, as a modeless child of the main window;
@@ -48,6 +49,7 @@ public:
     RepliesTo repliesTo() const { return m_repliesTo; }
     // What the module reported since the last refresh: what the panel shows, as values.
     const qx3100::Settings &lastRead() const { return m_recorder.settings(); }
+    SettingsFiles &settingsFiles() const { return *m_files; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -101,6 +103,7 @@ private:
     PhoneTableGroup *m_phone = nullptr;
     InfoPanel *m_panel = nullptr;
     ModuleModelGroup *m_model = nullptr;
+    SettingsFiles *m_files = nullptr;   // saveSettings, loadSettings
     // The phone-table read loop locks these besides the buttons, and leaves the tabs usable.
     ButtonLock m_loopLock;
     bool m_locked = false;
