@@ -47,16 +47,28 @@
         <translation>Comparison</translation>
     </message>
     <message>
-        <source>只读</source>
-        <translation>read only</translation>
-    </message>
-    <message>
         <source>改变</source>
         <translation>changed</translation>
     </message>
     <message>
         <source>相同</source>
         <translation>same</translation>
+    </message>
+    <message>
+        <source>写入模块</source>
+        <translation>Write to module</translation>
+    </message>
+    <message>
+        <source>不写入</source>
+        <translation>not written</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>write failed</translation>
+    </message>
+    <message>
+        <source>已写入</source>
+        <translation>written</translation>
     </message>
 </context>
 <context>
@@ -98,7 +110,7 @@
     </message>
     <message>
         <source>把文件中的参数填入窗口，并与模块中的参数比较；不会写入模块</source>
-        <translation>Put a file's settings into the window and compare them with the module's; nothing is written to the module</translation>
+        <translation>Put a file&apos;s settings into the window and compare them with the module&apos;s; nothing is written to the module</translation>
     </message>
     <message>
         <source>模块参数文件 (*.json)</source>

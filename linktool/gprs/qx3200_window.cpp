@@ -111,7 +111,12 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     m_display = new ParamDisplay(this);
     m_files = new SettingsFiles(
         this, {QStringLiteral("QX3200"), qx3200::fieldNames(),
-               [](const QString &field) { return qx3200::groupOf(field).has_value(); },
+               // The identity and the serial line keep their own buttons: the
+               // network answers the one, the other changes the line at once.
+               [](const QString &field) {
+                   const auto group = qx3200::groupOf(field);
+                   return group && *group != Group::Identity && *group != Group::SerialLine;
+               },
                [this] { return qx3200::toParams(lastRead()); },
                [this](const QJsonObject &params, QJsonObject &taken) -> std::optional<params::Refusal> {
                    const qx3200::ParamsRead read = qx3200::fromParams(params);
@@ -122,7 +127,8 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
                        m_identityPage->showIdentity({}, *read.settings.project, *read.settings.site, {});
                    taken = qx3200::toParams(read.settings);
                    return std::nullopt;
-               }});
+               },
+               [this](const QJsonObject &taken, const QStringList &changed) { return writeSettings(taken, changed); }});
     // Beside the refresh button: the file holds what a refresh read.
     auto *files = new QVBoxLayout;
     files->addWidget(m_files->saveButton());
@@ -158,7 +164,12 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     connect(m_readChain, &qx::Sequencer::finished, this, [this] {
         m_parser.setParameterMode(false);
         unlockButtons();
+        if (std::exchange(m_readBackPending, false))
+            m_files->readBack();
     });
+    m_settingsWrite = new qx::Sequencer(timing::interval, QStringLiteral("settingsWrite"), this);
+    connect(m_settingsWrite, &qx::Sequencer::send, this, &Qx3200Window::send);
+    m_settingsChain = new PlanChain(*m_settingsWrite, this);
     const std::pair<Group, const char *> writes[] = {
         {Group::Heartbeat, "Timer1"}, {Group::WorkMode, "Timer4"}, {Group::PowerSaving, "Timer5"}};
     for (const auto &[group, timerName] : writes) {
@@ -268,6 +279,34 @@ void Qx3200Window::write(Group group)
     send(write.frames.first());
 }
 
+bool Qx3200Window::writeSettings(const QJsonObject &taken, const QStringList &changed)
+{
+    openPortIfClosed();
+    if (!port_ready(m_shell.link(), this))
+        return false;
+    const qx3200::Settings settings = qx3200::fromParams(taken).settings;
+    QJsonObject wanted;
+    for (const QString &field : changed)
+        wanted.insert(field, taken.value(field));
+    // Every group is checked before the first is sent.
+    QList<qx::Sequencer::Plan> plans;
+    for (const Group group : groupsGiven(qx3200::writeOrder(), wanted, &qx3200::fieldsOf)) {
+        const qx3200::GroupWrite w = qx3200::writeGroup(group, settings);
+        if (w.refusal) {
+            m_files->refuse(*w.refusal);
+            return false;
+        }
+        plans += plansOf(group, w.frames, &qx3200::writePlan);
+    }
+    lockButtons();
+    m_settingsChain->run(plans, [this] {
+        unlockButtons();   // the refresh locks again
+        m_readBackPending = true;
+        refresh();
+    });
+    return true;
+}
+
 void Qx3200Window::writeIdentity()
 {
     const qx3200::GroupWrite write = qx3200::writeGroup(Group::Identity, entries(Group::Identity));
@@ -344,6 +383,8 @@ void Qx3200Window::stopSequences()
     m_readChain->stop();
     for (qx::Sequencer *sequence : std::as_const(m_writes))
         sequence->stop();
+    m_settingsChain->stop();
+    m_readBackPending = false;
     for (QTimer *t : {&m_replaceDelay, &m_firstRefresh, &m_identityRetry})
         t->stop();
 }

@@ -3,6 +3,7 @@
 #include "qx3200/reply_parser.h"
 #include "qx3200/settings_recorder.h"
 
+#include "link/write_plans.h"
 #include "ui/button_lock.h"
 
 #include <QHash>
@@ -64,6 +65,9 @@ protected:
 private:
     void keepPage(int page);
     void write(qx3200::Group group);
+    // A settings file's changed fields, group by group, then a refresh that
+    // the file's comparison checks; false when nothing could be sent.
+    bool writeSettings(const QJsonObject &taken, const QStringList &changed);
     void writeIdentity();
     void replaceIdentity();
     void refresh();
@@ -101,6 +105,9 @@ private:
 
     qx::Sequencer *m_readChain;                         // Timer2
     QHash<qx3200::Group, qx::Sequencer *> m_writes;     // Timer1, Timer4, Timer5
+    qx::Sequencer *m_settingsWrite;     // a settings file's groups, one plan after another
+    PlanChain *m_settingsChain;
+    bool m_readBackPending = false;     // the refresh running checks a settings file's write
     QTimer m_replaceDelay;           // Timer3
     QTimer m_firstRefresh;           // Timer6
     QTimer m_identityRetry;          // Timer7

@@ -5,6 +5,8 @@
 #include "qx3100/frame_parser.h"
 #include "qx3100/settings_recorder.h"
 
+#include "link/write_plans.h"
+
 #include "ui/button_lock.h"
 
 #include "sequencer.h"
@@ -59,6 +61,9 @@ private:
     void parse(const QByteArray &block);
     void refresh();
     void write(qx3100::Group group);
+    // A settings file's changed fields, group by group, then a refresh that
+    // the file's comparison checks; false when nothing could be sent.
+    bool writeSettings(const QJsonObject &taken, const QStringList &changed);
     // The frames of a group as the page holds it, at once: a reply that
     // changes a choice sends it back to the module.
     void sendNow(qx3100::Group group);
@@ -111,6 +116,9 @@ private:
     qx::Sequencer m_reads;              // Timer2
     qx::Sequencer m_workModeWrite;      // Timer1
     qx::Sequencer m_powerSavingWrite;   // Timer3
+    qx::Sequencer m_settingsWrite;      // a settings file's groups, one plan after another
+    PlanChain m_settingsChain{m_settingsWrite};
+    bool m_readBackPending = false;     // the refresh running checks a settings file's write
     QTimer m_rearmParser;               // Timer5
     QTimer m_firstRefresh;              // Timer6
 };

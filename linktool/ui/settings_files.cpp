@@ -40,7 +40,7 @@ void setSettingsPathHook(SettingsPathHook hook)
 }
 
 ComparisonDialog::ComparisonDialog(const QList<params::Comparison> &rows, QWidget *parent)
-    : QDialog(parent), m_table(new QTableWidget(int(rows.size()), 4, this))
+    : QDialog(parent), m_table(new QTableWidget(int(rows.size()), 4, this)), m_write(new QPushButton(tr("写入模块")))
 {
     setObjectName(QStringLiteral("settingsComparison"));
     setWindowTitle(tr("参数文件与模块的比较"));
@@ -48,25 +48,48 @@ ComparisonDialog::ComparisonDialog(const QList<params::Comparison> &rows, QWidge
     m_table->setHorizontalHeaderLabels({tr("参数"), tr("文件中的值"), tr("模块中的值"), tr("比较")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    fill(rows);
+    m_table->resizeColumnsToContents();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeComparison"));
+    m_write->setObjectName(QStringLiteral("writeModule"));
+    m_write->setEnabled(!params::changedFields(rows).isEmpty());
+    buttons->addButton(m_write, QDialogButtonBox::ActionRole);
+    connect(m_write, &QPushButton::clicked, this, &ComparisonDialog::writeRequested);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addWidget(buttons);
+    resize(m_table->horizontalHeader()->length() + 60, 400);
+}
+
+void ComparisonDialog::fill(const QList<params::Comparison> &rows)
+{
     for (int r = 0; r < rows.size(); ++r) {
         const params::Comparison &row = rows.at(r);
-        const QString state = !row.written ? tr("只读") : row.changed ? tr("改变") : tr("相同");
+        // Not written: what is only read, and the groups that keep their own
+        // button (the module answers them on a new line or over the network).
+        const QString state = !row.written ? tr("不写入") : row.changed ? tr("改变") : tr("相同");
         const QString cells[] = {row.field, shown(row.inFile), shown(row.read), state};
         for (int c = 0; c < 4; ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells[c]));
         if (row.changed)
             m_table->item(r, 3)->setForeground(Qt::red);
     }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+}
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeComparison"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_table);
-    layout->addWidget(buttons);
-    resize(m_table->horizontalHeader()->length() + 60, 400);
+void ComparisonDialog::showReadBack(const QList<params::Comparison> &rows, const QStringList &written)
+{
+    fill(rows);
+    for (int r = 0; r < rows.size(); ++r) {
+        if (!written.contains(rows.at(r).field))
+            continue;
+        QTableWidgetItem *state = m_table->item(r, 3);
+        state->setText(rows.at(r).changed ? tr("写入失败") : tr("已写入"));
+        state->setForeground(rows.at(r).changed ? Qt::red : Qt::darkGreen);
+    }
 }
 
 SettingsFiles::SettingsFiles(QWidget *window, Model model)
@@ -109,7 +132,8 @@ void SettingsFiles::save()
     settings_file::Document document;
     document.model = m_model.name;
     document.saved = QDateTime::currentDateTime();
-    document.program = QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion();
+    document.program =
+        (QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion()).trimmed();
     document.params = params;
     if (const auto refusal = settings_file::save(path, document))
         message(m_window, *refusal, tr("错误提示"), QMessageBox::Critical);
@@ -127,15 +151,40 @@ void SettingsFiles::load()
     }
     QJsonObject taken;
     if (const auto refusal = m_model.fill(reading.document->params, taken)) {
-        message(m_window, tr("参数 %1：%2").arg(refusal->field, refusal->message), refusal->title);
+        refuse(*refusal);
         return;
     }
-    if (m_comparison)
-        delete m_comparison;
+    delete m_comparison;
+    m_taken = taken;
+    m_written.clear();
     m_comparison = new ComparisonDialog(
         params::compare(m_model.fields, taken, m_model.lastRead(), m_model.isWritten), m_window);
     m_comparison->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_comparison, &ComparisonDialog::writeRequested, this, &SettingsFiles::write);
     m_comparison->show();
+}
+
+void SettingsFiles::refuse(const params::Refusal &refusal) const
+{
+    message(m_window, tr("参数 %1：%2").arg(refusal.field, refusal.message), refusal.title);
+}
+
+void SettingsFiles::write()
+{
+    // Compared again: a refresh since the load may have changed what differs.
+    const QStringList changed =
+        params::changedFields(params::compare(m_model.fields, m_taken, m_model.lastRead(), m_model.isWritten));
+    if (changed.isEmpty() || !m_model.write(m_taken, changed))
+        return;
+    m_written = changed;
+    m_comparison->writeButton()->setEnabled(false);
+}
+
+void SettingsFiles::readBack()
+{
+    if (m_comparison)
+        m_comparison->showReadBack(params::compare(m_model.fields, m_taken, m_model.lastRead(), m_model.isWritten),
+                                   m_written);
 }
 
 } // namespace lt

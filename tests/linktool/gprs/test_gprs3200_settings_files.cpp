@@ -121,6 +121,49 @@ private slots:
         QCOMPARE(sim->sim().requests(), QList<QByteArray>{});
     }
 
+    // The heartbeat and the target changed, and the identity (its own button):
+    // the two groups' frames go out in the write order, then the read chain,
+    // and both groups read back as written.
+    void writeSendsOnlyTheChangedGroupsAndVerifies()
+    {
+        openAndRead();
+        click("saveSettings");
+        QJsonObject params = savedRoot().value("params").toObject();
+        params.insert("heartbeat_seconds", 300);
+        params.insert("restart_count", 7);
+        params.insert("target_site", "346");
+        params.insert("site", "777");
+        writeParams(params);
+        click("loadSettings");
+        QCOMPARE(changedRows(), (QStringList{"heartbeat_seconds", "restart_count", "target_site"}));
+        QCOMPARE(comparison()->table()->item(1, 3)->text(), QStringLiteral("不写入"));   // site
+
+        const qx3200::Settings wanted = qx3200::fromParams(params).settings;
+        QList<QByteArray> expected;
+        for (const auto group : {qx3200::Group::Heartbeat, qx3200::Group::Target})
+            expected += qx3200::writeGroup(group, wanted).frames;
+        QCOMPARE(expected.size(), 3);
+        rec->messages.clear();
+        sim->sim().clearRequests();
+        comparison()->writeButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(changedRows().isEmpty(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!readChain()->isRunning(), 8000);
+        QCOMPARE(rec->messages.size(), 0);
+        const QList<QByteArray> heard = sim->sim().requests();
+        QCOMPARE(heard.mid(0, 3), expected);
+        QVERIFY(heard.size() > 3);
+        QCOMPARE(heard.at(3), qx3200::readPlan().frames.first());
+        QCOMPARE(window()->lastRead().heartbeat_seconds, 300);
+        QCOMPARE(window()->lastRead().target_site, QStringLiteral("346"));
+
+        QStringList written;
+        QTableWidget *table = comparison()->table();
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->item(r, 3)->text() == QStringLiteral("已写入"))
+                written << table->item(r, 0)->text();
+        QCOMPARE(written, (QStringList{"heartbeat_seconds", "restart_count", "target_site"}));
+    }
+
     void refusals()
     {
         openAndRead();

@@ -5,6 +5,7 @@
 #include "ui/settings_files.h"
 
 #include <QComboBox>
+#include <QTimer>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -49,6 +50,7 @@ class Sms3100SettingsFilesTest : public QObject
     }
 
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("9.9")); }
     void init()
     {
         f.start();
@@ -70,7 +72,7 @@ private slots:
         const QJsonObject root = savedRoot();
         QCOMPARE(root.value("format").toInt(), 1);
         QCOMPARE(root.value("model").toString(), QStringLiteral("QX3100"));
-        QVERIFY(root.value("program").toString().contains(QLatin1Char(' ')));
+        QCOMPARE(root.value("program").toString(), QCoreApplication::applicationName() + QStringLiteral(" 9.9"));
         QVERIFY(QDateTime::fromString(root.value("saved").toString(), Qt::ISODate).isValid());
         const QJsonObject params = root.value("params").toObject();
         // What the simulator's default module reported, in the file's words.
@@ -163,6 +165,65 @@ private slots:
         QCOMPARE(edit("Text4")->text(), QStringLiteral("75"));
         QVERIFY(!comparison());
         QCOMPARE(f.heard(), QStringList{});
+    }
+
+    // Two groups changed: only their frames go out, in the write order, then
+    // the window's own read; each changed field then reads back as written.
+    // A module that keeps its old restart time shows that field failed.
+    void writeSendsOnlyTheChangedGroupsAndVerifies_data()
+    {
+        QTest::addColumn<bool>("ignoreRestartTime");
+        QTest::newRow("module takes both") << false;
+        QTest::newRow("module keeps its restart time") << true;
+    }
+    void writeSendsOnlyTheChangedGroupsAndVerifies()
+    {
+        QFETCH(bool, ignoreRestartTime);
+        f.openAndSettle();
+        click("saveSettings");
+        QJsonObject root = savedRoot();
+        QJsonObject params = root.value("params").toObject();
+        params.insert("restart_seconds", 90);
+        params.insert("passive_address", "00:02:");
+        params.insert("baud", 19200);   // a new line for the module: its own button, never this write
+        root.insert("params", params);
+        writeFile(root);
+        click("loadSettings");
+        QCOMPARE(changedRows(), (QStringList{"restart_seconds", "passive_address"}));
+        QTableWidget *table = comparison()->table();
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("baud"));
+        QCOMPARE(table->item(1, 3)->text(), QStringLiteral("不写入"));
+
+        if (ignoreRestartTime) {
+            connect(&f.sim->sim(), &qxsim::Simulator::requestReceived, this, [this](const QByteArray &r) {
+                if (quint8(r.at(8)) == 0xA3 && quint8(r.at(9)) == 0x01)   // the set, not the query
+                    QTimer::singleShot(0, this, [this] { f.model().setOption("a3", "00002EE0"); });
+            });
+        }
+        f.forget();
+        f.messages->messages.clear();
+        comparison()->writeButton()->click();
+        QVERIFY(!comparison()->writeButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(table->item(2, 3)->text() != QStringLiteral("改变"), 20000);
+        f.waitIdle();
+        QCOMPARE(f.messages->messages.size(), 0);
+
+        // Restart time (A3 = 90 s in 5 ms counts), then the passive address (E2), nothing else set.
+        const QStringList heard = f.heard();
+        QVERIFY2(heard.size() > 2, qPrintable(heard.join(' ')));
+        QCOMPARE(heard.mid(0, 2), (QStringList{"A30100004650", "E2010002"}));
+        QCOMPARE(heard.at(2), QStringLiteral("EC03"));   // the refresh follows
+        for (const QString &request : heard.mid(2))
+            QVERIFY2(request.mid(2, 2) != QStringLiteral("01"), qPrintable(request));
+
+        QStringList states;
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->item(r, 3)->text() != QStringLiteral("相同"))
+                states << table->item(r, 0)->text() + '=' + table->item(r, 3)->text();
+        QCOMPARE(states, (QStringList{"version=不写入", "baud=不写入",
+                                      ignoreRestartTime ? "restart_seconds=写入失败" : "restart_seconds=已写入",
+                                      "passive_address=已写入"}));
+        QCOMPARE(f.window()->lastRead().restart_seconds, ignoreRestartTime ? 60.0 : 90.0);
     }
 
     void nothingReadNothingSaved()
