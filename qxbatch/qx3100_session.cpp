@@ -100,7 +100,7 @@ std::optional<lt::params::Refusal> Qx3100Session::take(const QJsonObject &params
     if (read.refusal)
         return read.refusal;
     m_wanted = read.settings;
-    for (const auto group : groupsGiven(lt::qx3100::writeOrder(), params, &lt::qx3100::fieldsOf))
+    for (const auto group : lt::groupsGiven(lt::qx3100::writeOrder(), params, &lt::qx3100::fieldsOf))
         if (const auto refusal = lt::qx3100::writeGroup(group, m_wanted).refusal)
             return refusal;
     return std::nullopt;
@@ -116,8 +116,8 @@ void Qx3100Session::write()
 {
     m_link.setParseMode(lt::ParseMode::Qx3100);
     QList<qx::Sequencer::Plan> plans;
-    for (const auto group : groupsGiven(lt::qx3100::writeOrder(), lt::qx3100::toParams(m_wanted), &lt::qx3100::fieldsOf))
-        plans += plansOf(group, lt::qx3100::writeGroup(group, m_wanted).frames, &lt::qx3100::writePlan);
+    for (const auto group : lt::groupsGiven(lt::qx3100::writeOrder(), lt::qx3100::toParams(m_wanted), &lt::qx3100::fieldsOf))
+        plans += lt::plansOf(group, lt::qx3100::writeGroup(group, m_wanted).frames, &lt::qx3100::writePlan);
     runPlans(plans, [this] { emit writeDone(); });
 }
 

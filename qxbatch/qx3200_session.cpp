@@ -71,7 +71,7 @@ std::optional<lt::params::Refusal> Qx3200Session::take(const QJsonObject &params
     if (read.refusal)
         return read.refusal;
     m_wanted = read.settings;
-    for (const Group group : groupsGiven(lt::qx3200::writeOrder(), params, &lt::qx3200::fieldsOf)) {
+    for (const Group group : lt::groupsGiven(lt::qx3200::writeOrder(), params, &lt::qx3200::fieldsOf)) {
         if (const auto refusal = lt::qx3200::writeGroup(group, m_wanted).refusal)
             return refusal;
         // The window offers the identity address only to a module in address
@@ -92,7 +92,7 @@ bool Qx3200Session::isWritten(const QString &field) const
 void Qx3200Session::write()
 {
     m_link.setParseMode(lt::ParseMode::Qx3200);
-    m_groups = groupsGiven(lt::qx3200::writeOrder(), lt::qx3200::toParams(m_wanted), &lt::qx3200::fieldsOf);
+    m_groups = lt::groupsGiven(lt::qx3200::writeOrder(), lt::qx3200::toParams(m_wanted), &lt::qx3200::fieldsOf);
     writeGroups();
 }
 
@@ -107,7 +107,7 @@ void Qx3200Session::writeGroups()
             runPlans(plans, [this] { writeIdentity(); });
             return;
         }
-        plans += plansOf(group, lt::qx3200::writeGroup(group, m_wanted).frames, &lt::qx3200::writePlan);
+        plans += lt::plansOf(group, lt::qx3200::writeGroup(group, m_wanted).frames, &lt::qx3200::writePlan);
     }
     runPlans(plans, [this] { emit writeDone(); });
 }

@@ -3,13 +3,13 @@
 #include "outcome.h"
 
 #include "link/params_json.h"
+#include "link/write_plans.h"
 #include "sequencer.h"
 
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -59,50 +59,14 @@ protected:
     explicit SettingsSession(lt::Link &link);
 
     // Runs plans one after another on one sequencer, each to its end, then then().
-    void runPlans(QList<qx::Sequencer::Plan> plans, std::function<void()> then);
+    void runPlans(QList<qx::Sequencer::Plan> plans, std::function<void()> then) { m_chain.run(std::move(plans), std::move(then)); }
 
     lt::Link &m_link;
     qx::Sequencer m_sequencer;
 
 private:
-    void runNextPlan();
-
-    QList<qx::Sequencer::Plan> m_plans;
-    std::function<void()> m_afterPlans;
+    lt::PlanChain m_chain{m_sequencer};
 };
-
-// The groups of a model's write order that given (params) holds a field of, in that order.
-template<class Group>
-QList<Group> groupsGiven(const QList<Group> &order, const QJsonObject &given, QStringList (*fieldsOf)(Group))
-{
-    QList<Group> groups;
-    for (const Group group : order) {
-        const QStringList fields = fieldsOf(group);
-        if (std::any_of(fields.begin(), fields.end(), [&given](const QString &f) { return given.contains(f); }))
-            groups << group;
-    }
-    return groups;
-}
-
-qx::Sequencer::Plan singleFramePlan(const QByteArray &frame);
-
-// A group's frames at its window's pace: the group's own plan, or (a group
-// the window sends at once) one plan for each frame.
-template<class Group>
-QList<qx::Sequencer::Plan> plansOf(Group group, const QList<QByteArray> &frames,
-                                   std::optional<qx::Sequencer::Plan> (*writePlan)(Group, const QList<QByteArray> &))
-{
-    if (const auto plan = writePlan(group, frames))
-        return {*plan};
-    QList<qx::Sequencer::Plan> plans;
-    for (const QByteArray &frame : frames)
-        plans << singleFramePlan(frame);
-    return plans;
-}
-
-// A group of one frame goes out at once in the windows; between groups a
-// batch leaves the module the same second the windows' sequences give each
-// frame (singleFramePlan, above).
 
 // The refusal as the line shows it: the field, then the window's own message.
 QString refusalText(const lt::params::Refusal &refusal);

@@ -21,6 +21,57 @@
     </message>
 </context>
 <context>
+    <name>lt::ComparisonDialog</name>
+    <message>
+        <source>（未读）</source>
+        <translation>(not read)</translation>
+    </message>
+    <message>
+        <source>参数文件与模块的比较</source>
+        <translation>Settings file compared with the module</translation>
+    </message>
+    <message>
+        <source>参数</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>文件中的值</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>模块中的值</source>
+        <translation>In the module</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>改变</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>相同</source>
+        <translation>same</translation>
+    </message>
+    <message>
+        <source>写入模块</source>
+        <translation>Write to module</translation>
+    </message>
+    <message>
+        <source>不写入</source>
+        <translation>not written</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>write failed</translation>
+    </message>
+    <message>
+        <source>已写入</source>
+        <translation>written</translation>
+    </message>
+</context>
+<context>
     <name>lt::MainWindow</name>
     <message>
         <source>通讯记录</source>
@@ -41,6 +92,53 @@
     <message>
         <source>无法打开文件夹 %1</source>
         <translation>Cannot open the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>lt::SettingsFiles</name>
+    <message>
+        <source>保存参数…</source>
+        <translation>Save settings…</translation>
+    </message>
+    <message>
+        <source>载入参数…</source>
+        <translation>Load settings…</translation>
+    </message>
+    <message>
+        <source>把最近一次从模块读到的参数保存到文件</source>
+        <translation>Save the settings last read from the module to a file</translation>
+    </message>
+    <message>
+        <source>把文件中的参数填入窗口，并与模块中的参数比较；不会写入模块</source>
+        <translation>Put a file&apos;s settings into the window and compare them with the module&apos;s; nothing is written to the module</translation>
+    </message>
+    <message>
+        <source>模块参数文件 (*.json)</source>
+        <translation>Module settings files (*.json)</translation>
+    </message>
+    <message>
+        <source>保存参数</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>载入参数</source>
+        <translation>Load settings</translation>
+    </message>
+    <message>
+        <source>还没有从模块读到参数，请先刷新</source>
+        <translation>No settings have been read from the module yet; refresh first</translation>
+    </message>
+    <message>
+        <source>提示信息</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>参数 %1：%2</source>
+        <translation>Parameter %1: %2</translation>
     </message>
 </context>
 </TS>

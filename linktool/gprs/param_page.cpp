@@ -266,6 +266,47 @@ qx3200::Settings ParamPage::entries(Group group) const
     return s;
 }
 
+void ParamPage::fill(const qx3200::Settings &s)
+{
+    if (s.work_form)
+        showWorkForm(*s.work_form);
+    if (s.trans_form)
+        showTransForm(*s.trans_form);
+    if (s.transparent_mode)
+        showTransparentMode(*s.transparent_mode);
+    if (s.address_start && s.address_length && s.group_max && s.address_type)
+        showAddressSettings({*s.address_start, *s.address_length, *s.group_max, *s.address_type});
+    if (s.power_saving)
+        showPowerSaving(*s.power_saving);
+    if (s.wake_mode)
+        showWakeMode(*s.wake_mode);
+    if (s.wake_idle_ms)
+        m_wakeIdleBox->setText(QString::number(*s.wake_idle_ms));
+    if (s.wake_data_ms)
+        m_wakeDataBox->setText(QString::number(*s.wake_data_ms));
+    if (s.heartbeat_seconds)
+        showHeartbeat(*s.heartbeat_seconds);
+    if (s.restart_count)
+        m_restartCountBox->setText(QString::number(*s.restart_count));
+    if (s.target_project)
+        m_targetProjectBox->setText(*s.target_project);
+    if (s.target_site)
+        m_targetSiteBox->setText(*s.target_site);
+    if (s.passive_address)
+        showPassiveAddress(*s.passive_address);
+    if (s.baud)
+        showBaud(*s.baud);
+    if (s.data_bits)
+        (*s.data_bits == 7 ? m_sevenBits : m_eightBits)->setChecked(true);
+    if (s.parity)
+        (*s.parity == qx3200::Parity::Even  ? m_evenParity
+         : *s.parity == qx3200::Parity::Odd ? m_oddParity
+                                            : m_noParity)
+            ->setChecked(true);
+    if (s.stop_bits)
+        (*s.stop_bits == 2 ? m_twoStopBits : m_oneStopBit)->setChecked(true);
+}
+
 void ParamPage::showPassiveAddress(const QString &address)
 {
     // The box holds the address as its two characters, so that writing it

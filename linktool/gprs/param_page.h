@@ -35,6 +35,11 @@ public:
     // value every rule refuses.
     qx3200::Settings entries(qx3200::Group group) const;
 
+    // A settings file's values, put in as the module's reports are (nothing
+    // is sent); fields the settings leave empty keep what the page shows.
+    // The address settings go in only all four together, as a read gives them.
+    void fill(const qx3200::Settings &settings);
+
     // What the module reported goes into the boxes and lists.
     void showPassiveAddress(const QString &address) override;
     void showTarget(const QString &address, const QString &project, const QString &site) override;

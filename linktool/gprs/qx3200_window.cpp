@@ -11,10 +11,12 @@
 #include "ui/message_box.h"
 #include "ui/network_wait_notice.h"
 #include "ui/open_link.h"
+#include "ui/settings_files.h"
 #include "ui/shell.h"
 #include "ui/strings.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
@@ -107,9 +109,37 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     m_tabs->addTab(m_dataTest, QStringLiteral("    通信测试    "));
     m_tabs->addTab(m_identityPage, QStringLiteral("身份地址设置"));
     m_display = new ParamDisplay(this);
+    m_files = new SettingsFiles(
+        this, {QStringLiteral("QX3200"), qx3200::fieldNames(),
+               // The identity and the serial line keep their own buttons: the
+               // network answers the one, the other changes the line at once.
+               [](const QString &field) {
+                   const auto group = qx3200::groupOf(field);
+                   return group && *group != Group::Identity && *group != Group::SerialLine;
+               },
+               [this] { return qx3200::toParams(lastRead()); },
+               [this](const QJsonObject &params, QJsonObject &taken) -> std::optional<params::Refusal> {
+                   const qx3200::ParamsRead read = qx3200::fromParams(params);
+                   if (read.refusal)
+                       return read.refusal;
+                   m_paramPage->fill(read.settings);
+                   if (read.settings.project && read.settings.site)
+                       m_identityPage->showIdentity({}, *read.settings.project, *read.settings.site, {});
+                   taken = qx3200::toParams(read.settings);
+                   return std::nullopt;
+               },
+               [this](const QJsonObject &taken, const QStringList &changed) { return writeSettings(taken, changed); }});
+    // Beside the refresh button: the file holds what a refresh read.
+    auto *files = new QVBoxLayout;
+    files->addWidget(m_files->saveButton());
+    files->addWidget(m_files->loadButton());
+    files->addStretch();
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_display, 1);
+    bottom->addLayout(files);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
-    layout->addWidget(m_display);
+    layout->addLayout(bottom);
     for (qx3200::ParamView *view : std::initializer_list<qx3200::ParamView *>{
              &m_lastRead, m_display, m_paramPage, m_identityPage, m_dataTest})
         m_views.add(view);
@@ -118,7 +148,7 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     QList<QWidget *> commandButtons;
     for (int i = 0; i < 12; ++i)
         commandButtons << findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(i));
-    m_lock.setWidgets(commandButtons);
+    m_lock.setWidgets(commandButtons << m_files->saveButton() << m_files->loadButton());
 
     connect(m_paramPage, &ParamPage::writeRequested, this, &Qx3200Window::write);
     connect(m_identityPage, &IdentityPage::writeRequested, this, [this] { write(Group::Identity); });
@@ -134,7 +164,12 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
     connect(m_readChain, &qx::Sequencer::finished, this, [this] {
         m_parser.setParameterMode(false);
         unlockButtons();
+        if (std::exchange(m_readBackPending, false))
+            m_files->readBack();
     });
+    m_settingsWrite = new qx::Sequencer(timing::interval, QStringLiteral("settingsWrite"), this);
+    connect(m_settingsWrite, &qx::Sequencer::send, this, &Qx3200Window::send);
+    m_settingsChain = new PlanChain(*m_settingsWrite, this);
     const std::pair<Group, const char *> writes[] = {
         {Group::Heartbeat, "Timer1"}, {Group::WorkMode, "Timer4"}, {Group::PowerSaving, "Timer5"}};
     for (const auto &[group, timerName] : writes) {
@@ -244,6 +279,34 @@ void Qx3200Window::write(Group group)
     send(write.frames.first());
 }
 
+bool Qx3200Window::writeSettings(const QJsonObject &taken, const QStringList &changed)
+{
+    openPortIfClosed();
+    if (!port_ready(m_shell.link(), this))
+        return false;
+    const qx3200::Settings settings = qx3200::fromParams(taken).settings;
+    QJsonObject wanted;
+    for (const QString &field : changed)
+        wanted.insert(field, taken.value(field));
+    // Every group is checked before the first is sent.
+    QList<qx::Sequencer::Plan> plans;
+    for (const Group group : groupsGiven(qx3200::writeOrder(), wanted, &qx3200::fieldsOf)) {
+        const qx3200::GroupWrite w = qx3200::writeGroup(group, settings);
+        if (w.refusal) {
+            m_files->refuse(*w.refusal);
+            return false;
+        }
+        plans += plansOf(group, w.frames, &qx3200::writePlan);
+    }
+    lockButtons();
+    m_settingsChain->run(plans, [this] {
+        unlockButtons();   // the refresh locks again
+        m_readBackPending = true;
+        refresh();
+    });
+    return true;
+}
+
 void Qx3200Window::writeIdentity()
 {
     const qx3200::GroupWrite write = qx3200::writeGroup(Group::Identity, entries(Group::Identity));
@@ -320,6 +383,8 @@ void Qx3200Window::stopSequences()
     m_readChain->stop();
     for (qx::Sequencer *sequence : std::as_const(m_writes))
         sequence->stop();
+    m_settingsChain->stop();
+    m_readBackPending = false;
     for (QTimer *t : {&m_replaceDelay, &m_firstRefresh, &m_identityRetry})
         t->stop();
 }

@@ -3,6 +3,7 @@
 #include "qx3200/reply_parser.h"
 #include "qx3200/settings_recorder.h"
 
+#include "link/write_plans.h"
 #include "ui/button_lock.h"
 
 #include <QHash>
@@ -23,6 +24,7 @@ class IdentityPage;
 class NetworkWaitNotice;
 class ParamDisplay;
 class ParamPage;
+class SettingsFiles;
 class Shell;
 
 // What the connect window's Enter opened the QX3200 window for.
@@ -52,6 +54,7 @@ public:
 
     // What the last read found, as the display shows it.
     const qx3200::Settings &lastRead() const { return m_lastRead.settings(); }
+    SettingsFiles &settingsFiles() const { return *m_files; }
     // The reply parser and what it expects: parameter replies while an
     // exchange runs, the outcome of an identity write.
     qx3200::ReplyParser &replyParser() { return m_parser; }
@@ -62,6 +65,9 @@ protected:
 private:
     void keepPage(int page);
     void write(qx3200::Group group);
+    // A settings file's changed fields, group by group, then a refresh that
+    // the file's comparison checks; false when nothing could be sent.
+    bool writeSettings(const QJsonObject &taken, const QStringList &changed);
     void writeIdentity();
     void replaceIdentity();
     void refresh();
@@ -91,6 +97,7 @@ private:
     DataTestPage *m_dataTest;
     IdentityPage *m_identityPage;    // page2
     ParamDisplay *m_display;         // Frame_display
+    SettingsFiles *m_files;          // saveSettings, loadSettings
     qx3200::SettingsRecorder m_lastRead;
     qx3200::ParamViews m_views;
     qx3200::ReplyParser m_parser;
@@ -98,6 +105,9 @@ private:
 
     qx::Sequencer *m_readChain;                         // Timer2
     QHash<qx3200::Group, qx::Sequencer *> m_writes;     // Timer1, Timer4, Timer5
+    qx::Sequencer *m_settingsWrite;     // a settings file's groups, one plan after another
+    PlanChain *m_settingsChain;
+    bool m_readBackPending = false;     // the refresh running checks a settings file's write
     QTimer m_replaceDelay;           // Timer3
     QTimer m_firstRefresh;           // Timer6
     QTimer m_identityRetry;          // Timer7

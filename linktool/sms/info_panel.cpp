@@ -55,13 +55,18 @@ InfoPanel::InfoPanel(QWidget *parent) : QGroupBox(QStringLiteral("参数信息")
     refresh->setObjectName(QStringLiteral("Command8"));
     auto *exit = new QPushButton(QStringLiteral("退出"), this);
     exit->setObjectName(QStringLiteral("Command10"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(refresh);
-    buttons->addWidget(exit);
-    grid->addLayout(buttons, row, 0, 1, 2);
+    m_buttons = new QHBoxLayout;
+    m_buttons->addWidget(refresh);
+    m_buttons->addWidget(exit);
+    grid->addLayout(m_buttons, row, 0, 1, 2);
     connect(refresh, &QPushButton::clicked, this, &InfoPanel::refreshClicked);
     connect(exit, &QPushButton::clicked, this, &InfoPanel::exitClicked);
     m_lock.setWidgets({refresh, exit});
+}
+
+void InfoPanel::placeBesideRefresh(QWidget *button)
+{
+    m_buttons->insertWidget(m_buttons->count() - 1, button);
 }
 
 void InfoPanel::showPlaceholders()

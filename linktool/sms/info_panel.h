@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 
+class QHBoxLayout;
 class QLabel;
 
 namespace lt {
@@ -17,6 +18,8 @@ public:
     explicit InfoPanel(QWidget *parent = nullptr);
 
     void showPlaceholders();
+    // Another button in the row of refresh and exit, before exit.
+    void placeBesideRefresh(QWidget *button);
 
     void showWorkForm(bool passive);
     void showTransForm(bool transparent);
@@ -58,6 +61,7 @@ private:
     QLabel *m_powerSaving = nullptr;      // Label19
     QLabel *m_wakeDelays = nullptr;       // Label22
     QLabel *m_wakeMode = nullptr;         // Label30
+    QHBoxLayout *m_buttons = nullptr;     // refresh, ..., exit
     ButtonLock m_lock;
 
     struct Row

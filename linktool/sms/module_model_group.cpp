@@ -35,4 +35,9 @@ std::optional<qx3100::ModuleModel> ModuleModelGroup::model() const
     return std::nullopt;
 }
 
+void ModuleModelGroup::choose(qx3100::ModuleModel model)
+{
+    (model == qx3100::ModuleModel::Sms ? m_sms : m_gprs)->setChecked(true);
+}
+
 } // namespace lt

@@ -21,6 +21,8 @@ public:
 
     // None until the user chooses one.
     std::optional<qx3100::ModuleModel> model() const;
+    // Chosen as the user would, from a settings file.
+    void choose(qx3100::ModuleModel model);
 
     void lockButtons() { m_lock.lock(); }
     void unlockButtons() { m_lock.unlock(); }

@@ -336,6 +336,46 @@ void ParameterPage::focusField(const QString &field)
         m_transfer->setFocus();
 }
 
+void ParameterPage::fill(const qx3100::Settings &s)
+{
+    if (s.work_form)
+        choose(m_workForm, int(*s.work_form));
+    if (s.trans_form == TransForm::Format) {
+        choose(m_transfer, int(Transfer::Format));
+    } else if (s.trans_form && s.transparent_mode == 2) {
+        m_transfer->setCurrentIndex(-1);
+        m_transfer->setEditText(kTransparent2);
+    } else if (s.trans_form) {
+        choose(m_transfer, int(Transfer::Transparent1));
+    }
+    const std::optional<int> spinners[] = {s.address_start, s.address_length, s.group_max};
+    for (int i = 0; i < 3; ++i)
+        if (spinners[i])
+            m_addressSpinners[i]->setValue(*spinners[i]);   // its box follows
+    if (s.address_type)
+        choose(m_addressType, int(*s.address_type));
+    if (s.power_saving)
+        (*s.power_saving ? m_savingOn : m_savingOff)->setChecked(true);
+    if (s.wake_mode)
+        (*s.wake_mode == 1 ? m_wakeMode1 : m_wakeMode2)->setChecked(true);
+    if (s.wake_idle_ms)
+        m_wakeIdle->setText(qx3100::shortestDecimal(*s.wake_idle_ms));
+    if (s.wake_data_ms)
+        m_wakeData->setText(qx3100::shortestDecimal(*s.wake_data_ms));
+    if (s.password_required)
+        (*s.password_required ? m_passwordUsed : m_passwordUnused)->setChecked(true);
+    if (s.password)
+        m_password->setText(*s.password);
+    if (s.receiver)
+        m_receiver->setText(*s.receiver);
+    if (s.restart_seconds)
+        m_restartTime->setText(qx3100::shortestDecimal(*s.restart_seconds));
+    if (s.passive_address)
+        m_passiveAddress->setText(*s.passive_address);
+    if (s.baud)
+        choose(m_baud, *s.baud);
+}
+
 void ParameterPage::showSpinnerValues()
 {
     for (int i = 0; i < 3; ++i)

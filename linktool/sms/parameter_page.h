@@ -33,6 +33,10 @@ public:
     // and transfer form lists.
     void focusField(const QString &field);
 
+    // A settings file's values, chosen and typed as the user would (nothing
+    // is sent); fields the settings leave empty keep what the page shows.
+    void fill(const qx3100::Settings &settings);
+
     // Window load: the spinners' boxes show their values.
     void showSpinnerValues();
 

@@ -12,12 +12,14 @@
 #include "link/timing.h"
 #include "ui/message_box.h"
 #include "ui/open_link.h"
+#include "ui/settings_files.h"
 #include "ui/shell.h"
 #include "ui/strings.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -64,7 +66,8 @@ Qx3100Window::Qx3100Window(Shell &shell, QWidget *parent)
                  }),
       m_parser(m_recorder, shell.link().module()), m_reads(timing::interval, QStringLiteral("Timer2"), this),
       m_workModeWrite(timing::interval, QStringLiteral("Timer1"), this),
-      m_powerSavingWrite(timing::interval, QStringLiteral("Timer3"), this)
+      m_powerSavingWrite(timing::interval, QStringLiteral("Timer3"), this),
+      m_settingsWrite(timing::interval, QStringLiteral("settingsWrite"), this)
 {
     setObjectName(QStringLiteral("frm3100COM"));
     setWindowTitle(QStringLiteral("短信模块参数设置"));
@@ -89,6 +92,11 @@ Qx3100Window::Qx3100Window(Shell &shell, QWidget *parent)
         connect(s, &qx::Sequencer::send, this, &Qx3100Window::send);
         connect(s, &qx::Sequencer::finished, this, &Qx3100Window::unlock);
     }
+    connect(&m_settingsWrite, &qx::Sequencer::send, this, &Qx3100Window::send);
+    connect(&m_reads, &qx::Sequencer::finished, this, [this] {
+        if (std::exchange(m_readBackPending, false))
+            m_files->readBack();
+    });
     const std::pair<QTimer *, const char *> timers[] = {{&m_rearmParser, "Timer5"}, {&m_firstRefresh, "Timer6"}};
     for (auto [timer, name] : timers) {
         timer->setObjectName(QLatin1String(name));
@@ -126,6 +134,28 @@ QVBoxLayout *Qx3100Window::buildSide()
     });
     connect(m_panel, &InfoPanel::exitClicked, this, &Qx3100Window::close);
     connect(m_model, &ModuleModelGroup::writeRequested, this, [this] { write(Group::ModuleType); });
+    m_files = new SettingsFiles(
+        this, {QStringLiteral("QX3100"), qx3100::fieldNames(),
+               // The baud rate keeps its own button: the module answers at the new rate at once.
+               [](const QString &field) {
+                   const auto group = qx3100::groupOf(field);
+                   return group && *group != Group::Baud;
+               },
+               [this] { return qx3100::toParams(lastRead()); },
+               [this](const QJsonObject &params, QJsonObject &taken) -> std::optional<params::Refusal> {
+                   const qx3100::ParamsRead read = qx3100::fromParams(params);
+                   if (read.refusal)
+                       return read.refusal;
+                   m_page->fill(read.settings);
+                   if (read.settings.module_type)
+                       m_model->choose(*read.settings.module_type);
+                   taken = qx3100::toParams(read.settings);
+                   return std::nullopt;
+               },
+               [this](const QJsonObject &taken, const QStringList &changed) { return writeSettings(taken, changed); }});
+    // Beside the refresh button: the file holds what a refresh read.
+    m_panel->placeBesideRefresh(m_files->saveButton());
+    m_panel->placeBesideRefresh(m_files->loadButton());
     auto *side = new QVBoxLayout;
     side->addWidget(m_panel);
     side->addWidget(m_model);
@@ -173,6 +203,8 @@ void Qx3100Window::lock()
     m_panel->lockButtons();
     m_model->lockButtons();
     m_phone->lockButtons();
+    m_files->saveButton()->setEnabled(false);
+    m_files->loadButton()->setEnabled(false);
     m_tabs->setEnabled(false);
     m_locked = true;
 }
@@ -187,6 +219,8 @@ void Qx3100Window::unlock()
     m_panel->unlockButtons();
     m_model->unlockButtons();
     m_phone->unlockButtons();
+    m_files->saveButton()->setEnabled(true);
+    m_files->loadButton()->setEnabled(true);
     m_tabs->setEnabled(true);
     m_locked = false;
 }
@@ -247,6 +281,33 @@ void Qx3100Window::write(Group group)
         send(frame);
 }
 
+bool Qx3100Window::writeSettings(const QJsonObject &taken, const QStringList &changed)
+{
+    if (!portReady())
+        return false;
+    const qx3100::Settings settings = qx3100::fromParams(taken).settings;
+    QJsonObject wanted;
+    for (const QString &field : changed)
+        wanted.insert(field, taken.value(field));
+    // Every group is checked before the first is sent.
+    QList<qx::Sequencer::Plan> plans;
+    for (const Group group : groupsGiven(qx3100::writeOrder(), wanted, &qx3100::fieldsOf)) {
+        const qx3100::GroupWrite w = qx3100::writeGroup(group, settings);
+        if (w.refusal) {
+            m_files->refuse(*w.refusal);
+            return false;
+        }
+        plans += plansOf(group, w.frames, &qx3100::writePlan);
+    }
+    lock();
+    m_settingsChain.run(plans, [this] {
+        unlock();   // the refresh locks again
+        m_readBackPending = true;
+        refresh();
+    });
+    return true;
+}
+
 void Qx3100Window::sendNow(Group group)
 {
     for (const QByteArray &frame : qx3100::writeGroup(group, m_page->values(group)).frames)
@@ -270,6 +331,8 @@ void Qx3100Window::stopSequences()
 {
     for (qx::Sequencer *s : {&m_reads, &m_workModeWrite, &m_powerSavingWrite})
         s->stop();
+    m_settingsChain.stop();
+    m_readBackPending = false;
     m_rearmParser.stop();
     m_firstRefresh.stop();
     m_phone->linkLost();

@@ -5,6 +5,8 @@
 #include "qx3100/frame_parser.h"
 #include "qx3100/settings_recorder.h"
 
+#include "link/write_plans.h"
+
 #include "ui/button_lock.h"
 
 #include "sequencer.h"
@@ -21,6 +23,7 @@ class InfoPanel;
 class ModuleModelGroup;
 class ParameterPage;
 class Shell;
+class SettingsFiles;
 class SmsTestTab;
 
 // Opens frm3100COM, the QX3100 window, as a modeless child of the main window;
@@ -48,6 +51,7 @@ public:
     RepliesTo repliesTo() const { return m_repliesTo; }
     // What the module reported since the last refresh: what the panel shows, as values.
     const qx3100::Settings &lastRead() const { return m_recorder.settings(); }
+    SettingsFiles &settingsFiles() const { return *m_files; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -57,6 +61,9 @@ private:
     void parse(const QByteArray &block);
     void refresh();
     void write(qx3100::Group group);
+    // A settings file's changed fields, group by group, then a refresh that
+    // the file's comparison checks; false when nothing could be sent.
+    bool writeSettings(const QJsonObject &taken, const QStringList &changed);
     // The frames of a group as the page holds it, at once: a reply that
     // changes a choice sends it back to the module.
     void sendNow(qx3100::Group group);
@@ -101,6 +108,7 @@ private:
     PhoneTableGroup *m_phone = nullptr;
     InfoPanel *m_panel = nullptr;
     ModuleModelGroup *m_model = nullptr;
+    SettingsFiles *m_files = nullptr;   // saveSettings, loadSettings
     // The phone-table read loop locks these besides the buttons, and leaves the tabs usable.
     ButtonLock m_loopLock;
     bool m_locked = false;
@@ -108,6 +116,9 @@ private:
     qx::Sequencer m_reads;              // Timer2
     qx::Sequencer m_workModeWrite;      // Timer1
     qx::Sequencer m_powerSavingWrite;   // Timer3
+    qx::Sequencer m_settingsWrite;      // a settings file's groups, one plan after another
+    PlanChain m_settingsChain{m_settingsWrite};
+    bool m_readBackPending = false;     // the refresh running checks a settings file's write
     QTimer m_rearmParser;               // Timer5
     QTimer m_firstRefresh;              // Timer6
 };

@@ -2,6 +2,7 @@
 
 #include "link/timing.h"
 #include "ui/message_box.h"
+#include "ui/settings_files.h"
 
 namespace test {
 
@@ -22,6 +23,7 @@ MessageRecorder::MessageRecorder()
 MessageRecorder::~MessageRecorder()
 {
     lt::setMessageHook({});
+    lt::setSettingsPathHook({});
 }
 
 bool MessageRecorder::saw(const QString &text) const
@@ -40,6 +42,7 @@ int MessageRecorder::count(const QString &text) const
 void resetProgramState()
 {
     lt::setMessageHook({});
+    lt::setSettingsPathHook({});
     lt::timing::setScale(1.0, 0);
 }
 
