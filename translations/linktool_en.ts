@@ -95,6 +95,28 @@
     </message>
 </context>
 <context>
+    <name>lt::Qx3100Window</name>
+    <message>
+        <source>正在与模块通信，请等这次操作结束后再写入模块</source>
+        <translation>Talking to the module: wait until this operation ends, then write to the module</translation>
+    </message>
+    <message>
+        <source>系统提示</source>
+        <translation>System notice</translation>
+    </message>
+</context>
+<context>
+    <name>lt::Qx3200Window</name>
+    <message>
+        <source>正在与模块通信，请等这次操作结束后再写入模块</source>
+        <translation>Talking to the module: wait until this operation ends, then write to the module</translation>
+    </message>
+    <message>
+        <source>系统提示</source>
+        <translation>System notice</translation>
+    </message>
+</context>
+<context>
     <name>lt::SettingsFiles</name>
     <message>
         <source>保存参数…</source>

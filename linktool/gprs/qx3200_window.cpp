@@ -281,6 +281,12 @@ void Qx3200Window::write(Group group)
 
 bool Qx3200Window::writeSettings(const QJsonObject &taken, const QStringList &changed)
 {
+    // The comparison stays open while the window works; a write then would
+    // run beside a refresh or another write and mix their frames.
+    if (m_lock.isLocked()) {
+        message(this, tr("正在与模块通信，请等这次操作结束后再写入模块"), tr("系统提示"));
+        return false;
+    }
     openPortIfClosed();
     if (!port_ready(m_shell.link(), this))
         return false;

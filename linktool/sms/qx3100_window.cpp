@@ -283,6 +283,12 @@ void Qx3100Window::write(Group group)
 
 bool Qx3100Window::writeSettings(const QJsonObject &taken, const QStringList &changed)
 {
+    // The comparison stays open while the window works; a write then would
+    // run beside a refresh or another write and mix their frames.
+    if (m_locked) {
+        message(this, tr("正在与模块通信，请等这次操作结束后再写入模块"), tr("系统提示"));
+        return false;
+    }
     if (!portReady())
         return false;
     const qx3100::Settings settings = qx3100::fromParams(taken).settings;

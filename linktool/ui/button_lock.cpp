@@ -20,6 +20,7 @@ void ButtonLock::setWidgets(QList<QWidget *> buttons, QList<QWidget *> alsoDisab
 
 void ButtonLock::lock()
 {
+    m_locked = true;
     for (int i = 0; i < m_buttons.size(); ++i) {
         if (!m_buttons[i])
             continue;
@@ -34,6 +35,7 @@ void ButtonLock::lock()
 
 void ButtonLock::unlock()
 {
+    m_locked = false;
     for (int i = 0; i < m_buttons.size(); ++i)
         if (m_buttons[i])
             m_buttons[i]->setEnabled(m_saved[i]);

@@ -19,11 +19,13 @@ public:
 
     void lock();
     void unlock();
+    bool isLocked() const { return m_locked; }
 
 private:
     QList<QPointer<QWidget>> m_buttons;
     QList<QPointer<QWidget>> m_also;
     QList<bool> m_saved;
+    bool m_locked = false;
 };
 
 } // namespace lt

@@ -226,6 +226,28 @@ private slots:
         QCOMPARE(f.window()->lastRead().restart_seconds, ignoreRestartTime ? 60.0 : 90.0);
     }
 
+    // A write asked for while a refresh runs waits for nothing and sends nothing.
+    void noWriteBesideARefresh()
+    {
+        f.openAndSettle();
+        click("saveSettings");
+        QJsonObject root = savedRoot();
+        QJsonObject params = root.value("params").toObject();
+        params.insert("restart_seconds", 90);
+        root.insert("params", params);
+        writeFile(root);
+        click("loadSettings");
+        QCOMPARE(changedRows(), QStringList{"restart_seconds"});
+        f.forget();
+        f.messages->messages.clear();
+        click("Command8");   // 刷新
+        comparison()->writeButton()->click();
+        QVERIFY(f.messages->saw(QStringLiteral("正在与模块通信，请等这次操作结束后再写入模块")));
+        f.waitIdle();
+        for (const QString &request : f.heard())
+            QVERIFY2(request.mid(2, 2) != QStringLiteral("01"), qPrintable(request));
+    }
+
     void nothingReadNothingSaved()
     {
         f.openQuick();
