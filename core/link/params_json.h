@@ -3,6 +3,8 @@
 #include "codes.h"
 
 #include <QJsonValue>
+#include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <iterator>
@@ -65,6 +67,36 @@ std::optional<E> named(const Named<E> (&names)[N], const QJsonValue &json)
         if (json.toString() == QLatin1String(n.name))
             return n.value;
     return std::nullopt;
+}
+
+// Lookups over a model's table of fields (each with a `key` and a `group`),
+// the same for both modules' settings.
+template<class Field>
+const Field *findField(const QList<Field> &table, const QString &key)
+{
+    for (const Field &f : table)
+        if (f.key == key)
+            return &f;
+    return nullptr;
+}
+
+template<class Field>
+QStringList fieldKeys(const QList<Field> &table)
+{
+    QStringList keys;
+    for (const Field &f : table)
+        keys << f.key;
+    return keys;
+}
+
+template<class Field, class Group>
+QStringList fieldKeysOf(const QList<Field> &table, Group group)
+{
+    QStringList keys;
+    for (const Field &f : table)
+        if (f.group == group)
+            keys << f.key;
+    return keys;
 }
 
 std::optional<QString> text(const QJsonValue &json);

@@ -152,10 +152,7 @@ const QList<Field> &fields()
 
 const Field *find(const QString &key)
 {
-    for (const Field &f : fields())
-        if (f.key == key)
-            return &f;
-    return nullptr;
+    return params::findField(fields(), key);
 }
 
 // The frames of each group, once every value it needs is there and sendable.
@@ -224,22 +221,13 @@ QStringList neededBy(Group group, const Settings &s)
 
 const QStringList &fieldNames()
 {
-    static const QStringList names = [] {
-        QStringList out;
-        for (const Field &f : fields())
-            out << f.key;
-        return out;
-    }();
+    static const QStringList names = params::fieldKeys(fields());
     return names;
 }
 
 QStringList fieldsOf(Group group)
 {
-    QStringList out;
-    for (const Field &f : fields())
-        if (f.group == group)
-            out << f.key;
-    return out;
+    return params::fieldKeysOf(fields(), group);
 }
 
 std::optional<Group> groupOf(const QString &field)
