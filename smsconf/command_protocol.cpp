@@ -7,7 +7,6 @@ namespace sms {
 
 namespace {
 
-const QString kNotice = QStringLiteral("提示");
 
 bool isOk(const QByteArray &r)
 {
@@ -135,9 +134,9 @@ void CommandProtocol::applyFrame(const QByteArray &r)
         if (sub == 1) {
             if (isOk(r)) {
                 m_view.phonesStored(m_phonesSent);
-                m_view.showMessage(QStringLiteral("号码表写入成功"), kNotice);
+                m_view.showMessage(tr("号码表写入成功"), tr("提示"));
             } else {
-                m_view.showMessage(QStringLiteral("号码表写入失败"), QStringLiteral("警告"));
+                m_view.showMessage(tr("号码表写入失败"), tr("警告"));
             }
         } else if (sub == 3) {
             for (int j = 0; j < kPhoneSlots; ++j)
@@ -147,7 +146,7 @@ void CommandProtocol::applyFrame(const QByteArray &r)
     case FN_CLEAR_MESSAGES:
         if (m_transport.discardReceived)
             m_transport.discardReceived();
-        m_view.showMessage(QStringLiteral("信息表清除成功"), kNotice);
+        m_view.showMessage(tr("信息表清除成功"), tr("提示"));
         break;
     case FN_SERIAL_PARAMS:
         if (sub != 1) {
@@ -169,7 +168,7 @@ void CommandProtocol::applyFrame(const QByteArray &r)
                 if (m_pageSent >= 0)
                     m_view.pageStored(m_pageSent, m_pageTextsSent);
                 if (writeState == kIdle)
-                    m_view.showMessage(QStringLiteral("单次写入成功"), kNotice);
+                    m_view.showMessage(tr("单次写入成功"), tr("提示"));
             } else {
                 writeFailed = true;
             }
@@ -240,7 +239,7 @@ void CommandProtocol::ReadLoopTick()
             if (readRetries > kRetryLimit) {
                 readState = kIdle;
                 m_view.loopEnded(Loop::Read);
-                m_view.showMessage(QStringLiteral("读取信息失败") + m_view.noAnswerNote(), kNotice);
+                m_view.showMessage(tr("读取信息失败") + m_view.noAnswerNote(), tr("提示"));
             }
         } else if (readGood) {
             blockDone();
@@ -256,7 +255,7 @@ void CommandProtocol::blockDone()
     if (readBlock >= kBlockCount) {
         readState = kIdle;
         m_view.loopEnded(Loop::Read);
-        m_view.showMessage(QStringLiteral("读取信息成功"), kNotice);
+        m_view.showMessage(tr("读取信息成功"), tr("提示"));
     }
 }
 
@@ -277,7 +276,7 @@ void CommandProtocol::WriteLoopTick()
             if (writeRetries > kRetryLimit) {
                 writeState = kIdle;
                 m_view.loopEnded(Loop::Write);
-                m_view.showMessage(QStringLiteral("写信息失败") + m_view.noAnswerNote(), kNotice);
+                m_view.showMessage(tr("写信息失败") + m_view.noAnswerNote(), tr("提示"));
             }
         } else if (writeAcked) {
             pageDone();
@@ -293,7 +292,7 @@ void CommandProtocol::pageDone()
     if (writePage >= kPageCount) {
         writeState = kIdle;
         m_view.loopEnded(Loop::Write);
-        m_view.showMessage(QStringLiteral("写信息成功"), kNotice);
+        m_view.showMessage(tr("写信息成功"), tr("提示"));
     }
 }
 

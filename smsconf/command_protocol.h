@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +51,7 @@ struct Transport
 // Requests, reply handling and the two paged transfer loops.
 class CommandProtocol
 {
+    Q_DECLARE_TR_FUNCTIONS(sms::CommandProtocol)
 public:
     static constexpr int kIdle = 100;
     static constexpr int kReadWaitLimit = 50;     // ticks beyond which a block is asked again

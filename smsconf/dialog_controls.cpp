@@ -3,6 +3,7 @@
 #include "box_width.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,11 @@ namespace sms {
 const QStringList kBaudRates = {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
                                 QStringLiteral("9600"), QStringLiteral("14400"), QStringLiteral("19200"),
                                 QStringLiteral("38400"), QStringLiteral("57600"), QStringLiteral("115200")};
+
+QString noticeTitle()
+{
+    return QCoreApplication::translate("sms::Dialog", "提示");
+}
 
 QTableWidget *makeTableList(QWidget *parent, const QString &name, const QString &head0, int width0,
                             const QString &head1, int width1, int rows, int firstLabel)

@@ -14,8 +14,8 @@ class QWidget;
 
 namespace sms {
 
-// Title of the dialog's messages.
-inline const QString kNotice = QStringLiteral("提示");
+// Title of the dialog's messages, in the language of the moment.
+QString noticeTitle();
 
 // The rates both the module and the PC's port offer.
 extern const QStringList kBaudRates;

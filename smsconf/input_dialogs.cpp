@@ -26,10 +26,10 @@ TextEntryDialog::TextEntryDialog(const QString &title, const QString &label, con
     m_edit->setObjectName(QStringLiteral("edit"));
     qx::fitToLongest(m_edit, longestValue);
     field->addWidget(m_edit);
-    m_ok = new QPushButton(QStringLiteral("确定"), this);
+    m_ok = new QPushButton(tr("确定"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("取消"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -53,7 +53,7 @@ void TextEntryDialog::accept()
     // rather than being cut or written as an empty entry later.
     const QString why = refusal(text());
     if (!why.isEmpty()) {
-        message(this, why, QStringLiteral("提示"));
+        message(this, why, tr("提示"));
         return;
     }
     m_confirmed = true;
@@ -61,7 +61,7 @@ void TextEntryDialog::accept()
 }
 
 CInputMsg::CInputMsg(QWidget *parent)
-    : TextEntryDialog(QStringLiteral("请输入电话号码"), QStringLiteral("电话号码"), QString(kPhoneSlotLen, QLatin1Char('8')),
+    : TextEntryDialog(tr("请输入电话号码"), tr("电话号码"), QString(kPhoneSlotLen, QLatin1Char('8')),
                       parent)
 {
     setObjectName(QStringLiteral("CInputMsg"));
@@ -71,13 +71,13 @@ CInputMsg::CInputMsg(QWidget *parent)
 QString CInputMsg::refusal(const QString &text) const
 {
     if (text.size() > kPhoneSlotLen)
-        return QStringLiteral("电话号码不能超过%1位").arg(kPhoneSlotLen);
+        return tr("电话号码不能超过%1位").arg(kPhoneSlotLen);
     return {};
 }
 
 CInfoDlg::CInfoDlg(QWidget *parent)
     // A full-width character is as wide as any other the text may hold.
-    : TextEntryDialog(QStringLiteral("信息内容"), QStringLiteral("信息内容"), QString(kMaxTextUnits, QChar(u'警')), parent)
+    : TextEntryDialog(tr("信息内容"), tr("信息内容"), QString(kMaxTextUnits, QChar(u'警')), parent)
 {
     setObjectName(QStringLiteral("CInfoDlg"));
 }
@@ -85,7 +85,7 @@ CInfoDlg::CInfoDlg(QWidget *parent)
 QString CInfoDlg::refusal(const QString &text) const
 {
     if (!textFitsRecord(text))
-        return QStringLiteral("信息内容不能超过%1个字符（现有%2个）").arg(kMaxTextUnits).arg(text.size());
+        return tr("信息内容不能超过%1个字符（现有%2个）").arg(kMaxTextUnits).arg(text.size());
     return {};
 }
 

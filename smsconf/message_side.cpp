@@ -23,18 +23,18 @@ void MessageSide::addTo(QVBoxLayout *column)
 {
     auto *top = new QGridLayout;
     column->addLayout(top);
-    top->addWidget(new QLabel(QStringLiteral("序号"), m_window), 0, 0);
+    top->addWidget(new QLabel(tr("序号"), m_window), 0, 0);
     m_position = makeBox(m_window, QStringLiteral("position"), QString::number(kMessageCount - 1));
     m_position->setReadOnly(true);
     m_position->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_position));
     top->addWidget(m_position, 0, 1);
 
-    auto *read = makeButton(m_window, QStringLiteral("readMessages"), QStringLiteral("读信息表"));
-    m_stopRead = makeButton(m_window, QStringLiteral("stopRead"), QStringLiteral("中断读取"));
-    auto *write = makeButton(m_window, QStringLiteral("writeMessages"), QStringLiteral("写信息表"));
-    m_stopWrite = makeButton(m_window, QStringLiteral("stopWrite"), QStringLiteral("中断写入"));
-    auto *writeSingle = makeButton(m_window, QStringLiteral("writeSingle"), QStringLiteral("单次写入"));
-    auto *clear = makeButton(m_window, QStringLiteral("clearMessages"), QStringLiteral("清空信息表"));
+    auto *read = makeButton(m_window, QStringLiteral("readMessages"), tr("读信息表"));
+    m_stopRead = makeButton(m_window, QStringLiteral("stopRead"), tr("中断读取"));
+    auto *write = makeButton(m_window, QStringLiteral("writeMessages"), tr("写信息表"));
+    m_stopWrite = makeButton(m_window, QStringLiteral("stopWrite"), tr("中断写入"));
+    auto *writeSingle = makeButton(m_window, QStringLiteral("writeSingle"), tr("单次写入"));
+    auto *clear = makeButton(m_window, QStringLiteral("clearMessages"), tr("清空信息表"));
     auto *exportMessages = makeButton(m_window, QStringLiteral("exportMessages"), tr("导出…"));
     exportMessages->setToolTip(tr("把信息表存为 CSV 文件（位置,信息内容）"));
     auto *importMessages = makeButton(m_window, QStringLiteral("importMessages"), tr("导入…"));
@@ -55,8 +55,8 @@ void MessageSide::addTo(QVBoxLayout *column)
     m_progress->setValue(0);
     column->addWidget(m_progress);
 
-    auto *list = makeTableList(m_window, QStringLiteral("messageList"), QStringLiteral("寄存器位置"), 80,
-                               QStringLiteral("信息内容"), 350, kMessageCount, 0);
+    auto *list = makeTableList(m_window, QStringLiteral("messageList"), tr("寄存器位置"), 80,
+                               tr("信息内容"), 350, kMessageCount, 0);
     sizeTableList(list, kRowsShown);
     list->viewport()->installEventFilter(this);
     adopt(list);

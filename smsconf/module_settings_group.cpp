@@ -23,36 +23,36 @@ int ModuleSettingsGroup::addRows(QGridLayout *grid, int row)
 {
     auto label = [this, grid, &row](const QString &text) { grid->addWidget(new QLabel(text, m_window), row, 0); };
     auto setAndQuery = [this, grid, &row](const QString &setName, const QString &queryName) {
-        grid->addWidget(makeButton(m_window, setName, QStringLiteral("设置")), row, 2);
-        grid->addWidget(makeButton(m_window, queryName, QStringLiteral("查询")), row, 3);
+        grid->addWidget(makeButton(m_window, setName, tr("设置")), row, 2);
+        grid->addWidget(makeButton(m_window, queryName, tr("查询")), row, 3);
     };
     const QString widestAddress = QStringLiteral("2147483647");
 
-    label(QStringLiteral("设备地址"));
+    label(tr("设备地址"));
     m_deviceAddress = makeBox(m_window, QStringLiteral("deviceAddress"), widestAddress);
     grid->addWidget(m_deviceAddress, row, 1);
     setAndQuery(QStringLiteral("setDeviceAddress"), QStringLiteral("queryDeviceAddress"));
     ++row;
-    label(QStringLiteral("寄存器地址"));
+    label(tr("寄存器地址"));
     m_registerAddress = makeBox(m_window, QStringLiteral("registerAddress"), widestAddress);
     grid->addWidget(m_registerAddress, row, 1);
     setAndQuery(QStringLiteral("setRegisterAddress"), QStringLiteral("queryRegisterAddress"));
     ++row;
 
-    label(QStringLiteral("波特率"));
+    label(tr("波特率"));
     m_baud = makeCombo(m_window, QStringLiteral("moduleBaud"), kBaudRates, 3, true);
     grid->addWidget(m_baud, row, 1);
     setAndQuery(QStringLiteral("setSerialParams"), QStringLiteral("querySerialParams"));
     ++row;
-    label(QStringLiteral("数据位"));
-    m_dataBits = makeCombo(m_window, QStringLiteral("dataBits"), {QStringLiteral("8位"), QStringLiteral("9位")}, 0, true);
+    label(tr("数据位"));
+    m_dataBits = makeCombo(m_window, QStringLiteral("dataBits"), {tr("8位"), tr("9位")}, 0, true);
     grid->addWidget(m_dataBits, row++, 1);
-    label(QStringLiteral("校验位"));
+    label(tr("校验位"));
     m_parity = makeCombo(m_window, QStringLiteral("parity"),
-                         {QStringLiteral("无校验"), QStringLiteral("奇校验"), QStringLiteral("偶校验")}, 0, true);
+                         {tr("无校验"), tr("奇校验"), tr("偶校验")}, 0, true);
     grid->addWidget(m_parity, row++, 1);
-    label(QStringLiteral("停止位"));
-    m_stopBits = makeCombo(m_window, QStringLiteral("stopBits"), {QStringLiteral("1位"), QStringLiteral("2位")}, 0, true);
+    label(tr("停止位"));
+    m_stopBits = makeCombo(m_window, QStringLiteral("stopBits"), {tr("1位"), tr("2位")}, 0, true);
     grid->addWidget(m_stopBits, row, 1);
     return row;
 }
@@ -86,7 +86,7 @@ bool ModuleSettingsGroup::addressValue(const QLineEdit *box, int *value)
     const qlonglong v = text.toLongLong(&ok);
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     if (!ok || !digits.match(text).hasMatch() || v > INT_MAX) {
-        message(m_window, QStringLiteral("您输入的设备地址错误"), kNotice);
+        message(m_window, tr("您输入的设备地址错误"), noticeTitle());
         return false;
     }
     *value = int(v);
@@ -127,7 +127,7 @@ void ModuleSettingsGroup::setSerialParams()
     const int stopBits = selectedIndex(m_stopBits);
     // A list without a choice would go out as a byte the module cannot take.
     if (baud < 0 || dataBits < 0 || parity < 0 || stopBits < 0) {
-        message(m_window, QStringLiteral("请从列表中选择模块的波特率、数据位、校验位和停止位"), kNotice);
+        message(m_window, tr("请从列表中选择模块的波特率、数据位、校验位和停止位"), noticeTitle());
         return;
     }
     m_protocol.SetSerialParams(baud, dataBits, parity, stopBits);

@@ -2,6 +2,8 @@
 
 #include "command_protocol.h"
 
+#include <QCoreApplication>
+
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
@@ -13,6 +15,7 @@ namespace sms {
 // four serial lists, each with what sets and queries it.
 class ModuleSettingsGroup
 {
+    Q_DECLARE_TR_FUNCTIONS(sms::ModuleSettingsGroup)
 public:
     // Its controls are children of window, which also owns its messages.
     ModuleSettingsGroup(CommandProtocol &protocol, QWidget *window);

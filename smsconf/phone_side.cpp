@@ -16,14 +16,14 @@ PhoneSide::PhoneSide(UnsavedEdits &edits, QWidget *window) : TableSide(TableKind
 
 void PhoneSide::addTo(QVBoxLayout *column)
 {
-    auto *list = makeTableList(m_window, QStringLiteral("phoneList"), QStringLiteral("序号"), 80,
-                               QStringLiteral("电话号码"), 200, kPhoneSlots, 1);
+    auto *list = makeTableList(m_window, QStringLiteral("phoneList"), tr("序号"), 80,
+                               tr("电话号码"), 200, kPhoneSlots, 1);
     sizeTableList(list, kRowsShown);
     adopt(list);
     column->addWidget(list, 1);
 
-    auto *write = makeButton(m_window, QStringLiteral("writePhoneTable"), QStringLiteral("写入号码表"));
-    auto *read = makeButton(m_window, QStringLiteral("readPhoneTable"), QStringLiteral("读取号码表"));
+    auto *write = makeButton(m_window, QStringLiteral("writePhoneTable"), tr("写入号码表"));
+    auto *read = makeButton(m_window, QStringLiteral("readPhoneTable"), tr("读取号码表"));
     auto *exportPhones = makeButton(m_window, QStringLiteral("exportPhones"), tr("导出…"));
     exportPhones->setToolTip(tr("把电话号码表存为 CSV 文件（序号,电话号码）"));
     auto *importPhones = makeButton(m_window, QStringLiteral("importPhones"), tr("导入…"));

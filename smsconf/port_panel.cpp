@@ -22,8 +22,6 @@ namespace sms {
 
 namespace {
 
-const QString kOpenCaption = QStringLiteral("打开串口");
-const QString kCloseCaption = QStringLiteral("关闭串口");
 // The port the dialog offers until the user has chosen one.
 const QString kDefaultPort = QStringLiteral("4");
 
@@ -42,17 +40,17 @@ PortPanel::PortPanel(SerialPort &port, QWidget *window)
 
 int PortPanel::addRows(QGridLayout *grid, int row)
 {
-    auto *portLabel = new QLabel(QStringLiteral("串口编号"), m_window);
+    auto *portLabel = new QLabel(tr("串口编号"), m_window);
     grid->addWidget(portLabel, row, 0);
     m_portBox = new qx::PortBox(m_window);
     m_portBox->setRescanInterval(timing::interval(qx::PortBox::kRescanMs));
     m_portBox->setObjectName(QStringLiteral("portNumber"));
     m_portBox->setToolTip(tr("串口编号 n（即 COMn）、COMn 或设备路径，如 /dev/ttyUSB0"));
     grid->addWidget(m_portBox, row, 1, 1, 2);
-    m_openButton = makeButton(m_window, QStringLiteral("openPort"), kOpenCaption);
+    m_openButton = makeButton(m_window, QStringLiteral("openPort"), tr("打开串口"));
     m_openButton->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Expanding);
     grid->addWidget(m_openButton, row++, 3, 2, 1);
-    auto *baudLabel = new QLabel(QStringLiteral("波特率"), m_window);
+    auto *baudLabel = new QLabel(tr("波特率"), m_window);
     grid->addWidget(baudLabel, row, 0);
     m_baud = makeCombo(m_window, QStringLiteral("pcBaud"), kBaudRates, 3, false);
     grid->addWidget(m_baud, row, 1);
@@ -92,7 +90,7 @@ void PortPanel::applyStartOptions(const StartOptions &options)
 
 void PortPanel::openOrClose()
 {
-    if (m_openButton->text() == kOpenCaption)
+    if (!m_shownOpen)
         open();
     else
         close();
@@ -131,7 +129,7 @@ void PortPanel::refuse(const qx::PortRefusal &refusal)
 {
     const QString text = refusal.text();
     if (text.isEmpty())
-        message(m_window, QStringLiteral("串口打开失败"), kNotice);
+        message(m_window, tr("串口打开失败"), noticeTitle());
     else
         message(m_window, text, qx::PortRefusal::title(), QMessageBox::Warning);
 }
@@ -146,7 +144,8 @@ void PortPanel::close()
 
 void PortPanel::showOpen(bool open)
 {
-    m_openButton->setText(open ? kCloseCaption : kOpenCaption);
+    m_shownOpen = open;
+    m_openButton->setText(open ? tr("关闭串口") : tr("打开串口"));
     for (auto *w : m_choiceGroup)
         w->setEnabled(!open);
     emit openChanged(open);
@@ -175,7 +174,7 @@ void PortPanel::onLogFailed(const QString &text)
 {
     // The log is off; the exchange goes on without it.
     m_logBox->setChecked(false);
-    message(m_window, text, kNotice);
+    message(m_window, text, noticeTitle());
 }
 
 } // namespace sms

@@ -72,6 +72,8 @@ private:
     QComboBox *m_baud = nullptr;
     QCheckBox *m_logBox = nullptr;
     QPushButton *m_openButton = nullptr;
+    // What the button offers: closing while the panel shows the port open.
+    bool m_shownOpen = false;
     QList<QWidget *> m_choiceGroup;
 
     qx::TrafficLog m_log;

@@ -49,7 +49,7 @@ CSmsconfDlg::CSmsconfDlg(PortDeviceFactory makeDevice, QWidget *parent)
                                   [this] { m_port.DiscardReceived(); }})
 {
     setObjectName(QStringLiteral("CSmsconfDlg"));
-    setWindowTitle(QStringLiteral("组态短信设置软件-V1.0"));
+    setWindowTitle(tr("组态短信设置软件-V1.0"));
     buildControls();
     connectButtons();
     setOperationGroup(false);
@@ -244,7 +244,7 @@ void CSmsconfDlg::applyReply(const QByteArray &reply)
 void CSmsconfDlg::onLineLost()
 {
     m_portPanel->close();
-    showMessage(QStringLiteral("串口已断开，请检查连接后重新打开串口"), kNotice);
+    showMessage(tr("串口已断开，请检查连接后重新打开串口"), noticeTitle());
 }
 
 void CSmsconfDlg::OnWritePhoneTable()
@@ -299,7 +299,7 @@ void CSmsconfDlg::OnStopWrite()
 void CSmsconfDlg::OnWriteSingle()
 {
     if (positionBox()->text().isEmpty()) {
-        showMessage(QStringLiteral("请选择需要写入的编号"), kNotice);
+        showMessage(tr("请选择需要写入的编号"), noticeTitle());
         return;
     }
     m_protocol.WriteSinglePage(positionBox()->text().toInt());
@@ -354,7 +354,7 @@ void CSmsconfDlg::reject()
 {
     // The lists are the tables' only copy: ask before dropping what the module does not hold.
     if (m_edits.any()
-        && !question(this, tr("电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。\n确定要关闭吗？"), kNotice))
+        && !question(this, tr("电话号码表或信息表中有修改尚未写入模块，关闭后这些修改将丢失。\n确定要关闭吗？"), noticeTitle()))
         return;
     QDialog::reject();
 }

@@ -23,7 +23,7 @@ void TableFiles::save(QWidget *window, const TableSide &side)
         values << side.value(row);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(exportTable(side.kind(), values)) < 0 || !file.commit())
-        message(window, tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), kNotice);
+        message(window, tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), noticeTitle());
 }
 
 void TableFiles::load(QWidget *window, TableSide &side)
@@ -34,12 +34,12 @@ void TableFiles::load(QWidget *window, TableSide &side)
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        message(window, tr("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), kNotice);
+        message(window, tr("无法读取文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()), noticeTitle());
         return;
     }
     const TableImport read = importTable(side.kind(), file.readAll());
     if (!read.ok()) {
-        message(window, read.refusal(), kNotice);
+        message(window, read.refusal(), noticeTitle());
         return;
     }
     // What was typed and not yet written would be replaced: ask first.
@@ -47,7 +47,7 @@ void TableFiles::load(QWidget *window, TableSide &side)
         && !question(window,
                      phones ? tr("电话号码表中有修改尚未写入模块，导入后这些修改将被文件内容替换。\n确定要导入吗？")
                             : tr("信息表中有修改尚未写入模块，导入后这些修改将被文件内容替换。\n确定要导入吗？"),
-                     kNotice))
+                     noticeTitle()))
         return;
     for (int row = 0; row < read.values.size(); ++row) {
         if (read.values.at(row) != side.value(row))

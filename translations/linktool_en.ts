@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>lt::AddressCalculator</name>
+    <message>
+        <source>计算地址（地址隐含在数据中）</source>
+        <translation>Calculate address (the address is hidden in the data)</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>对方站号</source>
+        <translation>Remote station</translation>
+    </message>
+    <message>
+        <source>组内模块数</source>
+        <translation>Modules in group</translation>
+    </message>
+    <message>
+        <source>编码方式</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>可以利用的号码</source>
+        <translation>Usable numbers</translation>
+    </message>
+    <message>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>为用户计算地址K</source>
+        <translation>Calculate addresses K for users</translation>
+    </message>
+    <message>
+        <source>为用户计算地址</source>
+        <translation>Calculate addresses for users</translation>
+    </message>
+</context>
+<context>
+    <name>lt::Chooser</name>
+    <message>
+        <source>QX3000系列测试程序</source>
+        <translation>QX3000 Series Test Program</translation>
+    </message>
+    <message>
+        <source>单击进入 QX3200 测试，用户不需要固定IP地址</source>
+        <translation>Click to test a QX3200; no fixed IP address needed</translation>
+    </message>
+    <message>
+        <source>短信 测试程序</source>
+        <translation>SMS test program</translation>
+    </message>
+    <message>
+        <source>单击进入 QX3210 测试，需要固定IP地址</source>
+        <translation>Click to test a QX3210; a fixed IP address is needed</translation>
+    </message>
+    <message>
+        <source>GPRS 测试程序</source>
+        <translation>GPRS test program</translation>
+    </message>
+    <message>
+        <source>单击进入 有省电功能QX3100/QX3200 测试，用户不需要固定IP地址</source>
+        <translation>Click to test a QX3100/QX3200 with power saving; no fixed IP address needed</translation>
+    </message>
+    <message>
+        <source>技术支持：请与您的供应商联系</source>
+        <translation>Technical support: contact your supplier</translation>
+    </message>
+    <message>
+        <source>使用前请阅读模块说明书</source>
+        <translation>Read the module&apos;s manual before use</translation>
+    </message>
+    <message>
+        <source>测试程序仅用于模块的设置和检测</source>
+        <translation>This program only sets up and tests modules</translation>
+    </message>
+</context>
+<context>
     <name>lt::CommandLine</name>
     <message>
         <source>QX3000 系列无线串口模块的设置与测试工具。</source>
@@ -72,6 +154,29 @@
     </message>
 </context>
 <context>
+    <name>lt::ConnectWindow</name>
+    <message>
+        <source>连接</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>工作方式选择</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>模块和计算机通信失败，请检查串口号、波特率</source>
+        <translation>The module and the computer could not talk: check the serial port and the baud rate</translation>
+    </message>
+    <message>
+        <source>系统提示</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
     <name>lt::MainWindow</name>
     <message>
         <source>通讯记录</source>
@@ -93,6 +198,108 @@
         <source>无法打开文件夹 %1</source>
         <translation>Cannot open the folder %1</translation>
     </message>
+    <message>
+        <source>GPRS短信模块 测试程序</source>
+        <translation>GPRS SMS Module Test Program</translation>
+    </message>
+    <message>
+        <source>未使用</source>
+        <translation>not in use</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>清空接收区</source>
+        <translation>Clear receive area</translation>
+    </message>
+    <message>
+        <source>清空发射区</source>
+        <translation>Clear send area</translation>
+    </message>
+    <message>
+        <source>清空源码区</source>
+        <translation>Clear source area</translation>
+    </message>
+    <message>
+        <source>短信发送方式</source>
+        <translation>SMS encoding</translation>
+    </message>
+    <message>
+        <source>汉字</source>
+        <translation>Chinese characters</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hexadecimal</translation>
+    </message>
+    <message>
+        <source>工具(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>计算地址</source>
+        <translation>Calculate address</translation>
+    </message>
+    <message>
+        <source>计算地址K</source>
+        <translation>Calculate address K</translation>
+    </message>
+    <message>
+        <source>Unicode码转换</source>
+        <translation>Unicode conversion</translation>
+    </message>
+    <message>
+        <source>窗口</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>串口已断开，请检查连接</source>
+        <translation>The serial port went away; check the connection</translation>
+    </message>
+    <message>
+        <source>端口错误</source>
+        <translation>Port error</translation>
+    </message>
+</context>
+<context>
+    <name>lt::NetworkWaitNotice</name>
+    <message>
+        <source>正在与数据中心联系......请稍候</source>
+        <translation>Contacting the data centre... please wait</translation>
+    </message>
+    <message>
+        <source>连接超时，可能是网络忙。请少后再试</source>
+        <translation>The connection timed out; the network may be busy. Try again later</translation>
+    </message>
+    <message>
+        <source>网络出错！</source>
+        <translation>Network error!</translation>
+    </message>
+</context>
+<context>
+    <name>lt::OpenLink</name>
+    <message>
+        <source>请确认您的模块信号指示灯已经不在闪烁，否则模块和计算机通信不正常。</source>
+        <translation>Make sure the module&apos;s signal lamp has stopped flashing; otherwise the module and the computer cannot talk properly.</translation>
+    </message>
+    <message>
+        <source>注意：系统提示！！！</source>
+        <translation>Attention: notice!</translation>
+    </message>
+    <message>
+        <source>串口没有打开，请先连接模块</source>
+        <translation>The serial port is not open: connect the module first</translation>
+    </message>
+    <message>
+        <source>端口错误</source>
+        <translation>Port error</translation>
+    </message>
 </context>
 <context>
     <name>lt::Qx3100Window</name>
@@ -103,6 +310,65 @@
     <message>
         <source>系统提示</source>
         <translation>System notice</translation>
+    </message>
+</context>
+<context>
+    <name>lt::Qx3200ConnectWindow</name>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>奇</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>偶</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>数据通信</source>
+        <translation>Data communication</translation>
+    </message>
+    <message>
+        <source>地址设置</source>
+        <translation>Address setting</translation>
+    </message>
+    <message>
+        <source>进入</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>串口号</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>您的模块与测试软件不一样，请与厂家联系</source>
+        <translation>Your module does not match this test program; contact the manufacturer</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间</source>
+        <translation>You set the QX3200 module&apos;s communication mode; the module has restarted, so wait a moment</translation>
     </message>
 </context>
 <context>
@@ -161,6 +427,63 @@
     <message>
         <source>参数 %1：%2</source>
         <translation>Parameter %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>lt::SmsConnectWindow</name>
+    <message>
+        <source>串口号</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>您的模块与测试软件不一样，请与厂家联系</source>
+        <translation>Your module does not match this test program; contact the manufacturer</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>lt::StatusBar</name>
+    <message>
+        <source>串口：</source>
+        <translation>Port: </translation>
+    </message>
+    <message>
+        <source>网络：</source>
+        <translation>Network: </translation>
+    </message>
+    <message>
+        <source>模块状态：</source>
+        <translation>Module: </translation>
+    </message>
+    <message>
+        <source>发射区字节数：</source>
+        <translation>Bytes to send: </translation>
+    </message>
+</context>
+<context>
+    <name>lt::UnicodeTool</name>
+    <message>
+        <source>转换</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>请输入文本</source>
+        <translation>Enter text</translation>
+    </message>
+    <message>
+        <source>UniCode编码</source>
+        <translation>Unicode codes</translation>
     </message>
 </context>
 </TS>

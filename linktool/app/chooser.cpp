@@ -88,14 +88,14 @@ Chooser *Chooser::open(MainWindow &main)
 Chooser::Chooser(MainWindow &main) : m_main(main)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("QX3000系列测试程序"));
+    setWindowTitle(tr("QX3000系列测试程序"));
     auto *layout = new QVBoxLayout(this);
 
     QFont big = font();
     big.setPointSize(big.pointSize() + 8);
     big.setBold(true);
-    ClickLabel *label1 = caption("Label1", QStringLiteral("QX3000系列测试程序"),
-                                 QStringLiteral("单击进入 QX3200 测试，用户不需要固定IP地址"));
+    ClickLabel *label1 = caption("Label1", tr("QX3000系列测试程序"),
+                                 tr("单击进入 QX3200 测试，用户不需要固定IP地址"));
     label1->setFont(big);
     layout->addWidget(label1, 0, Qt::AlignHCenter);
 
@@ -106,10 +106,10 @@ Chooser::Chooser(MainWindow &main) : m_main(main)
 
     QFont mid = font();
     mid.setPointSize(mid.pointSize() + 4);
-    ClickLabel *label2 = caption("Label2", QStringLiteral("短信 测试程序"),
-                                 QStringLiteral("单击进入 QX3210 测试，需要固定IP地址"));
-    ClickLabel *label6 = caption("Label6", QStringLiteral("GPRS 测试程序"),
-                                 QStringLiteral("单击进入 有省电功能QX3100/QX3200 测试，用户不需要固定IP地址"));
+    ClickLabel *label2 = caption("Label2", tr("短信 测试程序"),
+                                 tr("单击进入 QX3210 测试，需要固定IP地址"));
+    ClickLabel *label6 = caption("Label6", tr("GPRS 测试程序"),
+                                 tr("单击进入 有省电功能QX3100/QX3200 测试，用户不需要固定IP地址"));
     for (ClickLabel *l : {label2, label6}) {
         l->setFont(mid);
         l->setForegroundRole(QPalette::Link);
@@ -118,9 +118,9 @@ Chooser::Chooser(MainWindow &main) : m_main(main)
     connect(label2, &ClickLabel::clicked, this, [this] { openSmsConnect(m_main); });
     connect(label6, &ClickLabel::clicked, this, [this] { openQx3200Connect(m_main); });
 
-    const QString contacts[] = {QStringLiteral("技术支持：请与您的供应商联系"),
-                                QStringLiteral("使用前请阅读模块说明书"),
-                                QStringLiteral("测试程序仅用于模块的设置和检测")};
+    const QString contacts[] = {tr("技术支持：请与您的供应商联系"),
+                                tr("使用前请阅读模块说明书"),
+                                tr("测试程序仅用于模块的设置和检测")};
     for (int i = 0; i < 3; ++i) {
         auto *l = new QLabel(contacts[i], this);
         l->setObjectName(QStringLiteral("Label3_%1").arg(i));

@@ -53,7 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
       m_openFolder([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QStringLiteral("GPRS短信模块 测试程序"));
+    setWindowTitle(tr("GPRS短信模块 测试程序"));
     setCentralWidget(m_mdi);
     // A child window larger than the area (a small screen, a large font) can be scrolled to.
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -100,8 +100,8 @@ MainWindow::MainWindow(QWidget *parent)
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addWidget(m_panels[i], 1);
     }
-    setPanel(PortPanel, QStringLiteral("未使用"));
-    setPanel(ModulePanel, QStringLiteral("未使用"));
+    setPanel(PortPanel, tr("未使用"));
+    setPanel(ModulePanel, tr("未使用"));
     setPanel(SendCountPanel, QStringLiteral("0"));
 }
 
@@ -145,11 +145,11 @@ void MainWindow::buildMenus()
         return a;
     };
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    QMenu *file = menuBar()->addMenu(tr("文件(&F)"));
     file->setObjectName(QStringLiteral("file"));
-    connect(addAction(file, "clear_rece", QStringLiteral("清空接收区")), &QAction::triggered, this, [this] { clearArea("receive"); });
-    connect(addAction(file, "clear_send", QStringLiteral("清空发射区")), &QAction::triggered, this, [this] { clearArea("send"); });
-    connect(addAction(file, "clear_yuan", QStringLiteral("清空源码区")), &QAction::triggered, this, [this] { clearArea("source"); });
+    connect(addAction(file, "clear_rece", tr("清空接收区")), &QAction::triggered, this, [this] { clearArea("receive"); });
+    connect(addAction(file, "clear_send", tr("清空发射区")), &QAction::triggered, this, [this] { clearArea("send"); });
+    connect(addAction(file, "clear_yuan", tr("清空源码区")), &QAction::triggered, this, [this] { clearArea("source"); });
     file->addSeparator();
     m_logAction = addAction(file, "trafficLog", tr("通讯记录"));
     m_logAction->setCheckable(true);
@@ -162,7 +162,7 @@ void MainWindow::buildMenus()
     connect(m_logAction, &QAction::toggled, this, &MainWindow::onLogToggled);
     connect(addAction(file, "openLogFolder", tr("打开记录文件夹")), &QAction::triggered, this, &MainWindow::openLogFolder);
 
-    m_smsManner = menuBar()->addMenu(QStringLiteral("短信发送方式"));
+    m_smsManner = menuBar()->addMenu(tr("短信发送方式"));
     m_smsManner->setObjectName(QStringLiteral("sms_Manner"));
     auto *group = new QActionGroup(this);
     group->setExclusive(true);
@@ -176,18 +176,18 @@ void MainWindow::buildMenus()
         });
         return a;
     };
-    m_chinese = addManner("chinese", QStringLiteral("汉字"), SmsManner::Chinese);
-    m_english = addManner("englist", QStringLiteral("英文"), SmsManner::English);
-    m_hex = addManner("sendhex", QStringLiteral("十六进制"), SmsManner::Hex);
+    m_chinese = addManner("chinese", tr("汉字"), SmsManner::Chinese);
+    m_english = addManner("englist", tr("英文"), SmsManner::English);
+    m_hex = addManner("sendhex", tr("十六进制"), SmsManner::Hex);
     m_chinese->setChecked(true);
 
-    QMenu *tool = menuBar()->addMenu(QStringLiteral("工具(&T)"));
+    QMenu *tool = menuBar()->addMenu(tr("工具(&T)"));
     tool->setObjectName(QStringLiteral("tool"));
-    connect(addAction(tool, "lookfine", QStringLiteral("计算地址")), &QAction::triggered, this, [this] { openAddressCalculator(*this, false); });
-    connect(addAction(tool, "count_k", QStringLiteral("计算地址K")), &QAction::triggered, this, [this] { openAddressCalculator(*this, true); });
-    connect(addAction(tool, "mnuCode", QStringLiteral("Unicode码转换")), &QAction::triggered, this, [this] { openUnicodeTool(*this); });
+    connect(addAction(tool, "lookfine", tr("计算地址")), &QAction::triggered, this, [this] { openAddressCalculator(*this, false); });
+    connect(addAction(tool, "count_k", tr("计算地址K")), &QAction::triggered, this, [this] { openAddressCalculator(*this, true); });
+    connect(addAction(tool, "mnuCode", tr("Unicode码转换")), &QAction::triggered, this, [this] { openUnicodeTool(*this); });
 
-    QMenu *windows = menuBar()->addMenu(QStringLiteral("窗口"));
+    QMenu *windows = menuBar()->addMenu(tr("窗口"));
     windows->setObjectName(QStringLiteral("windows"));
     connect(windows, &QMenu::aboutToShow, this, [this, windows] {
         windows->clear();
@@ -239,7 +239,7 @@ void MainWindow::showPortInUse()
 
 void MainWindow::showPortUnused()
 {
-    setPanel(PortPanel, QStringLiteral("未使用"));
+    setPanel(PortPanel, tr("未使用"));
 }
 
 QMdiSubWindow *MainWindow::addChild(QWidget *window)
@@ -341,7 +341,7 @@ void MainWindow::onVanished()
     // Windows that were talking to the module stop on the same signal; the
     // message waits until they have, so no timer of theirs runs under it.
     QTimer::singleShot(0, this, [this] {
-        message(this, QStringLiteral("串口已断开，请检查连接"), QStringLiteral("端口错误"), QMessageBox::Warning);
+        message(this, tr("串口已断开，请检查连接"), tr("端口错误"), QMessageBox::Warning);
     });
 }
 

@@ -26,11 +26,11 @@ const QString kBaudKey = QStringLiteral("baud");
 
 ConnectWindow::ConnectWindow(Shell &shell, const char *name, ParseMode parseMode)
     : QDialog(&shell.frame()), m_shell(shell), m_parseMode(parseMode), m_portList(makePortList(this)),
-      m_baudList(new QComboBox(this)), m_connect(new QPushButton(QStringLiteral("连接"), this)),
-      m_cancel(new QPushButton(QStringLiteral("取消"), this)), m_progress(new QProgressBar(this))
+      m_baudList(new QComboBox(this)), m_connect(new QPushButton(tr("连接"), this)),
+      m_cancel(new QPushButton(tr("取消"), this)), m_progress(new QProgressBar(this))
 {
     setObjectName(QLatin1String(name));
-    setWindowTitle(QStringLiteral("工作方式选择"));
+    setWindowTitle(tr("工作方式选择"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -135,11 +135,11 @@ void ConnectWindow::showStep(int step)
 
 void ConnectWindow::timedOut()
 {
-    QString text = QStringLiteral("模块和计算机通信失败，请检查串口号、波特率");
+    QString text = tr("模块和计算机通信失败，请检查串口号、波特率");
     // It may be ModemManager, not the module, that the port talked to.
     if (qx::modemManagerRunning(link().port().portSystem().procRoot))
         text += QLatin1Char('\n') + qx::modemManagerNote();
-    message(this, text, QStringLiteral("系统提示"));
+    message(this, text, tr("系统提示"));
 }
 
 void ConnectWindow::restoreControls()

@@ -28,9 +28,9 @@ const QString kDataBitsKey = QStringLiteral("dataBits");
 const QString kParityKey = QStringLiteral("parity");
 const QString kStopBitsKey = QStringLiteral("stopBits");
 
-QRadioButton *option(int number, const char *caption, QWidget *parent)
+QRadioButton *option(int number, const QString &caption, QWidget *parent)
 {
-    auto *o = new QRadioButton(QString::fromUtf8(caption), parent);
+    auto *o = new QRadioButton(caption, parent);
     o->setObjectName(QStringLiteral("Option%1").arg(number));
     return o;
 }
@@ -51,22 +51,23 @@ QGroupBox *lineGroup(const QString &title, std::initializer_list<QRadioButton *>
 } // namespace
 
 Qx3200ConnectWindow::Qx3200ConnectWindow(Shell &shell)
-    : ConnectWindow(shell, "frmQX3200", ParseMode::Qx3200Connect), m_eightBits(option(4, "8", this)),
-      m_sevenBits(option(3, "7", this)), m_noParity(option(5, "无", this)), m_oddParity(option(6, "奇", this)),
-      m_evenParity(option(9, "偶", this)), m_oneStopBit(option(11, "1", this)), m_twoStopBits(option(10, "2", this)),
-      m_dataCommunication(option(1, "数据通信", this)), m_addressSetting(option(2, "地址设置", this)),
-      m_enter(new QPushButton(QStringLiteral("进入"), this))
+    : ConnectWindow(shell, "frmQX3200", ParseMode::Qx3200Connect), m_eightBits(option(4, QStringLiteral("8"), this)),
+      m_sevenBits(option(3, QStringLiteral("7"), this)), m_noParity(option(5, tr("无"), this)),
+      m_oddParity(option(6, tr("奇"), this)), m_evenParity(option(9, tr("偶"), this)),
+      m_oneStopBit(option(11, QStringLiteral("1"), this)), m_twoStopBits(option(10, QStringLiteral("2"), this)),
+      m_dataCommunication(option(1, tr("数据通信"), this)), m_addressSetting(option(2, tr("地址设置"), this)),
+      m_enter(new QPushButton(tr("进入"), this))
 {
     m_enter->setObjectName(QStringLiteral("Command1_2"));
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("串口号"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("串口号"), this), 0, 0);
     grid->addWidget(portList(), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("波特率"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("波特率"), this), 1, 0);
     grid->addWidget(baudList(), 1, 1);
-    grid->addWidget(lineGroup(QStringLiteral("数据位"), {m_eightBits, m_sevenBits}, this), 2, 0, 1, 2);
-    grid->addWidget(lineGroup(QStringLiteral("校验位"), {m_noParity, m_oddParity, m_evenParity}, this), 3, 0, 1, 2);
-    grid->addWidget(lineGroup(QStringLiteral("停止位"), {m_oneStopBit, m_twoStopBits}, this), 4, 0, 1, 2);
+    grid->addWidget(lineGroup(tr("数据位"), {m_eightBits, m_sevenBits}, this), 2, 0, 1, 2);
+    grid->addWidget(lineGroup(tr("校验位"), {m_noParity, m_oddParity, m_evenParity}, this), 3, 0, 1, 2);
+    grid->addWidget(lineGroup(tr("停止位"), {m_oneStopBit, m_twoStopBits}, this), 4, 0, 1, 2);
 
     // The mode options are set by the verdict and by the user alike; neither
     // leaves them both checked.
@@ -144,7 +145,7 @@ void Qx3200ConnectWindow::setModeOptions(bool enabled, QRadioButton *selected)
 void Qx3200ConnectWindow::verdict(quint8 moduleType)
 {
     if (moduleType != code::kGprsModule) {
-        message(this, QStringLiteral("您的模块与测试软件不一样，请与厂家联系"), QStringLiteral("提示"), QMessageBox::Warning);
+        message(this, tr("您的模块与测试软件不一样，请与厂家联系"), tr("提示"), QMessageBox::Warning);
         return;
     }
     connectButton()->setEnabled(true);
@@ -186,7 +187,7 @@ void Qx3200ConnectWindow::changeMode(quint8 value)
 {
     link().send(frame::write_request(code::kWorkingMode, QByteArray(1, char(value))));
     auto *notice = new RestartNotice(m_shell,
-                                     QStringLiteral("您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"),
+                                     tr("您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"),
                                      [window = QPointer<Qx3200ConnectWindow>(this)] {
                                          if (window)
                                              window->resetAfterRestart();

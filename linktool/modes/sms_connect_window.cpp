@@ -21,9 +21,9 @@ SmsConnectWindow::SmsConnectWindow(Shell &shell) : ConnectWindow(shell, "frm3000
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel(QStringLiteral("串口号"), frame), 0, 0);
+    grid->addWidget(new QLabel(tr("串口号"), frame), 0, 0);
     grid->addWidget(portList(), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("波特率"), frame), 1, 0);
+    grid->addWidget(new QLabel(tr("波特率"), frame), 1, 0);
     grid->addWidget(baudList(), 1, 1);
     grid->addWidget(progressBar(), 2, 0, 1, 2);
     grid->addWidget(connectButton(), 3, 0);
@@ -38,7 +38,7 @@ void SmsConnectWindow::verdict(quint8 moduleType)
     Shell &shell = m_shell;
     accept();   // the port stays open for what comes next
     if (moduleType == code::kGprsModule)
-        message(&shell.frame(), QStringLiteral("您的模块与测试软件不一样，请与厂家联系"), QStringLiteral("提示"), QMessageBox::Warning);
+        message(&shell.frame(), tr("您的模块与测试软件不一样，请与厂家联系"), tr("提示"), QMessageBox::Warning);
     else
         openQx3100Window(shell);
 }

@@ -43,7 +43,7 @@ QScrollBar *spinBar(QWidget *parent, const char *name, int min, int max)
 AddressCalculator::AddressCalculator(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("计算地址（地址隐含在数据中）"));
+    setWindowTitle(tr("计算地址（地址隐含在数据中）"));
 
     m_station = new QLineEdit(this);
     m_station->setObjectName(QStringLiteral("Text1_4"));
@@ -75,9 +75,9 @@ AddressCalculator::AddressCalculator(QWidget *parent) : QWidget(parent)
     m_output->setObjectName(QStringLiteral("Text2"));
     m_output->setReadOnly(true);
 
-    auto *convertButton = new QPushButton(QStringLiteral("转换"), this);
+    auto *convertButton = new QPushButton(tr("转换"), this);
     convertButton->setObjectName(QStringLiteral("Command1_0"));
-    auto *exitButton = new QPushButton(QStringLiteral("退出"), this);
+    auto *exitButton = new QPushButton(tr("退出"), this);
     exitButton->setObjectName(QStringLiteral("Command1_1"));
     // Both empty the output first.
     connect(convertButton, &QPushButton::clicked, this, [this] {
@@ -90,18 +90,18 @@ AddressCalculator::AddressCalculator(QWidget *parent) : QWidget(parent)
     });
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("对方站号"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("对方站号"), this), 0, 0);
     grid->addWidget(m_station, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("组内模块数"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("组内模块数"), this), 1, 0);
     grid->addWidget(m_groupSize, 1, 1);
     grid->addWidget(m_groupSpin, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("编码方式"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("编码方式"), this), 2, 0);
     grid->addWidget(m_coding, 2, 1);
     grid->addWidget(m_codingSpin, 2, 2);
     grid->setRowStretch(3, 1);
 
     auto *right = new QGridLayout;
-    right->addWidget(new QLabel(QStringLiteral("可以利用的号码"), this), 0, 0);
+    right->addWidget(new QLabel(tr("可以利用的号码"), this), 0, 0);
     right->addWidget(m_output, 1, 0);
 
     auto *buttons = new QHBoxLayout;
@@ -123,7 +123,7 @@ void AddressCalculator::convert()
     const addr::Result r =
         addr::calculate(m_station->text(), groupSize, addr::codingFromText(m_coding->text()), m_kVariant);
     if (r.error != addr::Error::None) {
-        message(this, addr::errorText(r.error), QStringLiteral("错误提示"));
+        message(this, addr::errorText(r.error), tr("错误提示"));
         return;
     }
     m_output->setPlainText(r.lines);

@@ -24,7 +24,8 @@ void openAddressCalculator(Shell &shell, bool kVariant)
         g_calculator = new AddressCalculator;
         shell.addChild(g_calculator);
     }
-    g_calculator->setWindowTitle(kVariant ? QStringLiteral("为用户计算地址K") : QStringLiteral("为用户计算地址"));
+    g_calculator->setWindowTitle(kVariant ? AddressCalculator::tr("为用户计算地址K")
+                                          : AddressCalculator::tr("为用户计算地址"));
     shell.activateChild(g_calculator);
     shell.fitChild(g_calculator, QSize(twips(7260), twips(4650)));
     g_calculator->setKVariant(kVariant);

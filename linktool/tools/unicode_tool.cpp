@@ -15,16 +15,16 @@ namespace lt {
 UnicodeTool::UnicodeTool(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form18"));
-    setWindowTitle(QStringLiteral("转换"));
+    setWindowTitle(tr("转换"));
 
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_codes = new QPlainTextEdit(this);
     m_codes->setObjectName(QStringLiteral("Text2"));
     m_codes->setReadOnly(true);
-    m_convert = new QPushButton(QStringLiteral("转换"), this);
+    m_convert = new QPushButton(tr("转换"), this);
     m_convert->setObjectName(QStringLiteral("Command1"));
-    auto *exitButton = new QPushButton(QStringLiteral("退出"), this);
+    auto *exitButton = new QPushButton(tr("退出"), this);
     exitButton->setObjectName(QStringLiteral("Command2"));
     connect(m_convert, &QPushButton::clicked, this, &UnicodeTool::convert);
     connect(exitButton, &QPushButton::clicked, this, &UnicodeTool::closeWindow);
@@ -34,9 +34,9 @@ UnicodeTool::UnicodeTool(QWidget *parent) : QWidget(parent)
     buttons->addWidget(m_convert);
     buttons->addWidget(exitButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("请输入文本"), this));
+    layout->addWidget(new QLabel(tr("请输入文本"), this));
     layout->addWidget(m_text);
-    layout->addWidget(new QLabel(QStringLiteral("UniCode编码"), this));
+    layout->addWidget(new QLabel(tr("UniCode编码"), this));
     layout->addWidget(m_codes, 1);
     layout->addLayout(buttons);
 }

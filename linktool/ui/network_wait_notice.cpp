@@ -20,7 +20,7 @@ NetworkWaitNotice::NetworkWaitNotice(QWidget *parent)
     : QDialog(parent), m_row(new QLabel(this)), m_ticker(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("正在与数据中心联系......请稍候"));
+    setWindowTitle(tr("正在与数据中心联系......请稍候"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_row->setObjectName(QStringLiteral("Label1"));
     // Wide enough for the longest row from the start, so the notice does not grow as it fills.
@@ -42,7 +42,7 @@ void NetworkWaitNotice::tick()
     ++m_ticks;
     if (m_ticks >= kTicksBeforeTimeout) {
         m_ticker->stop();
-        message(this, QStringLiteral("连接超时，可能是网络忙。请少后再试"), QStringLiteral("网络出错！"));
+        message(this, tr("连接超时，可能是网络忙。请少后再试"), tr("网络出错！"));
         accept();
     }
 }

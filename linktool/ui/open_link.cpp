@@ -7,6 +7,8 @@
 
 #include "port_refusal.h"
 
+#include <QCoreApplication>
+
 namespace lt {
 
 bool open_link(Link &link, QWidget *window, const QString &port, const QString &baud, const QString &tail)
@@ -35,8 +37,8 @@ bool open_link(Link &link, QWidget *window, const QString &port, const QString &
 
 void signal_lamp_notice(Link &link, QWidget *window)
 {
-    message(window, QStringLiteral("请确认您的模块信号指示灯已经不在闪烁，否则模块和计算机通信不正常。"),
-            QStringLiteral("注意：系统提示！！！"), QMessageBox::Information);
+    message(window, QCoreApplication::translate("lt::OpenLink", "请确认您的模块信号指示灯已经不在闪烁，否则模块和计算机通信不正常。"),
+            QCoreApplication::translate("lt::OpenLink", "注意：系统提示！！！"), QMessageBox::Information);
     link.port().setDtr(false);
 }
 
@@ -44,7 +46,8 @@ bool port_ready(Link &link, QWidget *window)
 {
     if (link.port().isOpen())
         return true;
-    message(window, QStringLiteral("串口没有打开，请先连接模块"), QStringLiteral("端口错误"), QMessageBox::Warning);
+    message(window, QCoreApplication::translate("lt::OpenLink", "串口没有打开，请先连接模块"),
+            QCoreApplication::translate("lt::OpenLink", "端口错误"), QMessageBox::Warning);
     return false;
 }
 

@@ -1,12 +1,15 @@
 #include "frames.h"
+#include "language.h"
 #include "smsconf_dlg.h"
 #include "smsconf_support.h"
+#include "start_options.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTest>
 
@@ -271,6 +274,38 @@ private slots:
         dlg->button("clearMessages")->click();
         QVERIFY(waitFor("信息表清除成功", 5000));
         QCOMPARE(model().messageTable(), QByteArray(kMessageCount * kRecordLen, char(0xFF)));
+    }
+
+    // What the buttons and lists decide goes by what they stand for, not by
+    // their words: in English the port opens and closes, and the module's
+    // serial lists are set and read back.
+    void worksInEnglish()
+    {
+        QVERIFY(qx::useLanguage(qx::Language::English, program()));
+        auto back = qScopeGuard([] { qx::useLanguage(qx::Language::Chinese, program()); });
+        dlg = std::make_unique<CSmsconfDlg>();
+        dlg->show();
+        QCOMPARE(dlg->button("openPort")->text(), QString("Open port"));
+        dlg->button("openPort")->click();
+        QVERIFY(dlg->port().isOpen());
+        QCOMPARE(dlg->button("openPort")->text(), QString("Close port"));
+
+        dlg->moduleList(SerialList::DataBits)->setCurrentIndex(1);
+        dlg->moduleList(SerialList::Parity)->setCurrentIndex(1);
+        QCOMPARE(dlg->moduleList(SerialList::Parity)->currentText(), QString("Odd"));
+        dlg->button("setSerialParams")->click();
+        QTRY_COMPARE(model().serialParams().mid(1), QList<int>({9, 1, 1}));
+        QTest::qWait(200);
+        dlg->moduleList(SerialList::DataBits)->setCurrentIndex(0);
+        dlg->moduleList(SerialList::Parity)->setCurrentIndex(0);
+        dlg->button("querySerialParams")->click();
+        QTRY_COMPARE(dlg->moduleList(SerialList::DataBits)->currentText(), QString("9 bits"));
+        QCOMPARE(dlg->moduleList(SerialList::Parity)->currentText(), QString("Odd"));
+        QVERIFY(msgs->seen.isEmpty());
+
+        dlg->button("openPort")->click();
+        QVERIFY(!dlg->port().isOpen());
+        QCOMPARE(dlg->button("openPort")->text(), QString("Open port"));
     }
 
     void closingDuringALoopStopsIt()

@@ -1,8 +1,10 @@
 #include "fit_check.h"
 #include "input_dialogs.h"
+#include "language.h"
 #include "port_box.h"
 #include "smsconf_dlg.h"
 #include "smsconf_support.h"
+#include "start_options.h"
 
 #include <QLineEdit>
 #include <QScreen>
@@ -26,19 +28,24 @@ QString problems(const QWidget &w)
 
 // Every control of the dialog and its two input boxes shows its whole text,
 // at the fonts users get, at the size the dialog opens with and at the
-// smallest it can be made; and it fits a small laptop's screen. Run a second
-// time at 150 % (QT_SCALE_FACTOR=1.5).
+// smallest it can be made; and it fits a small laptop's screen. Run again at
+// 150 % (QT_SCALE_FACTOR=1.5); QX_TEST_LANGUAGE (zh, en) chooses the language.
 class LayoutTest : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase()
     {
+        const QString code = qEnvironmentVariable("QX_TEST_LANGUAGE", QStringLiteral("zh"));
+        const std::optional<qx::Language> language = qx::languageFromCode(code);
+        QVERIFY2(language, qPrintable(code));
+        QVERIFY(qx::useLanguage(*language, program()));
         // Measured with the font that draws Chinese for users (fonts-noto-cjk), not a fallback box.
         CSmsconfDlg dlg;
         const QString family = test::fontFamilyFor(QStringLiteral("设备地址"), dlg.font());
         QVERIFY2(family.contains(QStringLiteral("Noto Sans CJK")), qPrintable(family));
-        qInfo("scale %s, Chinese in %s", qgetenv("QT_SCALE_FACTOR").constData(), qPrintable(family));
+        qInfo("language %s, scale %s, Chinese in %s", qPrintable(code), qgetenv("QT_SCALE_FACTOR").constData(),
+              qPrintable(family));
     }
 
     void dialogShowsEverythingWhole()
