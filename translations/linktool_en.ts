@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>模块的电话号码与地址配置错误</source>
-        <translation>The module's telephone number and address are configured wrongly</translation>
+        <translation>The module&apos;s telephone number and address are configured wrongly</translation>
     </message>
     <message>
         <source>正确提示！！</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>模块的电话号码与地址配置正确</source>
-        <translation>The module's telephone number and address are configured correctly</translation>
+        <translation>The module&apos;s telephone number and address are configured correctly</translation>
     </message>
 </context>
 <context>
@@ -615,11 +615,11 @@
     </message>
     <message>
         <source>发送方电话号码</source>
-        <translation>Sender's number</translation>
+        <translation>Sender&apos;s number</translation>
     </message>
     <message>
         <source>接收方电话号码</source>
-        <translation>Receiver's number</translation>
+        <translation>Receiver&apos;s number</translation>
     </message>
     <message>
         <source>读取短信</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>您接收方地址不符合要求， 请输入接收方地址</source>
-        <translation>The receiver's number does not fit; enter the receiver's number</translation>
+        <translation>The receiver&apos;s number does not fit; enter the receiver&apos;s number</translation>
     </message>
 </context>
 </TS>

@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>模块重起次数必须在 0 到 255 之间</source>
-        <translation>The module's restart count must be between 0 and 255</translation>
+        <translation>The module&apos;s restart count must be between 0 and 255</translation>
     </message>
     <message>
         <source>醒后时间必须在 0 到 26214000 毫秒之间</source>
