@@ -177,6 +177,145 @@
     </message>
 </context>
 <context>
+    <name>lt::InfoPanel</name>
+    <message>
+        <source>工作形式：</source>
+        <translation>Work mode:</translation>
+    </message>
+    <message>
+        <source>传输方式：</source>
+        <translation>Transfer form:</translation>
+    </message>
+    <message>
+        <source>短信密码：</source>
+        <translation>SMS password:</translation>
+    </message>
+    <message>
+        <source>接收方号码：</source>
+        <translation>Receiver number:</translation>
+    </message>
+    <message>
+        <source>串口波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>软件版本：</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <source>被动方式地址：</source>
+        <translation>Passive address:</translation>
+    </message>
+    <message>
+        <source>有无密码：</source>
+        <translation>Password use:</translation>
+    </message>
+    <message>
+        <source>重起时间：</source>
+        <translation>Restart time:</translation>
+    </message>
+    <message>
+        <source>地址开始位置：</source>
+        <translation>Address start:</translation>
+    </message>
+    <message>
+        <source>地址长度：</source>
+        <translation>Address length:</translation>
+    </message>
+    <message>
+        <source>组内最大数：</source>
+        <translation>Max in group:</translation>
+    </message>
+    <message>
+        <source>地址类型：</source>
+        <translation>Address type:</translation>
+    </message>
+    <message>
+        <source>模块省电：</source>
+        <translation>Power saving:</translation>
+    </message>
+    <message>
+        <source>醒后延时：</source>
+        <translation>Wake-up delays:</translation>
+    </message>
+    <message>
+        <source>醒后模式：</source>
+        <translation>Wake-up mode:</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>BCD码</source>
+        <translation>BCD</translation>
+    </message>
+    <message>
+        <source>R50模式</source>
+        <translation>R50 mode</translation>
+    </message>
+    <message>
+        <source>参数信息</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>被动方式</source>
+        <translation>Passive</translation>
+    </message>
+    <message>
+        <source>主动方式</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>透明传输</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>格式传输</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>有密码</source>
+        <translation>With password</translation>
+    </message>
+    <message>
+        <source>无密码</source>
+        <translation>No password</translation>
+    </message>
+    <message>
+        <source>透明方式2</source>
+        <translation>Transparent 2</translation>
+    </message>
+    <message>
+        <source>透明方式1</source>
+        <translation>Transparent 1</translation>
+    </message>
+    <message>
+        <source>有省电</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>无省电</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>模式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>模式2</source>
+        <translation>Mode 2</translation>
+    </message>
+</context>
+<context>
     <name>lt::MainWindow</name>
     <message>
         <source>通讯记录</source>
@@ -268,6 +407,21 @@
     </message>
 </context>
 <context>
+    <name>lt::ModuleModelGroup</name>
+    <message>
+        <source>设置模块型号</source>
+        <translation>Module model</translation>
+    </message>
+    <message>
+        <source>T100 短信</source>
+        <translation>T100 SMS</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
     <name>lt::NetworkWaitNotice</name>
     <message>
         <source>正在与数据中心联系......请稍候</source>
@@ -302,6 +456,260 @@
     </message>
 </context>
 <context>
+    <name>lt::ParameterPage</name>
+    <message>
+        <source>透明2</source>
+        <translation>Transparent 2</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>工作方式选择</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>主动形式</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>被动形式</source>
+        <translation>Passive</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>格式传输</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>透明1</source>
+        <translation>Transparent 1</translation>
+    </message>
+    <message>
+        <source>16进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>BCD码</source>
+        <translation>BCD</translation>
+    </message>
+    <message>
+        <source>R50模式</source>
+        <translation>R50 mode</translation>
+    </message>
+    <message>
+        <source>工作形式</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>传输方式</source>
+        <translation>Transfer form</translation>
+    </message>
+    <message>
+        <source>地址类型</source>
+        <translation>Address type</translation>
+    </message>
+    <message>
+        <source>地址开始位置</source>
+        <translation>Address start</translation>
+    </message>
+    <message>
+        <source>地址长度</source>
+        <translation>Address length</translation>
+    </message>
+    <message>
+        <source>组内最大数</source>
+        <translation>Max in group</translation>
+    </message>
+    <message>
+        <source>省电</source>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>不省电</source>
+        <translation>No power saving</translation>
+    </message>
+    <message>
+        <source>模式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>模式2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>醒后空闲延时(ms)</source>
+        <translation>Idle after wake-up (ms)</translation>
+    </message>
+    <message>
+        <source>醒后数据延时(ms)</source>
+        <translation>Data after wake-up (ms)</translation>
+    </message>
+    <message>
+        <source>密码设置</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>需要</source>
+        <translation>Required</translation>
+    </message>
+    <message>
+        <source>不需要</source>
+        <translation>Not required</translation>
+    </message>
+    <message>
+        <source>短信密码：</source>
+        <translation>SMS password:</translation>
+    </message>
+    <message>
+        <source>接收方号码设置</source>
+        <translation>Receiver number</translation>
+    </message>
+    <message>
+        <source>接收号码：</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>设置没有收到短信重起时间</source>
+        <translation>Restart when no SMS arrives</translation>
+    </message>
+    <message>
+        <source>时间(s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>串口波特率设置</source>
+        <translation>Serial baud rate</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>被动模式下模块地址</source>
+        <translation>Module address in passive form</translation>
+    </message>
+    <message>
+        <source>模块地址：</source>
+        <translation>Address:</translation>
+    </message>
+</context>
+<context>
+    <name>lt::PhoneTableGroup</name>
+    <message>
+        <source>透明方式2设置</source>
+        <translation>Transparent mode 2</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>读电话号码</source>
+        <translation>Read number</translation>
+    </message>
+    <message>
+        <source>开始读取</source>
+        <translation>Start reading</translation>
+    </message>
+    <message>
+        <source>身份地址</source>
+        <translation>Identity address</translation>
+    </message>
+    <message>
+        <source>电话号码</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>开始位置</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>停止位置</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>读%1</source>
+        <translation>Read %1</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>电话号码数据库无法打开，不能保存电话号码</source>
+        <translation>The phone number database cannot be opened, so phone numbers cannot be saved</translation>
+    </message>
+    <message>
+        <source>系统提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>电话号码没有保存到数据库：%1 %2</source>
+        <translation>The phone number was not saved in the database: %1 %2</translation>
+    </message>
+    <message>
+        <source>您输入的地址不正确</source>
+        <translation>The address you entered is not correct</translation>
+    </message>
+    <message>
+        <source>请重新输入地址</source>
+        <translation>Enter the address again</translation>
+    </message>
+    <message>
+        <source>您输入的电话号码不正确</source>
+        <translation>The telephone number you entered is not correct</translation>
+    </message>
+    <message>
+        <source>请重新输入电话号码</source>
+        <translation>Enter the phone number again</translation>
+    </message>
+    <message>
+        <source>电话号码有重复，请检查电话号码</source>
+        <translation>The telephone number is a duplicate, please check it</translation>
+    </message>
+    <message>
+        <source>您输入的开始位置不正确</source>
+        <translation>The start position you entered is not correct</translation>
+    </message>
+    <message>
+        <source>请重新输入开始位置</source>
+        <translation>Enter the start position again</translation>
+    </message>
+    <message>
+        <source>您输入的读取位置不正确</source>
+        <translation>The positions to read you entered are not correct</translation>
+    </message>
+    <message>
+        <source>请重新输入读取位置</source>
+        <translation>Enter the positions to read again</translation>
+    </message>
+    <message>
+        <source>暂停读取</source>
+        <translation>Pause reading</translation>
+    </message>
+    <message>
+        <source>电话号码数据库无法清空</source>
+        <translation>The phone number database cannot be emptied</translation>
+    </message>
+    <message>
+        <source>模块的电话号码与地址配置错误</source>
+        <translation>The module's telephone number and address are configured wrongly</translation>
+    </message>
+    <message>
+        <source>正确提示！！</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>模块的电话号码与地址配置正确</source>
+        <translation>The module's telephone number and address are configured correctly</translation>
+    </message>
+</context>
+<context>
     <name>lt::Qx3100Window</name>
     <message>
         <source>正在与模块通信，请等这次操作结束后再写入模块</source>
@@ -309,7 +717,31 @@
     </message>
     <message>
         <source>系统提示</source>
-        <translation>System notice</translation>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>短信模块参数设置</source>
+        <translation>SMS module settings</translation>
+    </message>
+    <message>
+        <source>    基本设置    </source>
+        <translation>    Settings    </translation>
+    </message>
+    <message>
+        <source>    短信测试    </source>
+        <translation>    SMS test    </translation>
+    </message>
+    <message>
+        <source>短信模块通信测试</source>
+        <translation>SMS module test</translation>
+    </message>
+    <message>
+        <source>模块初始化已经完成，您可以设置参数了</source>
+        <translation>The module is initialised; you can set its parameters now</translation>
+    </message>
+    <message>
+        <source>提示信息</source>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -379,7 +811,7 @@
     </message>
     <message>
         <source>系统提示</source>
-        <translation>System notice</translation>
+        <translation>Notice</translation>
     </message>
 </context>
 <context>
@@ -446,6 +878,73 @@
     <message>
         <source>提示</source>
         <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>lt::SmsTestTab</name>
+    <message>
+        <source>模块地址</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>源码区</source>
+        <translation>Raw codes</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Send area</translation>
+    </message>
+    <message>
+        <source>接收区</source>
+        <translation>Receive area</translation>
+    </message>
+    <message>
+        <source>发送方电话号码</source>
+        <translation>Sender's number</translation>
+    </message>
+    <message>
+        <source>接收方电话号码</source>
+        <translation>Receiver's number</translation>
+    </message>
+    <message>
+        <source>读取短信</source>
+        <translation>Read SMS</translation>
+    </message>
+    <message>
+        <source>发送状态</source>
+        <translation>Send status</translation>
+    </message>
+    <message>
+        <source>发送短信</source>
+        <translation>Send SMS</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>系统提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>您输入的模块地址不正确，请重新输入</source>
+        <translation>The module address you entered is not correct; enter it again</translation>
+    </message>
+    <message>
+        <source>您所发射的内容不符合要求， 请输入要发射的内容</source>
+        <translation>What you want to send does not fit; enter what to send</translation>
+    </message>
+    <message>
+        <source>英文方式只能发射ASCII字符，请修改要发射的内容</source>
+        <translation>English mode sends ASCII characters only; change what to send</translation>
+    </message>
+    <message>
+        <source>您所发射的内容太长，最多32767个字节，请减少要发射的内容</source>
+        <translation>What you want to send is too long (at most 32767 bytes); send less</translation>
+    </message>
+    <message>
+        <source>您接收方地址不符合要求， 请输入接收方地址</source>
+        <translation>The receiver's number does not fit; enter the receiver's number</translation>
     </message>
 </context>
 <context>

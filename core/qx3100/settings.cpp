@@ -3,6 +3,7 @@
 #include "codes.h"
 #include "requests.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <functional>
@@ -13,7 +14,8 @@ namespace lt::qx3100 {
 namespace {
 
 // What the window says when a box holds a value it cannot send (an empty box
-// included), by field. Every other field is refused with the texts of params.
+// included), by field, translated where it is shown. Every other field is
+// refused with the texts of params.
 struct WindowRefusal
 {
     const char *field;
@@ -21,21 +23,30 @@ struct WindowRefusal
     const char *title;
 };
 const WindowRefusal kWindowRefusals[] = {
-    {"password", "您输入的短信密码不正确", "请重新输入短信密码"},
-    {"receiver", "您输入的接收方号码不正确", "请重新输入接收方号码"},
-    {"passive_address", "您输入的模块地址不正确", "请重新输入模块地址"},
-    {"restart_seconds", "您输入的重起时间不正确", "请重新输入重起时间"},
-    {"wake_idle_ms", "您输入的醒后延时不正确", "请重新输入醒后延时"},
-    {"wake_data_ms", "您输入的醒后延时不正确", "请重新输入醒后延时"},
-    {"work_form", "你必须选择需要的工作方式", "提示信息"},
-    {"trans_form", "你必须选择需要的传输方式", "提示信息"},
+    {"password", QT_TRANSLATE_NOOP("lt::qx3100", "您输入的短信密码不正确"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "请重新输入短信密码")},
+    {"receiver", QT_TRANSLATE_NOOP("lt::qx3100", "您输入的接收方号码不正确"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "请重新输入接收方号码")},
+    {"passive_address", QT_TRANSLATE_NOOP("lt::qx3100", "您输入的模块地址不正确"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "请重新输入模块地址")},
+    {"restart_seconds", QT_TRANSLATE_NOOP("lt::qx3100", "您输入的重起时间不正确"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "请重新输入重起时间")},
+    {"wake_idle_ms", QT_TRANSLATE_NOOP("lt::qx3100", "您输入的醒后延时不正确"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "请重新输入醒后延时")},
+    {"wake_data_ms", QT_TRANSLATE_NOOP("lt::qx3100", "您输入的醒后延时不正确"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "请重新输入醒后延时")},
+    {"work_form", QT_TRANSLATE_NOOP("lt::qx3100", "你必须选择需要的工作方式"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "提示信息")},
+    {"trans_form", QT_TRANSLATE_NOOP("lt::qx3100", "你必须选择需要的传输方式"),
+     QT_TRANSLATE_NOOP("lt::qx3100", "提示信息")},
 };
 
 std::optional<params::Refusal> windowRefusal(const QString &field)
 {
     for (const WindowRefusal &r : kWindowRefusals)
         if (field == QLatin1String(r.field))
-            return params::Refusal{field, QString::fromUtf8(r.message), QString::fromUtf8(r.title)};
+            return params::Refusal{field, QCoreApplication::translate("lt::qx3100", r.message),
+                                  QCoreApplication::translate("lt::qx3100", r.title)};
     return std::nullopt;
 }
 

@@ -4,16 +4,24 @@
 
 #include "link/helpers.h"
 
+#include <QCoreApplication>
+
 namespace lt::smstest {
 
-const QString kSent = QStringLiteral("发送成功");
-const QString kSendFailed = QStringLiteral("发送失败");
-const QString kOffline = QStringLiteral("没有上网");
-const QString kSending = QStringLiteral("正在发送");
-const QString kReceiving = QStringLiteral("接收短信");
-const QString kReadEmpty = QStringLiteral("读短信空");
-const QString kFormatOk = QStringLiteral("格式正确");
-const QString kFormatError = QStringLiteral("格式错误");
+QString statusText(Status status)
+{
+    switch (status) {
+    case Status::Sent: return QCoreApplication::translate("lt::smstest", "发送成功");
+    case Status::SendFailed: return QCoreApplication::translate("lt::smstest", "发送失败");
+    case Status::Offline: return QCoreApplication::translate("lt::smstest", "没有上网");
+    case Status::Sending: return QCoreApplication::translate("lt::smstest", "正在发送");
+    case Status::Receiving: return QCoreApplication::translate("lt::smstest", "接收短信");
+    case Status::ReadEmpty: return QCoreApplication::translate("lt::smstest", "读短信空");
+    case Status::FormatOk: return QCoreApplication::translate("lt::smstest", "格式正确");
+    case Status::FormatError: return QCoreApplication::translate("lt::smstest", "格式错误");
+    }
+    return {};
+}
 
 namespace {
 
@@ -50,8 +58,8 @@ public:
 private:
     int at(int i) const { return byteAt(m_burst, i); }
 
-    void log(const QByteArray &bytes) { m_out.log += logLines(kReceivePrefix, hex_text(bytes)); }
-    void status(const QString &word) { m_out.status = word; }
+    void log(const QByteArray &bytes) { m_out.log += logLines(receivePrefix(), hex_text(bytes)); }
+    void status(Status s) { m_out.status = s; }
     void collect()
     {
         m_out.collected.append(m_burst);
@@ -71,20 +79,20 @@ private:
             case code::kSent:
                 m_matched = true;
                 log(slice(m_burst, 0, 1));
-                status(kSent);
+                status(Status::Sent);
                 return;
             case code::kSendFailed:
                 m_matched = true;
                 log(slice(m_burst, 0, 1));
-                status(kSendFailed);
+                status(Status::SendFailed);
                 return;
             case code::kOffline:
                 m_matched = true;
                 log(slice(m_burst, 0, 1));
-                status(kOffline);
+                status(Status::Offline);
                 return;
             case code::kMessage:
-                status(kReceiving);
+                status(Status::Receiving);
                 collect();
                 return;
             default:
@@ -119,7 +127,7 @@ private:
                     state = 6;
                 } else if (m_ctx.request == Request::Send) {
                     log(slice(m_burst, 0, 3));
-                    status(kFormatOk);
+                    status(Status::FormatOk);
                     state = 0;
                 } else {
                     // No request of ours is outstanding: not an answer to anything.
@@ -133,28 +141,28 @@ private:
                 break;
             case 4:
                 log(slice(m_burst, 0, 5));
-                status(kReadEmpty);
+                status(Status::ReadEmpty);
                 state = 0;
                 break;
             case 5:
                 collect();
-                status(kReceiving);
+                status(Status::Receiving);
                 state = 0;
                 break;
             case 6:
                 log(slice(m_burst, 0, 5));
                 if (at(4) == code::kStatusSending)
-                    status(kSending);
+                    status(Status::Sending);
                 else if (at(4) == code::kStatusFailed)
-                    status(kSendFailed);
+                    status(Status::SendFailed);
                 else if (at(4) == code::kStatusSent)
-                    status(kSent);
+                    status(Status::Sent);
                 state = 0;
                 break;
             case 7:
                 // The line shows the bytes as they came: "?" and the address echo.
                 log(slice(m_burst, 0, 2));
-                status(kFormatError);
+                status(Status::FormatError);
                 state = 0;
                 break;
             default:

@@ -6,17 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace lt::smstest {
 
-// Status words of the module-status panel.
-extern const QString kSent;          // "发送成功"
-extern const QString kSendFailed;    // "发送失败"
-extern const QString kOffline;       // "没有上网"
-extern const QString kSending;       // "正在发送"
-extern const QString kReceiving;     // "接收短信"
-extern const QString kReadEmpty;     // "读短信空"
-extern const QString kFormatOk;      // "格式正确"
-extern const QString kFormatError;   // "格式错误"
+// What a reply tells the module-status panel.
+enum class Status { Sent, SendFailed, Offline, Sending, Receiving, ReadEmpty, FormatOk, FormatError };
+// The panel's word for it ("发送成功", ...), in the user's language.
+QString statusText(Status status);
 
 // The request the replies that come now answer: they are read by it.
 enum class Request { None = 0, Read = 1, Status = 2, Send = 3 };
@@ -36,7 +33,7 @@ struct ReplyContext
 struct ReplyOutcome
 {
     QStringList log;          // lines for the raw-code area, in order
-    QString status;           // last status word shown; empty when unchanged
+    std::optional<Status> status;   // the last status the burst gave; none when unchanged
     QByteArray collected;     // bytes added to the message being collected
     bool collectedAny = false;
 };

@@ -2,12 +2,20 @@
 
 #include "link/helpers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace lt::smstest {
 
-const QString kSendPrefix = QStringLiteral("发射  ");
-const QString kReceivePrefix = QStringLiteral("接收  ");
+QString sendPrefix()
+{
+    return QCoreApplication::translate("lt::smstest", "发射  ");
+}
+
+QString receivePrefix()
+{
+    return QCoreApplication::translate("lt::smstest", "接收  ");
+}
 
 namespace {
 

@@ -61,7 +61,8 @@ QByteArray bytesFromHexText(const QString &hex);
 // line and the rest on a second.
 QStringList logLines(const QString &prefix, const QString &hex);
 
-extern const QString kSendPrefix;      // "发射  "
-extern const QString kReceivePrefix;   // "接收  "
+// The prefixes of what was sent and what was received, in the user's language.
+QString sendPrefix();
+QString receivePrefix();
 
 } // namespace lt::smstest

@@ -6,6 +6,8 @@
 #include "link/helpers.h"
 #include "link/module_state.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -13,7 +15,11 @@ namespace lt::qx3200::datatest {
 
 namespace {
 
-const QString kReceived = QStringLiteral("接收  ");
+// The prefix of a received line in the raw area, in the user's language.
+QString received()
+{
+    return QCoreApplication::translate("lt::qx3200::datatest", "接收  ");
+}
 
 // What one pass of the data branch made of a block.
 enum class Pass {
@@ -41,21 +47,21 @@ Pass parseOnce(const QByteArray &b, int workForm, int transForm, PassiveCommand 
                     out.collected += hex_text(b);
                     return Pass::Collected;
                 }
-                out.log << kReceived + hex_text(b.left(6));
+                out.log << received() + hex_text(b.left(6));
                 return Pass::Matched;
             }
             case PassiveCommand::MemoryCheck:
-                out.log << kReceived + hex_text(b.left(6));
+                out.log << received() + hex_text(b.left(6));
                 return Pass::Matched;
             case PassiveCommand::Write:
-                out.log << kReceived + hex_text(b.left(4));
+                out.log << received() + hex_text(b.left(4));
                 return Pass::Matched;
             case PassiveCommand::None:
                 return Pass::Unmatched;   // no command of ours is waiting for it
             }
         }
         if (first == kMalformed) {
-            out.log << kReceived + QStringLiteral("3F:") + hex_text(b.left(3));
+            out.log << received() + QStringLiteral("3F:") + hex_text(b.left(3));
             return Pass::Matched;
         }
         return Pass::Unmatched;
@@ -72,7 +78,7 @@ Pass parseOnce(const QByteArray &b, int workForm, int transForm, PassiveCommand 
         return Pass::Collected;
     }
     if (std::find(std::begin(kFormatStatuses), std::end(kFormatStatuses), second) != std::end(kFormatStatuses)) {
-        out.log << kReceived + QStringLiteral("D7:") + byte_hex(second) + QLatin1Char(':');
+        out.log << received() + QStringLiteral("D7:") + byte_hex(second) + QLatin1Char(':');
         return Pass::Matched;
     }
     return Pass::Unmatched;
@@ -141,7 +147,7 @@ Shown display(const QString &t, int workForm, int transForm)
     } else {
         d.receive = crlf + textRange(t, 16, len - 18);
     }
-    d.log = QStringLiteral("接收数据：  ") + t;
+    d.log = QCoreApplication::translate("lt::qx3200::datatest", "接收数据：  ") + t;
     return d;
 }
 

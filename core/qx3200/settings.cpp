@@ -2,6 +2,7 @@
 
 #include "link/helpers.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 #include <QRegularExpression>
 
@@ -15,20 +16,20 @@ namespace {
 
 using Check = std::optional<params::Refusal>;
 
-// The window's own refusals, word for word, under its title.
-const QString kSystemTitle = QStringLiteral("系统提示");
-const QString kIncomplete = QStringLiteral("模块设置时参数不全");
-const QString kNoProject = QStringLiteral("您还没有输入工程号");
-const QString kSiteLength = QStringLiteral("您输入站点号错误，站点号是 3 位");
-const QString kNoPassiveAddress = QStringLiteral("您还没有输入被动方式地址");
-const QString kPassiveAddressBytes = QStringLiteral("被动方式地址只能是 ASCII 字符");
-const QString kHeartbeatRange = QStringLiteral("心跳时间必须在 0 到 9999 秒之间");
-const QString kRestartRange = QStringLiteral("模块重起次数必须在 0 到 255 之间");
-const QString kWakeRange = QStringLiteral("醒后时间必须在 0 到 26214000 毫秒之间");
+// The window's own refusals, word for word, under its title; translated where they are given.
+const char *const kIncomplete = QT_TRANSLATE_NOOP("lt::qx3200", "模块设置时参数不全");
+const char *const kNoProject = QT_TRANSLATE_NOOP("lt::qx3200", "您还没有输入工程号");
+const char *const kSiteLength = QT_TRANSLATE_NOOP("lt::qx3200", "您输入站点号错误，站点号是 3 位");
+const char *const kNoPassiveAddress = QT_TRANSLATE_NOOP("lt::qx3200", "您还没有输入被动方式地址");
+const char *const kPassiveAddressBytes = QT_TRANSLATE_NOOP("lt::qx3200", "被动方式地址只能是 ASCII 字符");
+const char *const kHeartbeatRange = QT_TRANSLATE_NOOP("lt::qx3200", "心跳时间必须在 0 到 9999 秒之间");
+const char *const kRestartRange = QT_TRANSLATE_NOOP("lt::qx3200", "模块重起次数必须在 0 到 255 之间");
+const char *const kWakeRange = QT_TRANSLATE_NOOP("lt::qx3200", "醒后时间必须在 0 到 26214000 毫秒之间");
 
-params::Refusal said(const QString &field, const QString &message)
+params::Refusal said(const QString &field, const char *message)
 {
-    return {field, message, kSystemTitle};
+    return {field, QCoreApplication::translate("lt::qx3200", message),
+            QCoreApplication::translate("lt::qx3200", "系统提示")};
 }
 
 // The heartbeat box takes four digits.

@@ -2,13 +2,16 @@
 
 #include "link/helpers.h"
 
+#include <QCoreApplication>
+
+#include <iterator>
+
 namespace lt::addr {
 
 namespace {
 
-const QString kAscii = QStringLiteral("ASCII");
-const QString kHex = QStringLiteral("十六进制");
-const QString kBcd = QStringLiteral("BCD码");
+// The codings in the order of the coding spin bar's positions 1..3.
+constexpr Coding kCodings[] = {Coding::Ascii, Coding::Hex, Coding::Bcd};
 
 bool isHexDigit(QChar c)
 {
@@ -25,23 +28,25 @@ long highestFor(Coding coding)
 
 Coding codingFromText(const QString &text)
 {
-    if (text == kAscii)
-        return Coding::Ascii;
-    if (text == kHex)
-        return Coding::Hex;
-    if (text == kBcd)
-        return Coding::Bcd;
+    // Against the names as they are shown now, so a box filled by codingText
+    // reads back in whichever language the program runs.
+    for (int position = 1; position <= int(std::size(kCodings)); ++position)
+        if (text == codingText(position))
+            return kCodings[position - 1];
     return Coding::None;
 }
 
 QString codingText(int position)
 {
-    switch (position) {
-    case 1: return kAscii;
-    case 2: return kHex;
-    case 3: return kBcd;
-    default: return {};
+    if (position < 1 || position > int(std::size(kCodings)))
+        return {};
+    switch (kCodings[position - 1]) {
+    case Coding::Ascii: return QStringLiteral("ASCII");
+    case Coding::Hex: return QCoreApplication::translate("lt::addr", "十六进制");
+    case Coding::Bcd: return QCoreApplication::translate("lt::addr", "BCD码");
+    case Coding::None: break;
     }
+    return {};
 }
 
 QString errorText(Error error)
@@ -50,16 +55,17 @@ QString errorText(Error error)
     case Error::None:
         return {};
     case Error::StationLength:
-        return QStringLiteral("发射区没有需要发射的数据，请重新输入");
+        return QCoreApplication::translate("lt::addr", "发射区没有需要发射的数据，请重新输入");
     case Error::StationDigits:
-        return QStringLiteral("对方站号只能是两个十六进制字节（如12:34:），请重新输入");
+        return QCoreApplication::translate("lt::addr", "对方站号只能是两个十六进制字节（如12:34:），请重新输入");
     case Error::NoGroupSize:
-        return QStringLiteral("请先用箭头选择组内模块数");
+        return QCoreApplication::translate("lt::addr", "请先用箭头选择组内模块数");
     case Error::NoCoding:
-        return QStringLiteral("请先用箭头选择编码方式");
+        return QCoreApplication::translate("lt::addr", "请先用箭头选择编码方式");
     case Error::OutOfRange:
-        return QStringLiteral("计算出的地址超出所选编码的范围（ASCII和十六进制为0000到FFFF，BCD码为0到9999），"
-                              "请减小对方站号或组内模块数");
+        return QCoreApplication::translate("lt::addr",
+                                           "计算出的地址超出所选编码的范围（ASCII和十六进制为0000到FFFF，BCD码为0到9999），"
+                                           "请减小对方站号或组内模块数");
     }
     return {};
 }

@@ -7,9 +7,11 @@ namespace lt::addr {
 // How a module address is carried in the data.
 enum class Coding { None, Ascii, Hex, Bcd };
 
-// The coding box text ("ASCII", "十六进制", "BCD码"); anything else is None.
+// The coding a coding box text names: one codingText gives in the language
+// the program runs in ("ASCII", "十六进制", "BCD码"); anything else is None.
 Coding codingFromText(const QString &text);
-// The coding shown for a position of the coding spin bar (1..3); None otherwise.
+// The coding shown for a position of the coding spin bar (1..3), in the
+// user's language; empty otherwise.
 QString codingText(int position);
 
 // Why a calculation gives no lines.

@@ -2,6 +2,7 @@
 
 #include "qx3100/requests.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,36 +11,36 @@
 namespace lt {
 
 const InfoPanel::Row InfoPanel::kRows[] = {
-    {"Label3", "工作形式：", "* * * *", &InfoPanel::m_workForm},
-    {"Label4", "传输方式：", "* * * *", &InfoPanel::m_transForm},
-    {"Label5", "短信密码：", "**:**:**:**:", &InfoPanel::m_password},
-    {"Label6", "接收方号码：", "***********", &InfoPanel::m_receiver},
-    {"Label7", "串口波特率：", "********", &InfoPanel::m_lineSpeed},
-    {"Label8", "软件版本：", "***********", &InfoPanel::m_version},
-    {"Label9", "被动方式地址：", "**:**:", &InfoPanel::m_passiveAddress},
-    {"Label10", "有无密码：", "****", &InfoPanel::m_passwordUse},
-    {"Label12", "重起时间：", "*******", &InfoPanel::m_restartTime},
+    {"Label3", QT_TRANSLATE_NOOP("lt::InfoPanel", "工作形式："), "* * * *", &InfoPanel::m_workForm},
+    {"Label4", QT_TRANSLATE_NOOP("lt::InfoPanel", "传输方式："), "* * * *", &InfoPanel::m_transForm},
+    {"Label5", QT_TRANSLATE_NOOP("lt::InfoPanel", "短信密码："), "**:**:**:**:", &InfoPanel::m_password},
+    {"Label6", QT_TRANSLATE_NOOP("lt::InfoPanel", "接收方号码："), "***********", &InfoPanel::m_receiver},
+    {"Label7", QT_TRANSLATE_NOOP("lt::InfoPanel", "串口波特率："), "********", &InfoPanel::m_lineSpeed},
+    {"Label8", QT_TRANSLATE_NOOP("lt::InfoPanel", "软件版本："), "***********", &InfoPanel::m_version},
+    {"Label9", QT_TRANSLATE_NOOP("lt::InfoPanel", "被动方式地址："), "**:**:", &InfoPanel::m_passiveAddress},
+    {"Label10", QT_TRANSLATE_NOOP("lt::InfoPanel", "有无密码："), "****", &InfoPanel::m_passwordUse},
+    {"Label12", QT_TRANSLATE_NOOP("lt::InfoPanel", "重起时间："), "*******", &InfoPanel::m_restartTime},
     {"Label13", "", "********", &InfoPanel::m_spare},
-    {"Label15", "地址开始位置：", "**", &InfoPanel::m_addressStart},
-    {"Label16", "地址长度：", "**", &InfoPanel::m_addressLength},
-    {"Label17", "组内最大数：", "**", &InfoPanel::m_groupMax},
-    {"Label18", "地址类型：", "**", &InfoPanel::m_addressType},
-    {"Label19", "模块省电：", "**", &InfoPanel::m_powerSaving},
-    {"Label22", "醒后延时：", "**", &InfoPanel::m_wakeDelays},
-    {"Label30", "醒后模式：", "**", &InfoPanel::m_wakeMode},
+    {"Label15", QT_TRANSLATE_NOOP("lt::InfoPanel", "地址开始位置："), "**", &InfoPanel::m_addressStart},
+    {"Label16", QT_TRANSLATE_NOOP("lt::InfoPanel", "地址长度："), "**", &InfoPanel::m_addressLength},
+    {"Label17", QT_TRANSLATE_NOOP("lt::InfoPanel", "组内最大数："), "**", &InfoPanel::m_groupMax},
+    {"Label18", QT_TRANSLATE_NOOP("lt::InfoPanel", "地址类型："), "**", &InfoPanel::m_addressType},
+    {"Label19", QT_TRANSLATE_NOOP("lt::InfoPanel", "模块省电："), "**", &InfoPanel::m_powerSaving},
+    {"Label22", QT_TRANSLATE_NOOP("lt::InfoPanel", "醒后延时："), "**", &InfoPanel::m_wakeDelays},
+    {"Label30", QT_TRANSLATE_NOOP("lt::InfoPanel", "醒后模式："), "**", &InfoPanel::m_wakeMode},
 };
 
 QString addressTypeText(int code)
 {
     switch (code) {
     case 0: return QStringLiteral("ASCII");
-    case 1: return QStringLiteral("十六进制");
-    case 2: return QStringLiteral("BCD码");
-    default: return QStringLiteral("R50模式");
+    case 1: return QCoreApplication::translate("lt::InfoPanel", "十六进制");
+    case 2: return QCoreApplication::translate("lt::InfoPanel", "BCD码");
+    default: return QCoreApplication::translate("lt::InfoPanel", "R50模式");
     }
 }
 
-InfoPanel::InfoPanel(QWidget *parent) : QGroupBox(QStringLiteral("参数信息"), parent)
+InfoPanel::InfoPanel(QWidget *parent) : QGroupBox(tr("参数信息"), parent)
 {
     auto *grid = new QGridLayout(this);
     int row = 0;
@@ -47,13 +48,13 @@ InfoPanel::InfoPanel(QWidget *parent) : QGroupBox(QStringLiteral("参数信息")
         auto *value = new QLabel(QString::fromUtf8(r.placeholder), this);
         value->setObjectName(QLatin1String(r.name));
         this->*r.label = value;
-        grid->addWidget(new QLabel(QString::fromUtf8(r.caption), this), row, 0);
+        grid->addWidget(new QLabel(tr(r.caption), this), row, 0);
         grid->addWidget(value, row, 1);
         ++row;
     }
-    auto *refresh = new QPushButton(QStringLiteral("刷新"), this);
+    auto *refresh = new QPushButton(tr("刷新"), this);
     refresh->setObjectName(QStringLiteral("Command8"));
-    auto *exit = new QPushButton(QStringLiteral("退出"), this);
+    auto *exit = new QPushButton(tr("退出"), this);
     exit->setObjectName(QStringLiteral("Command10"));
     m_buttons = new QHBoxLayout;
     m_buttons->addWidget(refresh);
@@ -77,12 +78,12 @@ void InfoPanel::showPlaceholders()
 
 void InfoPanel::showWorkForm(bool passive)
 {
-    m_workForm->setText(passive ? QStringLiteral("被动方式") : QStringLiteral("主动方式"));
+    m_workForm->setText(passive ? tr("被动方式") : tr("主动方式"));
 }
 
 void InfoPanel::showTransForm(bool transparent)
 {
-    m_transForm->setText(transparent ? QStringLiteral("透明传输") : QStringLiteral("格式传输"));
+    m_transForm->setText(transparent ? tr("透明传输") : tr("格式传输"));
 }
 
 void InfoPanel::showReceiver(const QString &number)
@@ -92,7 +93,7 @@ void InfoPanel::showReceiver(const QString &number)
 
 void InfoPanel::showPasswordUse(bool used)
 {
-    m_passwordUse->setText(used ? QStringLiteral("有密码") : QStringLiteral("无密码"));
+    m_passwordUse->setText(used ? tr("有密码") : tr("无密码"));
 }
 
 void InfoPanel::showPassword(const QString &colonText)
@@ -119,7 +120,7 @@ void InfoPanel::showRestartTime(double seconds)
 
 void InfoPanel::showTransparentMode(int mode)
 {
-    m_transForm->setText(mode == 2 ? QStringLiteral("透明方式2") : QStringLiteral("透明方式1"));
+    m_transForm->setText(mode == 2 ? tr("透明方式2") : tr("透明方式1"));
 }
 
 void InfoPanel::showAddressParameters(int start, int length, int maxInGroup, int type)
@@ -132,7 +133,7 @@ void InfoPanel::showAddressParameters(int start, int length, int maxInGroup, int
 
 void InfoPanel::showPowerSaving(bool on)
 {
-    m_powerSaving->setText(on ? QStringLiteral("有省电") : QStringLiteral("无省电"));
+    m_powerSaving->setText(on ? tr("有省电") : tr("无省电"));
 }
 
 void InfoPanel::showWakeDelays(double idleSeconds, double dataSeconds)
@@ -143,7 +144,7 @@ void InfoPanel::showWakeDelays(double idleSeconds, double dataSeconds)
 
 void InfoPanel::showWakeMode(int mode)
 {
-    m_wakeMode->setText(mode == 1 ? QStringLiteral("模式1") : QStringLiteral("模式2"));
+    m_wakeMode->setText(mode == 1 ? tr("模式1") : tr("模式2"));
 }
 
 } // namespace lt

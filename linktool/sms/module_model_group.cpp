@@ -7,15 +7,15 @@
 
 namespace lt {
 
-ModuleModelGroup::ModuleModelGroup(QWidget *parent) : QGroupBox(QStringLiteral("设置模块型号"), parent)
+ModuleModelGroup::ModuleModelGroup(QWidget *parent) : QGroupBox(tr("设置模块型号"), parent)
 {
     auto *layout = new QHBoxLayout(this);
     auto *models = new QButtonGroup(this);
-    m_sms = new QRadioButton(QStringLiteral("T100 短信"), this);
+    m_sms = new QRadioButton(tr("T100 短信"), this);
     m_sms->setObjectName(QStringLiteral("Option3"));
     m_gprs = new QRadioButton(QStringLiteral("T200 GPRS"), this);
     m_gprs->setObjectName(QStringLiteral("Option4"));
-    auto *write = new QPushButton(QStringLiteral("确定"), this);
+    auto *write = new QPushButton(tr("确定"), this);
     write->setObjectName(QStringLiteral("Command9"));
     for (QRadioButton *o : {m_sms, m_gprs}) {
         models->addButton(o);

@@ -24,9 +24,9 @@ using qx3100::Group;
 
 namespace {
 
-const QString kNone = QStringLiteral("无");
-// Transparent mode 2 is not in the transfer list: it is chosen by typing its name.
-const QString kTransparent2 = QStringLiteral("透明2");
+// Transparent mode 2 is not in the transfer list: it is chosen by typing its
+// name, in the user's language or as the Chinese the mode is known by.
+const char *const kTransparent2 = QT_TRANSLATE_NOOP("lt::ParameterPage", "透明2");
 
 // An editable list whose entries carry their value; it starts with a text of no entry.
 QComboBox *valueList(const char *name, const QList<std::pair<QString, int>> &entries, const QString &text)
@@ -96,7 +96,7 @@ ParameterPage::ParameterPage(QWidget *parent) : QWidget(parent)
 
 QPushButton *ParameterPage::setButton(int index, Group group)
 {
-    auto *b = new QPushButton(QStringLiteral("确定"));
+    auto *b = new QPushButton(tr("确定"));
     b->setObjectName(QStringLiteral("Command%1").arg(index));
     connect(b, &QPushButton::clicked, this, [this, group] { emit writeRequested(group); });
     m_buttons << b;
@@ -112,23 +112,23 @@ QRadioButton *ParameterPage::option(int index, const QString &caption)
 
 QWidget *ParameterPage::buildWorkMode()
 {
-    auto *group = new QGroupBox(QStringLiteral("工作方式选择"));
+    auto *group = new QGroupBox(tr("工作方式选择"));
     auto *w = new QGridLayout(group);
-    m_workForm = valueList("Combo1", {{QStringLiteral("主动形式"), int(WorkForm::Active)},
-                                      {QStringLiteral("被动形式"), int(WorkForm::Passive)}}, kNone);
-    m_transfer = valueList("Combo2", {{QStringLiteral("格式传输"), int(Transfer::Format)},
-                                      {QStringLiteral("透明1"), int(Transfer::Transparent1)}}, kNone);
+    m_workForm = valueList("Combo1", {{tr("主动形式"), int(WorkForm::Active)},
+                                      {tr("被动形式"), int(WorkForm::Passive)}}, tr("无"));
+    m_transfer = valueList("Combo2", {{tr("格式传输"), int(Transfer::Format)},
+                                      {tr("透明1"), int(Transfer::Transparent1)}}, tr("无"));
     m_addressType = valueList("Combo4", {{QStringLiteral("ASCII"), int(AddressType::Ascii)},
-                                         {QStringLiteral("16进制"), int(AddressType::Hex)},
-                                         {QStringLiteral("BCD码"), int(AddressType::Bcd)},
-                                         {QStringLiteral("R50模式"), int(AddressType::R50)}}, kNone);
-    w->addWidget(new QLabel(QStringLiteral("工作形式")), 0, 0);
+                                         {tr("16进制"), int(AddressType::Hex)},
+                                         {tr("BCD码"), int(AddressType::Bcd)},
+                                         {tr("R50模式"), int(AddressType::R50)}}, tr("无"));
+    w->addWidget(new QLabel(tr("工作形式")), 0, 0);
     w->addWidget(m_workForm, 0, 1, 1, 2);
-    w->addWidget(new QLabel(QStringLiteral("传输方式")), 1, 0);
+    w->addWidget(new QLabel(tr("传输方式")), 1, 0);
     w->addWidget(m_transfer, 1, 1, 1, 2);
-    w->addWidget(new QLabel(QStringLiteral("地址类型")), 2, 0);
+    w->addWidget(new QLabel(tr("地址类型")), 2, 0);
     w->addWidget(m_addressType, 2, 1, 1, 2);
-    const char *captions[3] = {"地址开始位置", "地址长度", "组内最大数"};
+    const QString captions[3] = {tr("地址开始位置"), tr("地址长度"), tr("组内最大数")};
     for (int i = 0; i < 3; ++i) {
         QLineEdit *box = lineEdit(QStringLiteral("Text%1").arg(5 + i), {}, QStringLiteral("255"));
         auto *spinner = new QScrollBar(Qt::Vertical);
@@ -140,7 +140,7 @@ QWidget *ParameterPage::buildWorkMode()
         spinner->setValue(1);
         spinner->setFixedHeight(box->sizeHint().height());
         connect(spinner, &QScrollBar::valueChanged, box, [box](int v) { box->setText(QString::number(v)); });
-        w->addWidget(new QLabel(QString::fromUtf8(captions[i])), 3 + i, 0);
+        w->addWidget(new QLabel(captions[i]), 3 + i, 0);
         w->addWidget(box, 3 + i, 1);
         w->addWidget(spinner, 3 + i, 2);
         m_addressSpinners[i] = spinner;
@@ -156,14 +156,14 @@ QWidget *ParameterPage::buildWorkMode()
 
 QWidget *ParameterPage::buildPowerSaving()
 {
-    auto *group = new QGroupBox(QStringLiteral("省电"));
+    auto *group = new QGroupBox(tr("省电"));
     auto *p = new QGridLayout(group);
     auto *saving = new QButtonGroup(group);
     auto *wake = new QButtonGroup(group);
-    m_savingOn = option(5, QStringLiteral("省电"));
-    m_savingOff = option(6, QStringLiteral("不省电"));
-    m_wakeMode1 = option(7, QStringLiteral("模式1"));
-    m_wakeMode2 = option(8, QStringLiteral("模式2"));
+    m_savingOn = option(5, tr("省电"));
+    m_savingOff = option(6, tr("不省电"));
+    m_wakeMode1 = option(7, tr("模式1"));
+    m_wakeMode2 = option(8, tr("模式2"));
     saving->addButton(m_savingOn);
     saving->addButton(m_savingOff);
     wake->addButton(m_wakeMode1);
@@ -175,9 +175,9 @@ QWidget *ParameterPage::buildPowerSaving()
     // The longest delay the module holds: 65535 units of 400 ms.
     m_wakeIdle = lineEdit(QStringLiteral("Text11"), QStringLiteral("1000"), QStringLiteral("26214000"));
     m_wakeData = lineEdit(QStringLiteral("Text13"), QStringLiteral("10000"), QStringLiteral("26214000"));
-    p->addWidget(new QLabel(QStringLiteral("醒后空闲延时(ms)")), 2, 0);
+    p->addWidget(new QLabel(tr("醒后空闲延时(ms)")), 2, 0);
     p->addWidget(m_wakeIdle, 2, 1);
-    p->addWidget(new QLabel(QStringLiteral("醒后数据延时(ms)")), 3, 0);
+    p->addWidget(new QLabel(tr("醒后数据延时(ms)")), 3, 0);
     p->addWidget(m_wakeData, 3, 1);
     p->addWidget(setButton(14, Group::PowerSaving), 4, 1);
     return group;
@@ -185,11 +185,11 @@ QWidget *ParameterPage::buildPowerSaving()
 
 QWidget *ParameterPage::buildPassword()
 {
-    auto *group = new QGroupBox(QStringLiteral("密码设置"));
+    auto *group = new QGroupBox(tr("密码设置"));
     auto *pw = new QGridLayout(group);
     auto *use = new QButtonGroup(group);
-    m_passwordUsed = option(1, QStringLiteral("需要"));
-    m_passwordUnused = option(2, QStringLiteral("不需要"));
+    m_passwordUsed = option(1, tr("需要"));
+    m_passwordUnused = option(2, tr("不需要"));
     use->addButton(m_passwordUsed);
     use->addButton(m_passwordUnused);
     // Choosing sends at once, like the button beside them.
@@ -200,7 +200,7 @@ QWidget *ParameterPage::buildPassword()
     pw->addWidget(setButton(1, Group::PasswordUse), 0, 2);
     m_password = lineEdit(QStringLiteral("Text1"), QStringLiteral("12:34:56:78:"), QStringLiteral("DD:DD:DD:DD:"), 12);
     installHexColonAid(m_password);
-    pw->addWidget(new QLabel(QStringLiteral("短信密码：")), 1, 0);
+    pw->addWidget(new QLabel(tr("短信密码：")), 1, 0);
     pw->addWidget(m_password, 1, 1);
     pw->addWidget(setButton(2, Group::Password), 1, 2);
     return group;
@@ -208,10 +208,10 @@ QWidget *ParameterPage::buildPassword()
 
 QWidget *ParameterPage::buildReceiver()
 {
-    auto *group = new QGroupBox(QStringLiteral("接收方号码设置"));
+    auto *group = new QGroupBox(tr("接收方号码设置"));
     auto *r = new QHBoxLayout(group);
     m_receiver = lineEdit(QStringLiteral("Text2"), QStringLiteral("***********"), QStringLiteral("13888888888"), 11);
-    r->addWidget(new QLabel(QStringLiteral("接收号码：")));
+    r->addWidget(new QLabel(tr("接收号码：")));
     r->addWidget(m_receiver);
     r->addWidget(setButton(3, Group::Receiver));
     return group;
@@ -219,11 +219,11 @@ QWidget *ParameterPage::buildReceiver()
 
 QWidget *ParameterPage::buildRestartTime()
 {
-    auto *group = new QGroupBox(QStringLiteral("设置没有收到短信重起时间"));
+    auto *group = new QGroupBox(tr("设置没有收到短信重起时间"));
     auto *rs = new QHBoxLayout(group);
     // The longest time the module reports: the most negative 32-bit count of 5 ms.
     m_restartTime = lineEdit(QStringLiteral("Text4"), QStringLiteral("0"), QStringLiteral("-10737418.24"));
-    rs->addWidget(new QLabel(QStringLiteral("时间(s)")));
+    rs->addWidget(new QLabel(tr("时间(s)")));
     rs->addWidget(m_restartTime);
     rs->addWidget(setButton(7, Group::RestartTime));
     return group;
@@ -231,13 +231,13 @@ QWidget *ParameterPage::buildRestartTime()
 
 QWidget *ParameterPage::buildBaud()
 {
-    auto *group = new QGroupBox(QStringLiteral("串口波特率设置"));
+    auto *group = new QGroupBox(tr("串口波特率设置"));
     auto *b = new QHBoxLayout(group);
     QList<std::pair<QString, int>> rates;
     for (int bps : code::kBaudRates)
         rates.append({QString::number(bps) + QStringLiteral("bps"), bps});
     m_baud = valueList("Combo3", rates, QStringLiteral("9600bps"));
-    b->addWidget(new QLabel(QStringLiteral("波特率：")));
+    b->addWidget(new QLabel(tr("波特率：")));
     b->addWidget(m_baud);
     b->addWidget(setButton(6, Group::Baud));
     return group;
@@ -245,11 +245,11 @@ QWidget *ParameterPage::buildBaud()
 
 QWidget *ParameterPage::buildPassiveAddress()
 {
-    auto *group = new QGroupBox(QStringLiteral("被动模式下模块地址"));
+    auto *group = new QGroupBox(tr("被动模式下模块地址"));
     auto *pa = new QHBoxLayout(group);
     m_passiveAddress = lineEdit(QStringLiteral("Text3"), QStringLiteral("**:**"), QStringLiteral("DD:DD:"), 6);
     installHexColonAid(m_passiveAddress);
-    pa->addWidget(new QLabel(QStringLiteral("模块地址：")));
+    pa->addWidget(new QLabel(tr("模块地址：")));
     pa->addWidget(m_passiveAddress);
     pa->addWidget(setButton(4, Group::PassiveAddress));
     return group;
@@ -265,7 +265,8 @@ std::optional<ParameterPage::Transfer> ParameterPage::transfer() const
 {
     if (const auto value = chosenValue(m_transfer))
         return Transfer(*value);
-    if (m_transfer->currentText() == kTransparent2)
+    const QString typed = m_transfer->currentText();
+    if (typed == tr(kTransparent2) || typed == QString::fromUtf8(kTransparent2))
         return Transfer::Transparent2;
     return std::nullopt;
 }
@@ -344,7 +345,7 @@ void ParameterPage::fill(const qx3100::Settings &s)
         choose(m_transfer, int(Transfer::Format));
     } else if (s.trans_form && s.transparent_mode == 2) {
         m_transfer->setCurrentIndex(-1);
-        m_transfer->setEditText(kTransparent2);
+        m_transfer->setEditText(tr(kTransparent2));
     } else if (s.trans_form) {
         choose(m_transfer, int(Transfer::Transparent1));
     }

@@ -23,8 +23,6 @@ namespace lt {
 
 namespace {
 
-const QString kStart = QStringLiteral("开始读取");
-const QString kPause = QStringLiteral("暂停读取");
 // Written as the number, it erases the entry.
 const QString kErase = QStringLiteral("FFFFFFFFFFF");
 // How an erased entry reads back.
@@ -43,7 +41,7 @@ std::optional<int> entryNumber(const QString &text)
 } // namespace
 
 PhoneTableGroup::PhoneTableGroup(PhoneTableHost &host, QWidget *parent)
-    : QGroupBox(QStringLiteral("透明方式2设置"), parent), m_host(host),
+    : QGroupBox(tr("透明方式2设置"), parent), m_host(host),
       m_loop(timing::interval, QStringLiteral("Timer4"), this)
 {
     auto *grid = new QGridLayout(this);
@@ -67,33 +65,36 @@ PhoneTableGroup::PhoneTableGroup(PhoneTableHost &host, QWidget *parent)
     m_last = edit("Text12", QStringLiteral("10"), 0, QStringLiteral("65535"));
     installHexColonAid(m_address);
     installKeyFilter(m_number, hex_key);
-    m_write = push("Command11", QStringLiteral("确定"));
-    m_readOne = push("Command12", QStringLiteral("读电话号码"));
-    m_loopButton = push("Command13", kStart);
+    m_write = push("Command11", tr("确定"));
+    m_readOne = push("Command12", tr("读电话号码"));
+    m_loopButton = push("Command13", tr("开始读取"));
     m_progress = new QLabel(QStringLiteral("00000000"), this);
     m_progress->setObjectName(QStringLiteral("Label28"));
     m_grid = new QTableWidget(0, 3, this);
     m_grid->setObjectName(QStringLiteral("Grid"));
     resetGrid();
 
-    grid->addWidget(new QLabel(QStringLiteral("身份地址"), this), 0, 0);
+    // One box a row, its caption before it and the button that uses it after:
+    // the entry to write with its button, the start position with the button
+    // that reads the entry there, the stop position with the read loop's.
+    grid->addWidget(new QLabel(tr("身份地址"), this), 0, 0);
     grid->addWidget(m_address, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("电话号码"), this), 0, 2);
-    grid->addWidget(m_number, 0, 3);
-    grid->addWidget(m_write, 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("开始位置"), this), 1, 0);
-    grid->addWidget(m_first, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("停止位置"), this), 1, 2);
-    grid->addWidget(m_last, 1, 3);
-    grid->addWidget(m_loopButton, 1, 4);
-    grid->addWidget(m_readOne, 2, 4);
-    grid->addWidget(m_progress, 2, 0, 1, 2);
-    grid->addWidget(m_grid, 3, 0, 1, 5);
+    grid->addWidget(new QLabel(tr("电话号码"), this), 1, 0);
+    grid->addWidget(m_number, 1, 1);
+    grid->addWidget(m_write, 1, 2);
+    grid->addWidget(new QLabel(tr("开始位置"), this), 2, 0);
+    grid->addWidget(m_first, 2, 1);
+    grid->addWidget(m_readOne, 2, 2);
+    grid->addWidget(new QLabel(tr("停止位置"), this), 3, 0);
+    grid->addWidget(m_last, 3, 1);
+    grid->addWidget(m_loopButton, 3, 2);
+    grid->addWidget(m_progress, 4, 0, 1, 2);
+    grid->addWidget(m_grid, 5, 0, 1, 3);
     m_lock.setWidgets({m_write, m_readOne, m_loopButton});
 
     connect(&m_loop, &qx::Sequencer::ticked, this, [this](int step) {
         if (step < m_loop.size())
-            m_progress->setText(QStringLiteral("读") + QString::number(m_loopFirst + step));
+            m_progress->setText(tr("读%1").arg(m_loopFirst + step));
     });
     connect(&m_loop, &qx::Sequencer::send, this, [this](const QByteArray &frame) { m_host.send(frame); });
     connect(&m_loop, &qx::Sequencer::finished, this, &PhoneTableGroup::endLoop);
@@ -121,12 +122,14 @@ void PhoneTableGroup::resetGrid()
 {
     m_grid->clear();
     m_grid->setRowCount(0);
-    m_grid->setHorizontalHeaderLabels({QString(), QStringLiteral("地址"), QStringLiteral("电话号码")});
+    m_grid->setHorizontalHeaderLabels({QString(), tr("地址"), tr("电话号码")});
     m_grid->verticalHeader()->hide();
     m_grid->setColumnWidth(0, 16);
     // As wide as an address and a number of twelve hex digits (an erased
     // entry reads as twelve F), and their headings.
-    const int room = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1);
+    // The style's text margin on both sides, and the grid line that takes the cell's last pixel.
+    const int room = 2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1)
+                     + (m_grid->showGrid() ? 1 : 0);
     const std::pair<int, const char *> widest[] = {{1, "DD:DD:"}, {2, "DDDDDDDDDDDD"}};
     for (auto [column, text] : widest)
         m_grid->setColumnWidth(column, qMax(m_grid->fontMetrics().horizontalAdvance(QLatin1String(text)) + room,
@@ -148,7 +151,7 @@ bool PhoneTableGroup::dbUsable()
 {
     if (m_db.isOpen())
         return true;
-    message(this, QStringLiteral("电话号码数据库无法打开，不能保存电话号码"), QStringLiteral("系统提示"), QMessageBox::Warning);
+    message(this, tr("电话号码数据库无法打开，不能保存电话号码"), tr("系统提示"), QMessageBox::Warning);
     return false;
 }
 
@@ -164,8 +167,8 @@ void PhoneTableGroup::store(const QString &address, const QString &number, bool 
 {
     // Stores what the reply parser decoded: the message waits until its pass is over.
     if (!(replaceAddress ? m_db.replace(address, number) : m_db.add(address, number)))
-        postMessage(this, QStringLiteral("电话号码没有保存到数据库：") + address + QLatin1Char(' ') + number,
-                    QStringLiteral("系统提示"), QMessageBox::Warning);
+        postMessage(this, tr("电话号码没有保存到数据库：%1 %2").arg(address, number),
+                    tr("系统提示"), QMessageBox::Warning);
 }
 
 void PhoneTableGroup::writeEntry()
@@ -175,18 +178,18 @@ void PhoneTableGroup::writeEntry()
     const QString address = m_address->text();
     const QString number = m_number->text();
     if (address.size() != 6 || address == QLatin1String("**:**:")) {
-        message(this, QStringLiteral("您输入的地址不正确"), QStringLiteral("请重新输入地址"), QMessageBox::Information);
+        message(this, tr("您输入的地址不正确"), tr("请重新输入地址"), QMessageBox::Information);
         return;
     }
     if (number.size() != 11 || number == QLatin1String("***********")) {
-        message(this, QStringLiteral("您输入的电话号码不正确"), QStringLiteral("请重新输入电话号码"), QMessageBox::Information);
+        message(this, tr("您输入的电话号码不正确"), tr("请重新输入电话号码"), QMessageBox::Information);
         return;
     }
     if (!dbUsable())
         return;
     // Any number of entries may be erased: the erase value is no number.
     if (number != kErase && m_db.hasNumber(number)) {
-        message(this, QStringLiteral("电话号码有重复，请检查电话号码"), QStringLiteral("系统提示"), QMessageBox::Warning);
+        message(this, tr("电话号码有重复，请检查电话号码"), tr("系统提示"), QMessageBox::Warning);
         return;
     }
     const QByteArray pairs = *qx3100::colonBytes(address, 2);
@@ -206,7 +209,7 @@ void PhoneTableGroup::readEntry()
     else if (const auto n = entryNumber(text))
         pair = qx3100::be16(quint16(*n));
     if (!pair) {
-        message(this, QStringLiteral("您输入的开始位置不正确"), QStringLiteral("请重新输入开始位置"), QMessageBox::Information);
+        message(this, tr("您输入的开始位置不正确"), tr("请重新输入开始位置"), QMessageBox::Information);
         return;
     }
     m_loopReading = false;
@@ -226,19 +229,19 @@ void PhoneTableGroup::startOrPauseLoop()
     const auto first = entryNumber(m_first->text());
     const auto last = entryNumber(m_last->text());
     if (!first || !last) {
-        message(this, QStringLiteral("您输入的读取位置不正确"), QStringLiteral("请重新输入读取位置"), QMessageBox::Information);
+        message(this, tr("您输入的读取位置不正确"), tr("请重新输入读取位置"), QMessageBox::Information);
         return;
     }
     if (!dbUsable())
         return;
-    m_loopButton->setText(kPause);
+    m_loopButton->setText(tr("暂停读取"));
     m_loopReading = true;
     resetGrid();
     m_loopFirst = *first;
     m_loop.start(qx3100::phoneTablePlan(*first, *last));
     m_gridRow = 1;
     if (!m_db.clear())
-        message(this, QStringLiteral("电话号码数据库无法清空"), QStringLiteral("系统提示"), QMessageBox::Warning);
+        message(this, tr("电话号码数据库无法清空"), tr("系统提示"), QMessageBox::Warning);
     // Locking the whole window would take the pause button with it: the
     // window locks everything else, the group its boxes.
     m_host.lockForLoop();
@@ -250,14 +253,14 @@ void PhoneTableGroup::startOrPauseLoop()
 
 void PhoneTableGroup::endLoop()
 {
-    m_loopButton->setText(kStart);
+    m_loopButton->setText(tr("开始读取"));
     m_host.unlockAfterLoop();
 }
 
 void PhoneTableGroup::linkLost()
 {
     m_loop.stop();
-    m_loopButton->setText(kStart);
+    m_loopButton->setText(tr("开始读取"));
 }
 
 void PhoneTableGroup::entryRead(const QByteArray &record)
@@ -281,10 +284,10 @@ void PhoneTableGroup::entryRead(const QByteArray &record)
 void PhoneTableGroup::entryWritten(int high, int low)
 {
     if (qx3100::addressText(high, low) != m_address->text()) {
-        postMessage(this, QStringLiteral("模块的电话号码与地址配置错误"), QStringLiteral("正确提示！！"), QMessageBox::Warning);
+        postMessage(this, tr("模块的电话号码与地址配置错误"), tr("正确提示！！"), QMessageBox::Warning);
         return;
     }
-    postMessage(this, QStringLiteral("模块的电话号码与地址配置正确"), QStringLiteral("正确提示！！"), QMessageBox::Information);
+    postMessage(this, tr("模块的电话号码与地址配置正确"), tr("正确提示！！"), QMessageBox::Information);
     // The module now holds this number (or nothing) at that address, whatever it held before.
     store(m_address->text(), m_number->text(), true);
     putRow(m_gridRow, m_address->text(), m_number->text());

@@ -70,7 +70,7 @@ Qx3100Window::Qx3100Window(Shell &shell, QWidget *parent)
       m_settingsWrite(timing::interval, QStringLiteral("settingsWrite"), this)
 {
     setObjectName(QStringLiteral("frm3100COM"));
-    setWindowTitle(QStringLiteral("短信模块参数设置"));
+    setWindowTitle(tr("短信模块参数设置"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -81,8 +81,8 @@ Qx3100Window::Qx3100Window(Shell &shell, QWidget *parent)
     m_phone = new PhoneTableGroup(*this, smsPage);
     smsLayout->addWidget(m_smsTest, 3);
     smsLayout->addWidget(m_phone, 2);
-    m_tabs->addTab(m_page, QStringLiteral("    基本设置    "));
-    m_tabs->addTab(smsPage, QStringLiteral("    短信测试    "));
+    m_tabs->addTab(m_page, tr("    基本设置    "));
+    m_tabs->addTab(smsPage, tr("    短信测试    "));
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_tabs, 3);
     layout->addLayout(buildSide(), 1);
@@ -323,11 +323,11 @@ void Qx3100Window::sendNow(Group group)
 void Qx3100Window::tabChanged(int index)
 {
     if (index == 1) {
-        setWindowTitle(QStringLiteral("短信模块通信测试"));
+        setWindowTitle(tr("短信模块通信测试"));
         m_repliesTo = RepliesTo::SmsTest;
         m_smsTest->prepare();
     } else {
-        setWindowTitle(QStringLiteral("短信模块参数设置"));
+        setWindowTitle(tr("短信模块参数设置"));
         m_repliesTo = RepliesTo::Parameters;
     }
     m_shell.setSmsMannerVisible(true);
@@ -367,7 +367,7 @@ void Qx3100Window::closeEvent(QCloseEvent *event)
 
 void Qx3100Window::initialisationFinished()
 {
-    postMessage(this, QStringLiteral("模块初始化已经完成，您可以设置参数了"), QStringLiteral("提示信息"));
+    postMessage(this, tr("模块初始化已经完成，您可以设置参数了"), tr("提示信息"));
 }
 
 void Qx3100Window::showWorkForm(bool passive)

@@ -25,12 +25,6 @@ using namespace smstest;
 
 namespace {
 
-const QString kAddressWrong = QStringLiteral("您输入的模块地址不正确，请重新输入");
-const QString kContentWrong = QStringLiteral("您所发射的内容不符合要求， 请输入要发射的内容");
-const QString kNumberWrong = QStringLiteral("您接收方地址不符合要求， 请输入接收方地址");
-const QString kNotAscii = QStringLiteral("英文方式只能发射ASCII字符，请修改要发射的内容");
-const QString kTooLong = QStringLiteral("您所发射的内容太长，最多32767个字节，请减少要发射的内容");
-
 // The module needs this long after DTR drops before it takes a request.
 constexpr int kPauseMs = 2000;
 // Bursts less than this apart belong to one message. Like the receive quiet
@@ -48,14 +42,14 @@ Box *named(Box *box, const QString &name)
 
 SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell(shell)
 {
-    m_addressCaption = named(new QLabel(QStringLiteral("模块地址"), this), QStringLiteral("Label31"));
+    m_addressCaption = named(new QLabel(tr("模块地址"), this), QStringLiteral("Label31"));
     m_moduleAddress = named(new QLineEdit(this), QStringLiteral("Text22"));
     installHexColonAid(m_moduleAddress);
 
-    static const char *const captions[6] = {"源码区", "发送区", "接收区", nullptr, "发送方电话号码", "接收方电话号码"};
+    const QString captions[6] = {tr("源码区"), tr("发送区"), tr("接收区"), QString(), tr("发送方电话号码"), tr("接收方电话号码")};
     for (int i = 0; i < 6; ++i)
-        if (captions[i])
-            m_captions[i] = named(new QLabel(QString::fromUtf8(captions[i]), this), QStringLiteral("Label21_%1").arg(i));
+        if (!captions[i].isEmpty())
+            m_captions[i] = named(new QLabel(captions[i], this), QStringLiteral("Label21_%1").arg(i));
 
     m_source = named(new QPlainTextEdit(this), QStringLiteral("Text21_0"));
     m_sendArea = named(new QPlainTextEdit(this), QStringLiteral("Text21_1"));
@@ -76,31 +70,38 @@ SmsTestTab::SmsTestTab(Shell &shell, QWidget *parent) : QWidget(parent), m_shell
     qx::fitToLongest(m_sender, QStringLiteral("DDDDDDDDDDDD"));
     qx::fitToLongest(m_receiver, QStringLiteral("88888888888"));
 
-    static const char *const buttons[4] = {"读取短信", "发送状态", "发送短信", "复位"};
+    const QString buttons[4] = {tr("读取短信"), tr("发送状态"), tr("发送短信"), tr("复位")};
     for (int i = 0; i < 4; ++i) {
-        m_requestButtons[i] = named(new QPushButton(QString::fromUtf8(buttons[i]), this), QStringLiteral("Command21_%1").arg(i));
+        m_requestButtons[i] = named(new QPushButton(buttons[i], this), QStringLiteral("Command21_%1").arg(i));
         connect(m_requestButtons[i], &QPushButton::clicked, this, [this, i] { requestClicked(Button(i)); });
     }
     m_requestButtons[kResetButton]->hide();
     m_lock.setWidgets({m_requestButtons[0], m_requestButtons[1], m_requestButtons[2], m_requestButtons[3]});
 
+    // Two halves of one width, each naming what it holds above it, so the tab
+    // is as narrow as its longest caption or box rather than two of each side by side.
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_captions[0], 0, 0);
-    grid->addWidget(m_source, 1, 0, 1, 4);
+    grid->addWidget(m_source, 1, 0, 1, 2);
     grid->addWidget(m_captions[1], 2, 0);
-    grid->addWidget(m_sendArea, 3, 0, 1, 2);
-    grid->addWidget(m_captions[2], 2, 2);
-    grid->addWidget(m_receive, 3, 2, 1, 2);
+    grid->addWidget(m_sendArea, 3, 0);
+    grid->addWidget(m_captions[2], 2, 1);
+    grid->addWidget(m_receive, 3, 1);
     grid->addWidget(m_captions[4], 4, 0);
-    grid->addWidget(m_sender, 4, 1);
-    grid->addWidget(m_captions[5], 4, 2);
-    grid->addWidget(m_receiver, 4, 3);
-    grid->addWidget(m_addressCaption, 5, 0);
-    grid->addWidget(m_moduleAddress, 5, 1);
+    grid->addWidget(m_sender, 5, 0);
+    grid->addWidget(m_captions[5], 4, 1);
+    grid->addWidget(m_receiver, 5, 1);
+    auto *address = new QHBoxLayout;
+    address->addWidget(m_addressCaption);
+    address->addWidget(m_moduleAddress);
+    address->addStretch();
+    grid->addLayout(address, 6, 0, 1, 2);
     auto *row = new QHBoxLayout;
     for (QPushButton *b : m_requestButtons)
         row->addWidget(b);
-    grid->addLayout(row, 6, 0, 1, 4);
+    grid->addLayout(row, 7, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 2);
     grid->setRowStretch(3, 1);
 
@@ -181,7 +182,7 @@ void SmsTestTab::showSendCount()
 
 void SmsTestTab::refuse(Button button, const QString &text)
 {
-    message(this, text, QStringLiteral("系统提示"), QMessageBox::Information);
+    message(this, text, tr("系统提示"), QMessageBox::Information);
     m_requestButtons[button]->setEnabled(true);
 }
 
@@ -200,7 +201,7 @@ void SmsTestTab::requestClicked(Button button)
     const bool passive = module.workForm == 0;
     if (button == kReadButton || button == kStatusButton) {
         if (!addressValid(m_moduleAddress->text()))
-            return refuse(button, kAddressWrong);
+            return refuse(button, tr("您输入的模块地址不正确，请重新输入"));
         const QByteArray address = moduleAddress(m_moduleAddress->text());
         pending.frame = button == kReadButton ? readRequest(address) : statusRequest(address);
         pending.answeredOnceWritten = button == kReadButton ? Request::Read : Request::Status;
@@ -211,17 +212,17 @@ void SmsTestTab::requestClicked(Button button)
         case BodyCheck::Ok:
             break;
         case BodyCheck::Unfit:
-            return refuse(button, kContentWrong);
+            return refuse(button, tr("您所发射的内容不符合要求， 请输入要发射的内容"));
         case BodyCheck::NotAscii:
-            return refuse(button, kNotAscii);
+            return refuse(button, tr("英文方式只能发射ASCII字符，请修改要发射的内容"));
         }
         const SendForm form{passive, module.transForm != 0};
         if (!lengthFits(form, int(body.bytes.size())))
-            return refuse(button, kTooLong);
+            return refuse(button, tr("您所发射的内容太长，最多32767个字节，请减少要发射的内容"));
         if (passive && !addressValid(m_moduleAddress->text()))
-            return refuse(button, kAddressWrong);
+            return refuse(button, tr("您输入的模块地址不正确，请重新输入"));
         if (form.format && !numberValid(m_receiver->text()))
-            return refuse(button, kNumberWrong);
+            return refuse(button, tr("您接收方地址不符合要求， 请输入接收方地址"));
         pending.frame = sendRequest(form, moduleAddress(m_moduleAddress->text()), packNumber(m_receiver->text()), body);
     }
     if (!port_ready(m_shell.link(), this)) {
@@ -249,7 +250,7 @@ void SmsTestTab::writeRequest()
         m_shell.link().send(pending.frame);
         if (pending.answeredOnceWritten != Request::None)
             m_answering = pending.answeredOnceWritten;
-        log(logLines(kSendPrefix, hex_text(pending.frame)));
+        log(logLines(sendPrefix(), hex_text(pending.frame)));
     }
     m_shell.link().port().setDtr(true);
     m_lock.unlock();
@@ -273,8 +274,8 @@ void SmsTestTab::parse(const QByteArray &burst)
     const ReplyContext context{module.workForm, module.transForm, m_answering, m_messageGap.isActive()};
     const ReplyOutcome out = parseBurst(burst, context);
     log(out.log);
-    if (!out.status.isEmpty())
-        m_shell.setPanel(Shell::ModulePanel, out.status);
+    if (out.status)
+        m_shell.setPanel(Shell::ModulePanel, statusText(*out.status));
     if (out.collectedAny) {
         m_message += hex_text(out.collected);
         m_messageGap.stop();
@@ -288,7 +289,7 @@ void SmsTestTab::messageGapOver()
     m_messageGap.stop();
     if (m_message.isEmpty())
         return;
-    log(logLines(kReceivePrefix, m_message));
+    log(logLines(receivePrefix(), m_message));
     const QByteArray bytes = bytesFromHexText(m_message);
     m_message.clear();
     const ModuleState &module = m_shell.link().module();

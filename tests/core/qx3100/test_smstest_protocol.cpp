@@ -2,6 +2,9 @@
 #include "qx3100/sms_test_replies.h"
 #include "qx3100/sms_test_requests.h"
 
+#include "core_english.h"
+
+#include <QSet>
 #include <QTest>
 
 using namespace lt::smstest;
@@ -111,16 +114,41 @@ private slots:
     void logging()
     {
         QCOMPARE(hex_text(hex("241234520D")), QStringLiteral("24:12:34:52:0D:"));
-        QCOMPARE(logLines(kSendPrefix, hex_text(hex("241234520D"))),
+        QCOMPARE(logLines(sendPrefix(), hex_text(hex("241234520D"))),
                  QStringList{QStringLiteral("发射  24:12:34:52:0D:")});
         const QByteArray sixteen = hex("000102030405060708090A0B0C0D0E0F");
-        const QStringList lines = logLines(kSendPrefix, hex_text(sixteen));
+        const QStringList lines = logLines(sendPrefix(), hex_text(sixteen));
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0], QStringLiteral("发射  00:01:02:03:04:05:06:07:08:09:0A:0B:0C:0D:0E:"));
         QCOMPARE(lines[1], QStringLiteral("0F:"));
-        QCOMPARE(logLines(kSendPrefix, hex_text(sixteen.left(14))).size(), 1);
+        QCOMPARE(logLines(sendPrefix(), hex_text(sixteen.left(14))).size(), 1);
         QCOMPARE(bytesFromHexText(QStringLiteral("4F:60:59:7D:")), hex("4F60597D"));
         QCOMPARE(bytesFromHexText(QStringLiteral("4F:6")), hex("4F"));
+    }
+
+    // The words the module-status panel shows, and the log's prefixes: as
+    // they always read in Chinese, each status its own word in English.
+    void statusWordsInBothLanguages()
+    {
+        const Status all[] = {Status::Sent,      Status::SendFailed, Status::Offline,  Status::Sending,
+                              Status::Receiving, Status::ReadEmpty,  Status::FormatOk, Status::FormatError};
+        QStringList chinese;
+        for (Status s : all)
+            chinese << statusText(s);
+        QCOMPARE(chinese, (QStringList{"发送成功", "发送失败", "没有上网", "正在发送", "接收短信", "读短信空", "格式正确",
+                                       "格式错误"}));
+        test::EnglishCore english;
+        QVERIFY(english.loaded());
+        QSet<QString> words;
+        for (Status s : all) {
+            QVERIFY2(statusText(s).at(0).isLetter() && statusText(s).at(0).unicode() < 0x80, qPrintable(statusText(s)));
+            words << statusText(s);
+        }
+        QCOMPARE(int(words.size()), int(std::size(all)));
+        QCOMPARE(statusText(Status::FormatOk), QStringLiteral("Format OK"));
+        QCOMPARE(logLines(sendPrefix(), QStringLiteral("24:")), QStringList{QStringLiteral("TX  24:")});
+        QCOMPARE(parseBurst(hex("D7FF"), ReplyContext{1, 1, Request::Send, false}).log,
+                 QStringList{QStringLiteral("RX  D7:FF:")});
     }
 
     void activeFormatReplies()
@@ -128,44 +156,44 @@ private slots:
         const ReplyContext af{1, 1, Request::Send, false};
         ReplyOutcome o = parseBurst(hex("D7FA"), af);
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  D7:FA:")});
-        QCOMPARE(o.status, kSent);
+        QCOMPARE(o.status, std::optional(Status::Sent));
         QVERIFY(!o.collectedAny);
-        QCOMPARE(parseBurst(hex("D7FC"), af).status, kSendFailed);
-        QCOMPARE(parseBurst(hex("D7FF"), af).status, kOffline);
+        QCOMPARE(parseBurst(hex("D7FC"), af).status, std::optional(Status::SendFailed));
+        QCOMPARE(parseBurst(hex("D7FF"), af).status, std::optional(Status::Offline));
         QVERIFY(parseBurst(hex("D7"), af).log.isEmpty());
         QVERIFY(parseBurst(hex("5566"), af).log.isEmpty());
 
         const QByteArray message = hex("D701 013800138000 0004 4F60597D 250102030405");
         o = parseBurst(message, af);
-        QCOMPARE(o.status, kReceiving);
+        QCOMPARE(o.status, std::optional(Status::Receiving));
         QCOMPARE(o.collected, message);
         QVERIFY(o.log.isEmpty());
 
         const QByteArray english = hex("D801 013800138000 0002 4F4B 250102030405");
         o = parseBurst(english, af);
-        QVERIFY(o.status.isEmpty());
+        QVERIFY(!o.status);
         QCOMPARE(o.collected, english);
 
         // An acknowledgement and a message in one burst: the scan finds the message.
         o = parseBurst(hex("D7FA") + message, af);
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  D7:FA:")});
-        QCOMPARE(o.status, kReceiving);
+        QCOMPARE(o.status, std::optional(Status::Receiving));
         QCOMPARE(o.collected, message);
 
         // Two acknowledgements: the second one wins; a trailing D7 with too few bytes after it is left.
         o = parseBurst(hex("D7FA D7FC00 D7FF00"), af);
         QCOMPARE(o.log.size(), 2);
-        QCOMPARE(o.status, kSendFailed);
+        QCOMPARE(o.status, std::optional(Status::SendFailed));
 
         // A 0xD7 inside a collected message is part of the message, not a new reply.
         const QByteArray withD7 = hex("D701 013800138000 0004 D701D7FA 250102030405");
         o = parseBurst(withD7, af);
         QCOMPARE(o.collected, withD7);
-        QCOMPARE(o.status, kReceiving);
+        QCOMPARE(o.status, std::optional(Status::Receiving));
         QVERIFY(o.log.isEmpty());
 
         // Any non-zero transfer form is the format form.
-        QCOMPARE(parseBurst(hex("D7FA"), ReplyContext{1, 2, Request::Send, false}).status, kSent);
+        QCOMPARE(parseBurst(hex("D7FA"), ReplyContext{1, 2, Request::Send, false}).status, std::optional(Status::Sent));
     }
 
     void activeTransparentAndContinuation()
@@ -174,7 +202,7 @@ private slots:
         const QByteArray raw = hex("414243D7010203");
         ReplyOutcome o = parseBurst(raw, at);
         QCOMPARE(o.collected, raw);   // once, though it holds a 0xD7 with bytes after it
-        QVERIFY(o.status.isEmpty());
+        QVERIFY(!o.status);
 
         // The second half of a message: it fits no rule but a message is being collected.
         const ReplyContext afCollecting{1, 1, Request::None, true};
@@ -185,7 +213,7 @@ private slots:
         // A status reply right after a message is still a status reply.
         o = parseBurst(hex("D7FA"), afCollecting);
         QVERIFY(!o.collectedAny);
-        QCOMPARE(o.status, kSent);
+        QCOMPARE(o.status, std::optional(Status::Sent));
     }
 
     void passiveReplies()
@@ -193,41 +221,41 @@ private slots:
         // Read without content.
         ReplyOutcome o = parseBurst(hex("2112340000 0D"), ReplyContext{0, 1, Request::Read, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:00:00:0D:")});
-        QCOMPARE(o.status, kReadEmpty);
+        QCOMPARE(o.status, std::optional(Status::ReadEmpty));
         // Read with content: the whole burst is the message.
         const QByteArray held = hex("2112340001 D701 013800138000 0004 4F60597D 250102030405 0D");
         o = parseBurst(held, ReplyContext{0, 1, Request::Read, false});
         QCOMPARE(o.collected, held);
-        QCOMPARE(o.status, kReceiving);
+        QCOMPARE(o.status, std::optional(Status::Receiving));
         QVERIFY(o.log.isEmpty());
         // A read reply too short for its flags reads as empty, and nothing past it is read.
         o = parseBurst(hex("211234"), ReplyContext{0, 1, Request::Read, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:")});
-        QCOMPARE(o.status, kReadEmpty);
+        QCOMPARE(o.status, std::optional(Status::ReadEmpty));
 
         // Send status: byte 4.
         const ReplyContext status{0, 0, Request::Status, false};
-        QCOMPARE(parseBurst(hex("2112340000 0D"), status).status, kSent);
-        QCOMPARE(parseBurst(hex("2112340001 0D"), status).status, kSendFailed);
-        QCOMPARE(parseBurst(hex("2112340002 0D"), status).status, kSending);
+        QCOMPARE(parseBurst(hex("2112340000 0D"), status).status, std::optional(Status::Sent));
+        QCOMPARE(parseBurst(hex("2112340001 0D"), status).status, std::optional(Status::SendFailed));
+        QCOMPARE(parseBurst(hex("2112340002 0D"), status).status, std::optional(Status::Sending));
         o = parseBurst(hex("2112340005 0D"), status);
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:00:05:0D:")});
-        QVERIFY(o.status.isEmpty());
+        QVERIFY(!o.status);
 
         // Send.
         o = parseBurst(hex("21123400 0D"), ReplyContext{0, 1, Request::Send, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  21:12:34:00:")});
-        QCOMPARE(o.status, kFormatOk);
+        QCOMPARE(o.status, std::optional(Status::FormatOk));
 
         // Malformed request: the line shows the bytes as received.
         o = parseBurst(hex("3F1234 0D"), ReplyContext{0, 1, Request::Send, false});
         QCOMPARE(o.log, QStringList{QStringLiteral("接收  3F:12:34:")});
-        QCOMPARE(o.status, kFormatError);
+        QCOMPARE(o.status, std::optional(Status::FormatError));
 
         // "!" with no request sent.
         o = parseBurst(hex("2112340000 0D"), ReplyContext{0, 1, Request::None, false});
         QVERIFY(o.log.isEmpty());
-        QVERIFY(o.status.isEmpty());
+        QVERIFY(!o.status);
         QVERIFY(!o.collectedAny);
         QVERIFY(parseBurst(hex("55"), ReplyContext{0, 1, Request::Read, false}).log.isEmpty());
     }

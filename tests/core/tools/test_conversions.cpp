@@ -1,6 +1,8 @@
 #include "tools/address_calc.h"
 #include "tools/unicode_codes.h"
 
+#include "core_english.h"
+
 #include <QTest>
 
 using namespace lt;
@@ -20,6 +22,21 @@ private slots:
             QVERIFY(addr::codingFromText(addr::codingText(p)) != Coding::None);
         QCOMPARE(addr::codingFromText(QString()), Coding::None);
         QCOMPARE(addr::codingFromText(QStringLiteral("ascii")), Coding::None);
+    }
+
+    // The calculator shows the coding's name and reads its choice back from
+    // that name: in English too, each name stands for its own coding.
+    void codingsInEnglish()
+    {
+        test::EnglishCore english;
+        QVERIFY(english.loaded());
+        QCOMPARE(addr::codingText(2), QStringLiteral("Hex"));
+        QCOMPARE(addr::codingText(3), QStringLiteral("BCD"));
+        const Coding byPosition[] = {Coding::Ascii, Coding::Hex, Coding::Bcd};
+        for (int p : {1, 2, 3})
+            QCOMPARE(addr::codingFromText(addr::codingText(p)), byPosition[p - 1]);
+        QCOMPARE(addr::codingText(4), QString());
+        QCOMPARE(addr::errorText(Error::NoCoding), QStringLiteral("First choose the coding with the arrows"));
     }
 
     void stationValues()
