@@ -2,6 +2,7 @@
 
 #include "qx3200/data_test_frames.h"
 
+#include "box_width.h"
 #include "link/helpers.h"
 #include "link/link.h"
 #include "link/timing.h"
@@ -49,6 +50,7 @@ QLineEdit *addressBox(QWidget *parent, const char *name)
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(6);   // "hh:hh:"
+    qx::fitToLongest(box, QStringLiteral("DD:DD:"));
     return box;
 }
 

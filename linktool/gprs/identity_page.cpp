@@ -1,5 +1,6 @@
 #include "identity_page.h"
 
+#include "box_width.h"
 #include "link/helpers.h"
 #include "ui/typing_aids.h"
 
@@ -23,6 +24,8 @@ IdentityPage::IdentityPage(QWidget *parent) : QWidget(parent)
     m_siteBox = new QLineEdit(QStringLiteral("000"), frame);
     m_siteBox->setObjectName(QStringLiteral("Text3"));
     m_siteBox->setMaxLength(3);
+    qx::fitToLongest(m_projectBox, QStringLiteral("D"));
+    qx::fitToLongest(m_siteBox, QStringLiteral("DDD"));
     auto *ok = new QPushButton(QStringLiteral("确定"), frame);
     ok->setObjectName(QStringLiteral("Command1_0"));
     auto *grid = new QGridLayout(frame);

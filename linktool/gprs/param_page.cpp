@@ -3,6 +3,7 @@
 #include "choice_list.h"
 #include "work_mode_group.h"
 
+#include "box_width.h"
 #include "link/helpers.h"
 #include "ui/typing_aids.h"
 
@@ -54,13 +55,23 @@ ParamPage::ParamPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("page0"));
     m_workMode = new WorkModeGroup(this);
+    QGroupBox *power = powerSavingFrame();
+    QGroupBox *target = targetFrame();
+    QGroupBox *heartbeat = heartbeatFrame();
+    QGroupBox *line = serialLineFrame();
+    QGroupBox *passive = passiveAddressFrame();
+    // Four columns of about the same height, so that the page is no taller
+    // than its tallest group: the serial line alone, the short groups in pairs.
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_workMode, 0, 0, 2, 1);
-    grid->addWidget(powerSavingFrame(), 0, 1);
-    grid->addWidget(targetFrame(), 0, 2);
-    grid->addWidget(heartbeatFrame(), 1, 1);
-    grid->addWidget(serialLineFrame(), 1, 2);
-    grid->addWidget(passiveAddressFrame(), 0, 3, 2, 1);
+    grid->addWidget(power, 0, 1);
+    grid->addWidget(heartbeat, 1, 1);
+    grid->addWidget(line, 0, 2, 2, 1);
+    grid->addWidget(target, 0, 3);
+    grid->addWidget(passive, 1, 3);
+    // A group taller than its rows keeps them together at its top.
+    for (QGroupBox *f : {power, target, heartbeat, line, passive})
+        gridOf(f)->setRowStretch(gridOf(f)->rowCount(), 1);
 
     connect(m_workMode, &WorkModeGroup::writeRequested, this, [this] { emit writeRequested(Group::WorkMode); });
     // Only a passive module has an address of its own to set.
@@ -71,12 +82,13 @@ ParamPage::ParamPage(QWidget *parent) : QWidget(parent)
     });
 }
 
-QLineEdit *ParamPage::box(const char *name, const QString &text, int maxLength)
+QLineEdit *ParamPage::box(const char *name, const QString &text, const QString &longest, int maxLength)
 {
     auto *b = new QLineEdit(text, this);
     b->setObjectName(QLatin1String(name));
     if (maxLength > 0)
         b->setMaxLength(maxLength);
+    qx::fitToLongest(b, longest);
     return b;
 }
 
@@ -97,8 +109,10 @@ QGroupBox *ParamPage::powerSavingFrame()
     m_savingOff = option("Option4", QStringLiteral("不省电"), savingGroup);
     m_wakeMode1 = option("Option7", QStringLiteral("模式1"), wakeGroup);
     m_wakeMode2 = option("Option8", QStringLiteral("模式2"), wakeGroup);
-    m_wakeIdleBox = box("Text11", QStringLiteral("1000"));
-    m_wakeDataBox = box("Text12", QStringLiteral("10000"));
+    // The most the module keeps: 65535 units of 400 ms.
+    const QString longestWake = QString::number(65535 * 400);
+    m_wakeIdleBox = box("Text11", QStringLiteral("1000"), longestWake);
+    m_wakeDataBox = box("Text12", QStringLiteral("10000"), longestWake);
     QGridLayout *g = gridOf(f);
     g->addWidget(m_savingOn, 0, 0);
     g->addWidget(m_savingOff, 0, 1);
@@ -115,8 +129,8 @@ QGroupBox *ParamPage::powerSavingFrame()
 QGroupBox *ParamPage::targetFrame()
 {
     QGroupBox *f = frame(this, QStringLiteral("目标地址设置"), "Frame_target");
-    m_targetProjectBox = box("Text8", QStringLiteral("0"), 1);
-    m_targetSiteBox = box("Text1_0", QStringLiteral("000"));
+    m_targetProjectBox = box("Text8", QStringLiteral("0"), QStringLiteral("D"), 1);
+    m_targetSiteBox = box("Text1_0", QStringLiteral("000"), QStringLiteral("DDD"));
     installKeyFilter(m_targetProjectBox, hex_key);
     QGridLayout *g = gridOf(f);
     g->addWidget(caption(QStringLiteral("工程号：")), 0, 0);
@@ -130,8 +144,8 @@ QGroupBox *ParamPage::targetFrame()
 QGroupBox *ParamPage::heartbeatFrame()
 {
     QGroupBox *f = frame(this, QStringLiteral("心跳时间设置"), "Frame_heartbeat");
-    m_heartbeatBox = box("Text4", QStringLiteral("300"), 4);
-    m_restartCountBox = box("Text10", QStringLiteral("5"));
+    m_heartbeatBox = box("Text4", QStringLiteral("300"), QStringLiteral("9999"), 4);
+    m_restartCountBox = box("Text10", QStringLiteral("5"), QStringLiteral("255"));
     installKeyFilter(m_heartbeatBox, num_key);
     QGridLayout *g = gridOf(f);
     g->addWidget(caption(QStringLiteral("时间选择：")), 0, 0);
@@ -151,6 +165,10 @@ QGroupBox *ParamPage::serialLineFrame()
     for (int rate : qx3200::listedBauds())
         rates.append({QString::number(rate) + QStringLiteral("bps"), rate});
     m_baudList = choice::makeList(this, "Combo7", rates);
+    // The port's own rate may be shown too, 115200 among them.
+    const QString longestRate = QStringLiteral("115200bps");
+    m_baudList->setProperty("longestValue", longestRate);
+    m_baudList->setMinimumContentsLength(longestRate.size());
     auto *bitsGroup = new QButtonGroup(this);
     auto *parityGroup = new QButtonGroup(this);
     auto *stopGroup = new QButtonGroup(this);
@@ -182,7 +200,8 @@ QGroupBox *ParamPage::serialLineFrame()
 QGroupBox *ParamPage::passiveAddressFrame()
 {
     m_passiveFrame = frame(this, QStringLiteral("被动方式地址"), "Frame_passive");
-    m_passiveAddressBox = box("Text9", QStringLiteral("0"));
+    // Two characters, or the two bytes as a read shows them.
+    m_passiveAddressBox = box("Text9", QStringLiteral("0"), QStringLiteral("DD:DD:"));
     const QString note = QStringLiteral("  被动方式下地址是两字节，以ASCII表示");
     m_passiveAddressBox->setToolTip(note);
     m_passiveBar = numberBar(this, "VScroll8", 0, 255);
@@ -190,9 +209,9 @@ QGroupBox *ParamPage::passiveAddressFrame()
     g->addWidget(caption(QStringLiteral("地址：")), 0, 0);
     g->addWidget(m_passiveAddressBox, 0, 1);
     g->addWidget(m_passiveBar, 0, 2);
-    auto *noteLabel = caption(note);
-    noteLabel->setWordWrap(true);
-    g->addWidget(noteLabel, 1, 0, 1, 3);
+    // On one line: a wrapped label's height is not known when the window's
+    // least size is, and the rows above it would be squeezed for it.
+    g->addWidget(caption(note), 1, 0, 1, 3);
     addWriteButton(m_passiveFrame, 2, 1, 11, Group::PassiveAddress);
     connect(m_passiveBar, &QScrollBar::valueChanged, this,
             [this](int v) { m_passiveAddressBox->setText(QString::number(-v).trimmed()); });

@@ -83,9 +83,9 @@ void openQx3200Window(Shell &shell, WorkMode mode)
         return;
     }
     auto *window = new Qx3200Window(shell, mode);
-    QMdiSubWindow *sub = shell.addChild(window);
-    sub->move(0, 0);
-    sub->resize(twips(11800), twips(8180));
+    shell.addChild(window)->move(0, 0);
+    // The size it was drawn for, or larger where the fonts need more room.
+    shell.fitChild(window, QSize(twips(11800), twips(8180)));
 }
 
 Qx3200Window *Qx3200Window::find(Shell &shell)

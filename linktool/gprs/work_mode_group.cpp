@@ -2,6 +2,7 @@
 
 #include "choice_list.h"
 
+#include "box_width.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ QLineEdit *numberBox(QWidget *parent, const char *name)
     auto *b = new QLineEdit(parent);
     b->setObjectName(QLatin1String(name));
     b->setReadOnly(true);
+    qx::fitToLongest(b, QStringLiteral("255"));
     return b;
 }
 
