@@ -10,22 +10,22 @@ namespace {
 
 QString heartbeatText(int seconds)
 {
-    return QString::number(seconds) + QStringLiteral("秒");
+    return QString::number(seconds) + ParamDisplay::tr("秒");
 }
 
 QString workFormText(WorkForm form)
 {
-    return form == WorkForm::Active ? QStringLiteral("主动方式") : QStringLiteral("被动方式");
+    return form == WorkForm::Active ? ParamDisplay::tr("主动方式") : ParamDisplay::tr("被动方式");
 }
 
 QString transFormText(TransForm form)
 {
-    return form == TransForm::Format ? QStringLiteral("格式传输") : QStringLiteral("透明传输");
+    return form == TransForm::Format ? ParamDisplay::tr("格式传输") : ParamDisplay::tr("透明传输");
 }
 
 QString transparentModeText(qx3200::TransparentMode mode)
 {
-    return mode == qx3200::TransparentMode::Mode1 ? QStringLiteral("方式1") : QStringLiteral("方式2");
+    return mode == qx3200::TransparentMode::Mode1 ? ParamDisplay::tr("方式1") : ParamDisplay::tr("方式2");
 }
 
 QString addressTypeText(AddressType type)
@@ -34,23 +34,23 @@ QString addressTypeText(AddressType type)
     case AddressType::Ascii:
         return QStringLiteral("ASCII");
     case AddressType::Hex:
-        return QStringLiteral("16进制");
+        return ParamDisplay::tr("16进制");
     case AddressType::Bcd:
-        return QStringLiteral("BCD码");
+        return ParamDisplay::tr("BCD码");
     case AddressType::R50:
-        return QStringLiteral("R50模式");
+        return ParamDisplay::tr("R50模式");
     }
     return {};
 }
 
 QString powerSavingText(bool on)
 {
-    return on ? QStringLiteral("有省电") : QStringLiteral("无省电");
+    return on ? ParamDisplay::tr("有省电") : ParamDisplay::tr("无省电");
 }
 
 QString wakeModeText(qx3200::WakeMode mode)
 {
-    return mode == qx3200::WakeMode::Mode2 ? QStringLiteral("模式2") : QStringLiteral("模式1");
+    return mode == qx3200::WakeMode::Mode2 ? ParamDisplay::tr("模式2") : ParamDisplay::tr("模式1");
 }
 
 QString baudText(int baud)
@@ -60,7 +60,7 @@ QString baudText(int baud)
 
 } // namespace
 
-ParamDisplay::ParamDisplay(QWidget *parent) : QGroupBox(QStringLiteral("系统参数显示"), parent)
+ParamDisplay::ParamDisplay(QWidget *parent) : QGroupBox(tr("系统参数显示"), parent)
 {
     setObjectName(QStringLiteral("Frame_display"));
     auto *grid = new QGridLayout(this);
@@ -96,36 +96,36 @@ ParamDisplay::ParamDisplay(QWidget *parent) : QGroupBox(QStringLiteral("系统�
     const QStringList number{QStringLiteral("255")};
     // The longest a read shows: 65535 units of 400 ms each.
     const int longestWakeMs = 65535 * 400;
-    add(QStringLiteral("模块身份地址"), "Label1_0", pair, address);
-    add(QStringLiteral("模块目标地址"), "Label1_1", pair, address);
-    add(QStringLiteral("心跳时间"), "Label1_3", QStringLiteral("***"), {heartbeatText(65535)});
-    add(QStringLiteral("串口数据格式"), "Label1_5", eight,
+    add(tr("模块身份地址"), "Label1_0", pair, address);
+    add(tr("模块目标地址"), "Label1_1", pair, address);
+    add(tr("心跳时间"), "Label1_3", QStringLiteral("***"), {heartbeatText(65535)});
+    add(tr("串口数据格式"), "Label1_5", eight,
         {transFormText(TransForm::Format), transFormText(TransForm::Transparent)});
     // Eleven characters, as the module names itself.
-    add(QStringLiteral("软件版本"), "Label1_9", QStringLiteral("***********"), {QStringLiteral("DDDDDDDDDDD")});
-    add(QStringLiteral("透明模式"), "Label1_6", eight,
+    add(tr("软件版本"), "Label1_9", QStringLiteral("***********"), {QStringLiteral("DDDDDDDDDDD")});
+    add(tr("透明模式"), "Label1_6", eight,
         {transparentModeText(qx3200::TransparentMode::Mode1), transparentModeText(qx3200::TransparentMode::Mode2)});
-    add(QStringLiteral("工作方式"), "Label1_4", eight, {workFormText(WorkForm::Active), workFormText(WorkForm::Passive)});
-    add(QStringLiteral("地址开始位置"), "Label1_7", eight, number);
-    add(QStringLiteral("被动方式地址"), "Label1_30", pair, address);
-    add(QStringLiteral("地址类型"), "Label1_34", eight,
+    add(tr("工作方式"), "Label1_4", eight, {workFormText(WorkForm::Active), workFormText(WorkForm::Passive)});
+    add(tr("地址开始位置"), "Label1_7", eight, number);
+    add(tr("被动方式地址"), "Label1_30", pair, address);
+    add(tr("地址类型"), "Label1_34", eight,
         {addressTypeText(AddressType::Ascii), addressTypeText(AddressType::Hex), addressTypeText(AddressType::Bcd),
          addressTypeText(AddressType::R50)});
-    add(QStringLiteral("组内最大数"), "Label1_33", eight, number);
-    add(QStringLiteral("模块重起"), "Label5", QStringLiteral("**"), number);
-    add(QStringLiteral("地址长度"), "Label1_8", eight, number);
-    add(QStringLiteral("模块省电"), "Label7", QStringLiteral("**"), {powerSavingText(true), powerSavingText(false)});
-    add(QStringLiteral("醒后模式"), "Label10", eight,
+    add(tr("组内最大数"), "Label1_33", eight, number);
+    add(tr("模块重起"), "Label5", QStringLiteral("**"), number);
+    add(tr("地址长度"), "Label1_8", eight, number);
+    add(tr("模块省电"), "Label7", QStringLiteral("**"), {powerSavingText(true), powerSavingText(false)});
+    add(tr("醒后模式"), "Label10", eight,
         {wakeModeText(qx3200::WakeMode::Mode1), wakeModeText(qx3200::WakeMode::Mode2)});
-    add(QStringLiteral("睡醒延时"), "Label8", QStringLiteral("**"),
+    add(tr("睡醒延时"), "Label8", QStringLiteral("**"),
         {qx3200::wakeTimesText(longestWakeMs - 400, longestWakeMs - 400)});
-    add(QStringLiteral("模块内码"), "Label1_27", pair, address, true);
+    add(tr("模块内码"), "Label1_27", pair, address, true);
     // The module's baud rate, without a caption of its own.
     add(QString(), "Label1_2", QStringLiteral("******"), {baudText(115200)});
 
-    m_refreshButton = new QPushButton(QStringLiteral("参数刷新"), this);
+    m_refreshButton = new QPushButton(tr("参数刷新"), this);
     m_refreshButton->setObjectName(QStringLiteral("Command1_4"));
-    auto *exit = new QPushButton(QStringLiteral("退出"), this);
+    auto *exit = new QPushButton(tr("退出"), this);
     exit->setObjectName(QStringLiteral("Command1_5"));
     grid->addWidget(m_refreshButton, 0, 6);
     grid->addWidget(exit, 1, 6);
