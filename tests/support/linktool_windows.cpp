@@ -101,18 +101,13 @@ QWidget *calculatorFilled(WindowStage &stage)
     return form->parentWidget();
 }
 
-// Waits until none of the named timers of `window` runs: its reads are over.
-bool settled(QWidget *window, std::initializer_list<const char *> timers)
+// Waits for the window's first read of the module (the sequence timed by
+// Timer2, started a moment after the window opens) to start and to end.
+bool firstReadDone(QWidget *window)
 {
-    return QTest::qWaitFor(
-        [&] {
-            for (const char *name : timers) {
-                if (window->findChild<QTimer *>(QLatin1String(name))->isActive())
-                    return false;
-            }
-            return true;
-        },
-        15000);
+    auto running = [window](const char *name) { return window->findChild<QTimer *>(QLatin1String(name))->isActive(); };
+    return QTest::qWaitFor([&] { return running("Timer2"); }, 8000)
+           && QTest::qWaitFor([&] { return !running("Timer2") && !running("Timer6"); }, 15000);
 }
 
 // Puts the longest value a box takes into it, as a user types it or the
@@ -124,8 +119,8 @@ void fill(QWidget *window, const char *name, const QString &value)
     box->setProperty("longestValue", value);
 }
 
-// The QX3100 window after the connect window's module answered and the
-// first reads ended, on the tab `page`, each box holding its longest value.
+// The QX3100 window after the connect window's module answered and its
+// first read ended, on the tab `page`, each box holding its longest value.
 QWidget *qx3100Tab(WindowStage &s, int page)
 {
     s.module(QStringLiteral("qx3100"));
@@ -135,7 +130,7 @@ QWidget *qx3100Tab(WindowStage &s, int page)
         return nullptr;
     connect->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
     QWidget *w = s.find("frm3100COM");
-    if (!w || !settled(w, {"Timer1", "Timer2", "Timer3", "Timer4"}))
+    if (!w || !firstReadDone(w))
         return nullptr;
     const std::pair<const char *, const char *> longest[] = {
         {"Text1", "DD:DD:DD:DD:"}, {"Text2", "13888888888"}, {"Text3", "DD:DD:"},   {"Text4", "-10737418.24"},
@@ -173,9 +168,7 @@ QWidget *qx3200Page(WindowStage &s, int mode, const char *page)
         return nullptr;
     connect->findChild<QPushButton *>(QStringLiteral("Command1_2"))->click();
     QWidget *w = s.find("frm3200COM");
-    // The first read starts a second after the window opens.
-    if (!w || !QTest::qWaitFor([w] { return w->findChild<QTimer *>(QStringLiteral("Timer2"))->isActive(); }, 8000)
-        || !settled(w, {"Timer2", "Timer6"}))
+    if (!w || !firstReadDone(w))
         return nullptr;
     auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
     tabs->setCurrentWidget(w->findChild<QWidget *>(QLatin1String(page)));
