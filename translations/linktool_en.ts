@@ -177,6 +177,108 @@
     </message>
 </context>
 <context>
+    <name>lt::DataTestPage</name>
+    <message>
+        <source>发送方地址</source>
+        <translation>Sender address</translation>
+    </message>
+    <message>
+        <source>模块地址</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>接收方地址</source>
+        <translation>Receiver address</translation>
+    </message>
+    <message>
+        <source>发送数据</source>
+        <translation>Send data</translation>
+    </message>
+    <message>
+        <source>读取数据</source>
+        <translation>Read data</translation>
+    </message>
+    <message>
+        <source>判断内存</source>
+        <translation>Check memory</translation>
+    </message>
+    <message>
+        <source>发送区</source>
+        <translation>Send area</translation>
+    </message>
+    <message>
+        <source>接收区</source>
+        <translation>Receive area</translation>
+    </message>
+    <message>
+        <source>源码区</source>
+        <translation>Raw codes</translation>
+    </message>
+    <message>
+        <source>发送指令 </source>
+        <translation>TX command </translation>
+    </message>
+    <message>
+        <source>发射数据：  </source>
+        <translation>TX data:  </translation>
+    </message>
+    <message>
+        <source>发射数据</source>
+        <translation>Sending data</translation>
+    </message>
+    <message>
+        <source>系统提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>您还没有输入模块地址</source>
+        <translation>You have not entered the module address yet</translation>
+    </message>
+    <message>
+        <source>您输入的模块地址错误，模块地址是 2 个字节</source>
+        <translation>The module address you entered is wrong: a module address is 2 bytes</translation>
+    </message>
+    <message>
+        <source>您还没有输入接收方地址</source>
+        <translation>You have not entered the receiver address yet</translation>
+    </message>
+    <message>
+        <source>您输入的接收方地址错误，接收方地址是 2 个字节</source>
+        <translation>The receiver address you entered is wrong: a receiver address is 2 bytes</translation>
+    </message>
+    <message>
+        <source>发送区没有数据</source>
+        <translation>The send area holds no data</translation>
+    </message>
+    <message>
+        <source>发送区数据太长，一次最多发送 %1 个字节</source>
+        <translation>Too much data in the send area: at most %1 bytes go at a time</translation>
+    </message>
+    <message>
+        <source>接收数据</source>
+        <translation>Receiving data</translation>
+    </message>
+</context>
+<context>
+    <name>lt::IdentityPage</name>
+    <message>
+        <source>身份地址设置</source>
+        <translation>Identity address</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>工程号：</source>
+        <translation>Project:</translation>
+    </message>
+    <message>
+        <source>站点号：</source>
+        <translation>Site:</translation>
+    </message>
+</context>
+<context>
     <name>lt::InfoPanel</name>
     <message>
         <source>工作形式：</source>
@@ -456,6 +558,256 @@
     </message>
 </context>
 <context>
+    <name>lt::ParamDisplay</name>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>主动方式</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>被动方式</source>
+        <translation>Passive</translation>
+    </message>
+    <message>
+        <source>格式传输</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>透明传输</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>方式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>方式2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>16进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>BCD码</source>
+        <translation>BCD</translation>
+    </message>
+    <message>
+        <source>R50模式</source>
+        <translation>R50 mode</translation>
+    </message>
+    <message>
+        <source>有省电</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>无省电</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>模式2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>模式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>系统参数显示</source>
+        <translation>Settings read</translation>
+    </message>
+    <message>
+        <source>模块身份地址</source>
+        <translation>Identity address</translation>
+    </message>
+    <message>
+        <source>模块目标地址</source>
+        <translation>Target address</translation>
+    </message>
+    <message>
+        <source>心跳时间</source>
+        <translation>Heartbeat</translation>
+    </message>
+    <message>
+        <source>串口数据格式</source>
+        <translation>Data format</translation>
+    </message>
+    <message>
+        <source>软件版本</source>
+        <translation>Software version</translation>
+    </message>
+    <message>
+        <source>透明模式</source>
+        <translation>Transparent mode</translation>
+    </message>
+    <message>
+        <source>工作方式</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>地址开始位置</source>
+        <translation>Address start</translation>
+    </message>
+    <message>
+        <source>被动方式地址</source>
+        <translation>Passive address</translation>
+    </message>
+    <message>
+        <source>地址类型</source>
+        <translation>Address type</translation>
+    </message>
+    <message>
+        <source>组内最大数</source>
+        <translation>Max in group</translation>
+    </message>
+    <message>
+        <source>模块重起</source>
+        <translation>Restarts</translation>
+    </message>
+    <message>
+        <source>地址长度</source>
+        <translation>Address length</translation>
+    </message>
+    <message>
+        <source>模块省电</source>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>醒后模式</source>
+        <translation>Wake-up mode</translation>
+    </message>
+    <message>
+        <source>睡醒延时</source>
+        <translation>Wake-up delays</translation>
+    </message>
+    <message>
+        <source>模块内码</source>
+        <translation>Internal code</translation>
+    </message>
+    <message>
+        <source>参数刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>lt::ParamPage</name>
+    <message>
+        <source>确定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>省电</source>
+        <translation>Power saving</translation>
+    </message>
+    <message>
+        <source>不省电</source>
+        <translation>No power saving</translation>
+    </message>
+    <message>
+        <source>模式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>模式2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>醒后空闲时间(ms)</source>
+        <translation>Idle after wake-up (ms)</translation>
+    </message>
+    <message>
+        <source>醒后数据时间(ms)</source>
+        <translation>Data after wake-up (ms)</translation>
+    </message>
+    <message>
+        <source>目标地址设置</source>
+        <translation>Target address</translation>
+    </message>
+    <message>
+        <source>工程号：</source>
+        <translation>Project:</translation>
+    </message>
+    <message>
+        <source>站点号：</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>心跳时间设置</source>
+        <translation>Heartbeat</translation>
+    </message>
+    <message>
+        <source>时间选择：</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>模块重起：</source>
+        <translation>Restarts:</translation>
+    </message>
+    <message>
+        <source>次</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>通讯设置</source>
+        <translation>Serial line</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>奇</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>偶</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>数据位：</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message>
+        <source>校验位：</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>停止位：</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message>
+        <source>  参数设置完成后请重新启动程序！！</source>
+        <translation>  Restart the program after setting these!</translation>
+    </message>
+    <message>
+        <source>被动方式地址</source>
+        <translation>Passive address</translation>
+    </message>
+    <message>
+        <source>  被动方式下地址是两字节，以ASCII表示</source>
+        <translation>  In passive mode the address is two bytes, in ASCII</translation>
+    </message>
+    <message>
+        <source>地址：</source>
+        <translation>Address:</translation>
+    </message>
+</context>
+<context>
     <name>lt::ParameterPage</name>
     <message>
         <source>透明2</source>
@@ -698,7 +1050,7 @@
     </message>
     <message>
         <source>模块的电话号码与地址配置错误</source>
-        <translation>The module's telephone number and address are configured wrongly</translation>
+        <translation>The module&apos;s telephone number and address are configured wrongly</translation>
     </message>
     <message>
         <source>正确提示！！</source>
@@ -706,7 +1058,7 @@
     </message>
     <message>
         <source>模块的电话号码与地址配置正确</source>
-        <translation>The module's telephone number and address are configured correctly</translation>
+        <translation>The module&apos;s telephone number and address are configured correctly</translation>
     </message>
 </context>
 <context>
@@ -813,6 +1165,54 @@
         <source>系统提示</source>
         <translation>Notice</translation>
     </message>
+    <message>
+        <source>模块设置</source>
+        <translation>Module settings</translation>
+    </message>
+    <message>
+        <source>    参数设置    </source>
+        <translation>    Settings    </translation>
+    </message>
+    <message>
+        <source>    通信测试    </source>
+        <translation>    Data test    </translation>
+    </message>
+    <message>
+        <source>身份地址设置</source>
+        <translation>Identity address</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>模块初始化已经完成，您可以接收和发射数据了</source>
+        <translation>The module is ready: you can receive and send data</translation>
+    </message>
+    <message>
+        <source>提示信息</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>模块身份地址设置成功</source>
+        <translation>The module's identity address is set</translation>
+    </message>
+    <message>
+        <source>对不起，模块身份地址设置失败</source>
+        <translation>Sorry, setting the module's identity address failed</translation>
+    </message>
+    <message>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>对不起，您的模块没有上网</source>
+        <translation>Sorry, your module is not online</translation>
+    </message>
+    <message>
+        <source>您设置的身份地址已经被占用，要替换它吗？</source>
+        <translation>The identity address you set is already taken. Replace it?</translation>
+    </message>
 </context>
 <context>
     <name>lt::SettingsFiles</name>
@@ -900,11 +1300,11 @@
     </message>
     <message>
         <source>发送方电话号码</source>
-        <translation>Sender's number</translation>
+        <translation>Sender&apos;s number</translation>
     </message>
     <message>
         <source>接收方电话号码</source>
-        <translation>Receiver's number</translation>
+        <translation>Receiver&apos;s number</translation>
     </message>
     <message>
         <source>读取短信</source>
@@ -944,7 +1344,7 @@
     </message>
     <message>
         <source>您接收方地址不符合要求， 请输入接收方地址</source>
-        <translation>The receiver's number does not fit; enter the receiver's number</translation>
+        <translation>The receiver&apos;s number does not fit; enter the receiver&apos;s number</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1383,92 @@
     <message>
         <source>UniCode编码</source>
         <translation>Unicode codes</translation>
+    </message>
+</context>
+<context>
+    <name>lt::WorkModeGroup</name>
+    <message>
+        <source>工作方式选择</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>主动方式</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>被动方式</source>
+        <translation>Passive</translation>
+    </message>
+    <message>
+        <source>格式传输</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>透明传输</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>方式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>方式2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>16进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>BCD码</source>
+        <translation>BCD</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>串口数据格式：</source>
+        <translation>Data format:</translation>
+    </message>
+    <message>
+        <source>地址隐含方式：</source>
+        <translation>Address in data:</translation>
+    </message>
+    <message>
+        <source>地址类型：</source>
+        <translation>Address type:</translation>
+    </message>
+    <message>
+        <source>地址开始位置：</source>
+        <translation>Address start:</translation>
+    </message>
+    <message>
+        <source>地址长度：</source>
+        <translation>Address length:</translation>
+    </message>
+    <message>
+        <source>组内最大数：</source>
+        <translation>Max in group:</translation>
+    </message>
+    <message>
+        <source>工作方式：</source>
+        <translation>Work mode:</translation>
+    </message>
+    <message>
+        <source>您必须选择地址的类型才可以选择地址的长度</source>
+        <translation>Choose the address type before the address length</translation>
+    </message>
+    <message>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>lt::choice</name>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
     </message>
 </context>
 </TS>

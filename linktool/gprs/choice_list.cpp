@@ -1,12 +1,13 @@
 #include "choice_list.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace lt::choice {
 
 QString noneText()
 {
-    return QStringLiteral("无");
+    return QCoreApplication::translate("lt::choice", "无");
 }
 
 QComboBox *makeList(QWidget *parent, const char *name, const QList<std::pair<QString, int>> &entries)

@@ -2,6 +2,7 @@
 
 #include "qx3200/data_test_frames.h"
 
+#include "box_width.h"
 #include "link/helpers.h"
 #include "link/link.h"
 #include "link/timing.h"
@@ -27,10 +28,7 @@ using datatest::PassiveCommand;
 
 namespace {
 
-const QString kTitle = QStringLiteral("系统提示");
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kCommandSent = QStringLiteral("发送指令 ");
-const QString kDataSent = QStringLiteral("发射数据：  ");
 
 // The message is shown once the line has been quiet this long.
 constexpr int kQuietGapMs = 200;
@@ -49,6 +47,7 @@ QLineEdit *addressBox(QWidget *parent, const char *name)
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(6);   // "hh:hh:"
+    qx::fitToLongest(box, QStringLiteral("DD:DD:"));
     return box;
 }
 
@@ -88,22 +87,22 @@ DataTestPage::DataTestPage(Shell &shell, QWidget *parent) : QWidget(parent), m_s
     installHexColonAid(m_moduleAddressBox);
     installHexColonAid(m_receiverBox);
 
-    m_senderLabel = label(this, "Label2_2", QStringLiteral("发送方地址"));
-    m_moduleAddressLabel = label(this, "Label2_4", QStringLiteral("模块地址"));
-    m_receiverLabel = label(this, "Label2_5", QStringLiteral("接收方地址"));
-    m_sendButton = button(this, "Command1_1", QStringLiteral("发送数据"));
-    m_readButton = button(this, "Command1_3", QStringLiteral("读取数据"));
-    m_memoryButton = button(this, "Command1_7", QStringLiteral("判断内存"));
+    m_senderLabel = label(this, "Label2_2", tr("发送方地址"));
+    m_moduleAddressLabel = label(this, "Label2_4", tr("模块地址"));
+    m_receiverLabel = label(this, "Label2_5", tr("接收方地址"));
+    m_sendButton = button(this, "Command1_1", tr("发送数据"));
+    m_readButton = button(this, "Command1_3", tr("读取数据"));
+    m_memoryButton = button(this, "Command1_7", tr("判断内存"));
     connect(m_sendButton, &QPushButton::clicked, this, &DataTestPage::sendData);
     connect(m_readButton, &QPushButton::clicked, this, &DataTestPage::readData);
     connect(m_memoryButton, &QPushButton::clicked, this, &DataTestPage::checkMemory);
 
     auto *areas = new QGridLayout;
-    areas->addWidget(new QLabel(QStringLiteral("发送区"), this), 0, 0, Qt::AlignTop);
+    areas->addWidget(new QLabel(tr("发送区"), this), 0, 0, Qt::AlignTop);
     areas->addWidget(m_sendArea, 0, 1);
-    areas->addWidget(new QLabel(QStringLiteral("接收区"), this), 1, 0, Qt::AlignTop);
+    areas->addWidget(new QLabel(tr("接收区"), this), 1, 0, Qt::AlignTop);
     areas->addWidget(m_receiveArea, 1, 1);
-    areas->addWidget(new QLabel(QStringLiteral("源码区"), this), 2, 0, Qt::AlignTop);
+    areas->addWidget(new QLabel(tr("源码区"), this), 2, 0, Qt::AlignTop);
     areas->addWidget(m_rawArea, 2, 1);
     areas->setRowStretch(0, 1);
     areas->setRowStretch(1, 1);
@@ -183,7 +182,7 @@ void DataTestPage::readData()
     if (!address)
         return;
     m_received.commandSent(PassiveCommand::Read);
-    sendFrame(datatest::readFrame(*address), kCommandSent);
+    sendFrame(datatest::readFrame(*address), tr("发送指令 "));
 }
 
 void DataTestPage::checkMemory()
@@ -194,7 +193,7 @@ void DataTestPage::checkMemory()
     if (!address)
         return;
     m_received.commandSent(PassiveCommand::MemoryCheck);
-    sendFrame(datatest::memoryCheckFrame(*address), kCommandSent);
+    sendFrame(datatest::memoryCheckFrame(*address), tr("发送指令 "));
 }
 
 void DataTestPage::sendPassive()
@@ -210,8 +209,8 @@ void DataTestPage::sendPassive()
     if (!data)
         return;
     m_received.commandSent(PassiveCommand::Write);
-    sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), kDataSent);
-    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
+    sendFrame(datatest::passiveWriteFrame(*address, *data, receiver), tr("发射数据：  "));
+    m_shell.setPanel(Shell::ModulePanel, tr("发射数据"));
 }
 
 void DataTestPage::sendFormat()
@@ -222,8 +221,8 @@ void DataTestPage::sendFormat()
     const auto data = sendAreaBytes(false, true, true);
     if (!data)
         return;
-    sendFrame(datatest::formatFrame(*receiver, *data), kDataSent);
-    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
+    sendFrame(datatest::formatFrame(*receiver, *data), tr("发射数据：  "));
+    m_shell.setPanel(Shell::ModulePanel, tr("发射数据"));
 }
 
 void DataTestPage::sendTransparent()
@@ -232,36 +231,36 @@ void DataTestPage::sendTransparent()
     const auto data = sendAreaBytes(false, false, false);
     if (!data)
         return;
-    sendFrame(*data, kDataSent);
-    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("发射数据"));
+    sendFrame(*data, tr("发射数据：  "));
+    m_shell.setPanel(Shell::ModulePanel, tr("发射数据"));
 }
 
 void DataTestPage::refuse(const QString &text)
 {
-    message(this, text, kTitle, QMessageBox::Information);
+    message(this, text, tr("系统提示"), QMessageBox::Information);
 }
 
 std::optional<QByteArray> DataTestPage::moduleAddress()
 {
     if (m_moduleAddressBox->text().isEmpty()) {
-        refuse(QStringLiteral("您还没有输入模块地址"));
+        refuse(tr("您还没有输入模块地址"));
         return std::nullopt;
     }
     const auto bytes = datatest::addressBytes(m_moduleAddressBox->text());
     if (!bytes)
-        refuse(QStringLiteral("您输入的模块地址错误，模块地址是 2 个字节"));
+        refuse(tr("您输入的模块地址错误，模块地址是 2 个字节"));
     return bytes;
 }
 
 std::optional<QByteArray> DataTestPage::receiverAddress()
 {
     if (m_receiverBox->text().isEmpty()) {
-        refuse(QStringLiteral("您还没有输入接收方地址"));
+        refuse(tr("您还没有输入接收方地址"));
         return std::nullopt;
     }
     const auto bytes = datatest::addressBytes(m_receiverBox->text());
     if (!bytes)
-        refuse(QStringLiteral("您输入的接收方地址错误，接收方地址是 2 个字节"));
+        refuse(tr("您输入的接收方地址错误，接收方地址是 2 个字节"));
     return bytes;
 }
 
@@ -271,12 +270,12 @@ std::optional<QByteArray> DataTestPage::sendAreaBytes(bool passive, bool format,
     const QString cut = datatest::cutToGroups(typed);
     const QByteArray data = datatest::hexBytes(cut);
     if (data.isEmpty() && !allowEmpty) {
-        refuse(QStringLiteral("发送区没有数据"));
+        refuse(tr("发送区没有数据"));
         return std::nullopt;
     }
     const int most = datatest::maxData(passive, format);
     if (data.size() > most) {
-        refuse(QStringLiteral("发送区数据太长，一次最多发送 %1 个字节").arg(most));
+        refuse(tr("发送区数据太长，一次最多发送 %1 个字节").arg(most));
         return std::nullopt;
     }
     if (cut != typed) {
@@ -319,7 +318,7 @@ void DataTestPage::showCollected()
     if (d.sender)
         m_senderBox->setText(*d.sender);
     log(d.log);
-    m_shell.setPanel(Shell::ModulePanel, QStringLiteral("接收数据"));
+    m_shell.setPanel(Shell::ModulePanel, tr("接收数据"));
 }
 
 void DataTestPage::linkLost()

@@ -1,5 +1,6 @@
 #include "identity_page.h"
 
+#include "box_width.h"
 #include "link/helpers.h"
 #include "ui/typing_aids.h"
 
@@ -8,14 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace lt {
 
 IdentityPage::IdentityPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("page2"));
-    auto *frame = new QGroupBox(QStringLiteral("身份地址设置"), this);
+    auto *frame = new QGroupBox(tr("身份地址设置"), this);
     frame->setObjectName(QStringLiteral("Frame_identity"));
     m_projectBox = new QLineEdit(QStringLiteral("0"), frame);
     m_projectBox->setObjectName(QStringLiteral("Text2"));
@@ -23,17 +23,21 @@ IdentityPage::IdentityPage(QWidget *parent) : QWidget(parent)
     m_siteBox = new QLineEdit(QStringLiteral("000"), frame);
     m_siteBox->setObjectName(QStringLiteral("Text3"));
     m_siteBox->setMaxLength(3);
-    auto *ok = new QPushButton(QStringLiteral("确定"), frame);
+    qx::fitToLongest(m_projectBox, QStringLiteral("D"));
+    qx::fitToLongest(m_siteBox, QStringLiteral("DDD"));
+    auto *ok = new QPushButton(tr("确定"), frame);
     ok->setObjectName(QStringLiteral("Command1_0"));
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel(QStringLiteral("工程号：")), 0, 0);
+    grid->addWidget(new QLabel(tr("工程号：")), 0, 0);
     grid->addWidget(m_projectBox, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("站点号：")), 1, 0);
+    grid->addWidget(new QLabel(tr("站点号：")), 1, 0);
     grid->addWidget(m_siteBox, 1, 1);
     grid->addWidget(ok, 2, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addStretch();
+    // The group as large as it needs, in the page's top left corner.
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(frame, 0, 0);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(1, 1);
     installKeyFilter(m_projectBox, hex_key);
     installKeyFilter(m_siteBox, hex_key);
     connect(ok, &QPushButton::clicked, this, &IdentityPage::writeRequested);

@@ -6,22 +6,83 @@
 
 namespace lt {
 
-ParamDisplay::ParamDisplay(QWidget *parent) : QGroupBox(QStringLiteral("系统参数显示"), parent)
+namespace {
+
+QString heartbeatText(int seconds)
+{
+    return QString::number(seconds) + ParamDisplay::tr("秒");
+}
+
+QString workFormText(WorkForm form)
+{
+    return form == WorkForm::Active ? ParamDisplay::tr("主动方式") : ParamDisplay::tr("被动方式");
+}
+
+QString transFormText(TransForm form)
+{
+    return form == TransForm::Format ? ParamDisplay::tr("格式传输") : ParamDisplay::tr("透明传输");
+}
+
+QString transparentModeText(qx3200::TransparentMode mode)
+{
+    return mode == qx3200::TransparentMode::Mode1 ? ParamDisplay::tr("方式1") : ParamDisplay::tr("方式2");
+}
+
+QString addressTypeText(AddressType type)
+{
+    switch (type) {
+    case AddressType::Ascii:
+        return QStringLiteral("ASCII");
+    case AddressType::Hex:
+        return ParamDisplay::tr("16进制");
+    case AddressType::Bcd:
+        return ParamDisplay::tr("BCD码");
+    case AddressType::R50:
+        return ParamDisplay::tr("R50模式");
+    }
+    return {};
+}
+
+QString powerSavingText(bool on)
+{
+    return on ? ParamDisplay::tr("有省电") : ParamDisplay::tr("无省电");
+}
+
+QString wakeModeText(qx3200::WakeMode mode)
+{
+    return mode == qx3200::WakeMode::Mode2 ? ParamDisplay::tr("模式2") : ParamDisplay::tr("模式1");
+}
+
+QString baudText(int baud)
+{
+    return QString::number(baud) + QStringLiteral("bps");
+}
+
+} // namespace
+
+ParamDisplay::ParamDisplay(QWidget *parent) : QGroupBox(tr("系统参数显示"), parent)
 {
     setObjectName(QStringLiteral("Frame_display"));
     auto *grid = new QGridLayout(this);
     int row = 0;
     int column = 0;
-    // Caption, value label name, placeholder; two pairs a row. A value without
-    // a placeholder keeps what it shows over a refresh.
-    auto add = [&](const QString &caption, const char *name, const QString &placeholder, bool kept = false) {
+    // Caption, value label name, placeholder, the other texts the value may
+    // show (its width is the widest of them, so that a read never cuts one);
+    // three pairs a row. A value without a placeholder keeps what it shows over
+    // a refresh.
+    auto add = [&](const QString &caption, const char *name, const QString &placeholder, const QStringList &shown,
+                   bool kept = false) {
         auto *value = new QLabel(placeholder, this);
         value->setObjectName(QLatin1String(name));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        int widest = 0;
+        for (const QString &text : shown + QStringList{placeholder})
+            widest = qMax(widest, value->fontMetrics().horizontalAdvance(text));
+        value->setMinimumWidth(widest);
         grid->addWidget(new QLabel(caption, this), row, column);
         grid->addWidget(value, row, column + 1);
         column += 2;
-        if (column == 4) {
+        if (column == 6) {
             column = 0;
             ++row;
         }
@@ -31,32 +92,43 @@ ParamDisplay::ParamDisplay(QWidget *parent) : QGroupBox(QStringLiteral("系统�
     };
     const QString pair = QStringLiteral("**:**:");
     const QString eight = QStringLiteral("********");
-    add(QStringLiteral("模块身份地址"), "Label1_0", pair);
-    add(QStringLiteral("模块目标地址"), "Label1_1", pair);
-    add(QStringLiteral("心跳时间"), "Label1_3", QStringLiteral("***"));
-    add(QStringLiteral("串口数据格式"), "Label1_5", eight);
-    add(QStringLiteral("软件版本"), "Label1_9", QStringLiteral("***********"));
-    add(QStringLiteral("透明模式"), "Label1_6", eight);
-    add(QStringLiteral("工作方式"), "Label1_4", eight);
-    add(QStringLiteral("地址开始位置"), "Label1_7", eight);
-    add(QStringLiteral("被动方式地址"), "Label1_30", pair);
-    add(QStringLiteral("地址类型"), "Label1_34", eight);
-    add(QStringLiteral("组内最大数"), "Label1_33", eight);
-    add(QStringLiteral("模块重起"), "Label5", QStringLiteral("**"));
-    add(QStringLiteral("地址长度"), "Label1_8", eight);
-    add(QStringLiteral("模块省电"), "Label7", QStringLiteral("**"));
-    add(QStringLiteral("醒后模式"), "Label10", eight);
-    add(QStringLiteral("睡醒延时"), "Label8", QStringLiteral("**"));
-    add(QStringLiteral("模块内码"), "Label1_27", pair, true);
+    const QStringList address{QStringLiteral("DD:DD:")};
+    const QStringList number{QStringLiteral("255")};
+    // The longest a read shows: 65535 units of 400 ms each.
+    const int longestWakeMs = 65535 * 400;
+    add(tr("模块身份地址"), "Label1_0", pair, address);
+    add(tr("模块目标地址"), "Label1_1", pair, address);
+    add(tr("心跳时间"), "Label1_3", QStringLiteral("***"), {heartbeatText(65535)});
+    add(tr("串口数据格式"), "Label1_5", eight,
+        {transFormText(TransForm::Format), transFormText(TransForm::Transparent)});
+    // Eleven characters, as the module names itself.
+    add(tr("软件版本"), "Label1_9", QStringLiteral("***********"), {QStringLiteral("DDDDDDDDDDD")});
+    add(tr("透明模式"), "Label1_6", eight,
+        {transparentModeText(qx3200::TransparentMode::Mode1), transparentModeText(qx3200::TransparentMode::Mode2)});
+    add(tr("工作方式"), "Label1_4", eight, {workFormText(WorkForm::Active), workFormText(WorkForm::Passive)});
+    add(tr("地址开始位置"), "Label1_7", eight, number);
+    add(tr("被动方式地址"), "Label1_30", pair, address);
+    add(tr("地址类型"), "Label1_34", eight,
+        {addressTypeText(AddressType::Ascii), addressTypeText(AddressType::Hex), addressTypeText(AddressType::Bcd),
+         addressTypeText(AddressType::R50)});
+    add(tr("组内最大数"), "Label1_33", eight, number);
+    add(tr("模块重起"), "Label5", QStringLiteral("**"), number);
+    add(tr("地址长度"), "Label1_8", eight, number);
+    add(tr("模块省电"), "Label7", QStringLiteral("**"), {powerSavingText(true), powerSavingText(false)});
+    add(tr("醒后模式"), "Label10", eight,
+        {wakeModeText(qx3200::WakeMode::Mode1), wakeModeText(qx3200::WakeMode::Mode2)});
+    add(tr("睡醒延时"), "Label8", QStringLiteral("**"),
+        {qx3200::wakeTimesText(longestWakeMs - 400, longestWakeMs - 400)});
+    add(tr("模块内码"), "Label1_27", pair, address, true);
     // The module's baud rate, without a caption of its own.
-    add(QString(), "Label1_2", QStringLiteral("******"));
+    add(QString(), "Label1_2", QStringLiteral("******"), {baudText(115200)});
 
-    m_refreshButton = new QPushButton(QStringLiteral("参数刷新"), this);
+    m_refreshButton = new QPushButton(tr("参数刷新"), this);
     m_refreshButton->setObjectName(QStringLiteral("Command1_4"));
-    auto *exit = new QPushButton(QStringLiteral("退出"), this);
+    auto *exit = new QPushButton(tr("退出"), this);
     exit->setObjectName(QStringLiteral("Command1_5"));
-    grid->addWidget(m_refreshButton, 0, 4);
-    grid->addWidget(exit, 1, 4);
+    grid->addWidget(m_refreshButton, 0, 6);
+    grid->addWidget(exit, 1, 6);
     connect(m_refreshButton, &QPushButton::clicked, this, &ParamDisplay::refreshRequested);
     connect(exit, &QPushButton::clicked, this, &ParamDisplay::exitRequested);
 }
@@ -100,43 +172,36 @@ void ParamDisplay::showTarget(const QString &address, const QString &, const QSt
 
 void ParamDisplay::showHeartbeat(int seconds)
 {
-    show(QStringLiteral("Label1_3"), QString::number(seconds) + QStringLiteral("秒"));
+    show(QStringLiteral("Label1_3"), heartbeatText(seconds));
 }
 
 void ParamDisplay::showWorkForm(WorkForm form)
 {
-    show(QStringLiteral("Label1_4"),
-         form == WorkForm::Active ? QStringLiteral("主动方式") : QStringLiteral("被动方式"));
+    show(QStringLiteral("Label1_4"), workFormText(form));
 }
 
 void ParamDisplay::showTransForm(TransForm form)
 {
-    show(QStringLiteral("Label1_5"),
-         form == TransForm::Format ? QStringLiteral("格式传输") : QStringLiteral("透明传输"));
+    show(QStringLiteral("Label1_5"), transFormText(form));
 }
 
 bool ParamDisplay::showTransparentMode(qx3200::TransparentMode mode)
 {
-    show(QStringLiteral("Label1_6"),
-         mode == qx3200::TransparentMode::Mode1 ? QStringLiteral("方式1") : QStringLiteral("方式2"));
+    show(QStringLiteral("Label1_6"), transparentModeText(mode));
     return true;
 }
 
 void ParamDisplay::showAddressSettings(const qx3200::AddressSettings &a)
 {
-    static const QMap<AddressType, QString> types{{AddressType::Ascii, QStringLiteral("ASCII")},
-                                                         {AddressType::Hex, QStringLiteral("16进制")},
-                                                         {AddressType::Bcd, QStringLiteral("BCD码")},
-                                                         {AddressType::R50, QStringLiteral("R50模式")}};
     show(QStringLiteral("Label1_7"), QString::number(a.start));
     show(QStringLiteral("Label1_8"), QString::number(a.length));
     show(QStringLiteral("Label1_33"), QString::number(a.groupMax));
-    show(QStringLiteral("Label1_34"), types.value(a.type));
+    show(QStringLiteral("Label1_34"), addressTypeText(a.type));
 }
 
 void ParamDisplay::showBaud(int baud)
 {
-    show(QStringLiteral("Label1_2"), QString::number(baud) + QStringLiteral("bps"));
+    show(QStringLiteral("Label1_2"), baudText(baud));
 }
 
 void ParamDisplay::showRestartCount(int count)
@@ -146,7 +211,7 @@ void ParamDisplay::showRestartCount(int count)
 
 void ParamDisplay::showPowerSaving(bool on)
 {
-    show(QStringLiteral("Label7"), on ? QStringLiteral("有省电") : QStringLiteral("无省电"));
+    show(QStringLiteral("Label7"), powerSavingText(on));
 }
 
 void ParamDisplay::showWakeTimes(int idleMs, int dataMs)
@@ -156,7 +221,7 @@ void ParamDisplay::showWakeTimes(int idleMs, int dataMs)
 
 void ParamDisplay::showWakeMode(qx3200::WakeMode mode)
 {
-    show(QStringLiteral("Label10"), mode == qx3200::WakeMode::Mode2 ? QStringLiteral("模式2") : QStringLiteral("模式1"));
+    show(QStringLiteral("Label10"), wakeModeText(mode));
 }
 
 } // namespace lt

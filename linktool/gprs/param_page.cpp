@@ -3,6 +3,7 @@
 #include "choice_list.h"
 #include "work_mode_group.h"
 
+#include "box_width.h"
 #include "link/helpers.h"
 #include "ui/typing_aids.h"
 
@@ -54,13 +55,23 @@ ParamPage::ParamPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("page0"));
     m_workMode = new WorkModeGroup(this);
+    QGroupBox *power = powerSavingFrame();
+    QGroupBox *target = targetFrame();
+    QGroupBox *heartbeat = heartbeatFrame();
+    QGroupBox *line = serialLineFrame();
+    QGroupBox *passive = passiveAddressFrame();
+    // Four columns of about the same height, so that the page is no taller
+    // than its tallest group: the serial line alone, the short groups in pairs.
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_workMode, 0, 0, 2, 1);
-    grid->addWidget(powerSavingFrame(), 0, 1);
-    grid->addWidget(targetFrame(), 0, 2);
-    grid->addWidget(heartbeatFrame(), 1, 1);
-    grid->addWidget(serialLineFrame(), 1, 2);
-    grid->addWidget(passiveAddressFrame(), 0, 3, 2, 1);
+    grid->addWidget(power, 0, 1);
+    grid->addWidget(heartbeat, 1, 1);
+    grid->addWidget(line, 0, 2, 2, 1);
+    grid->addWidget(target, 0, 3);
+    grid->addWidget(passive, 1, 3);
+    // A group taller than its rows keeps them together at its top.
+    for (QGroupBox *f : {power, target, heartbeat, line, passive})
+        gridOf(f)->setRowStretch(gridOf(f)->rowCount(), 1);
 
     connect(m_workMode, &WorkModeGroup::writeRequested, this, [this] { emit writeRequested(Group::WorkMode); });
     // Only a passive module has an address of its own to set.
@@ -71,18 +82,19 @@ ParamPage::ParamPage(QWidget *parent) : QWidget(parent)
     });
 }
 
-QLineEdit *ParamPage::box(const char *name, const QString &text, int maxLength)
+QLineEdit *ParamPage::box(const char *name, const QString &text, const QString &longest, int maxLength)
 {
     auto *b = new QLineEdit(text, this);
     b->setObjectName(QLatin1String(name));
     if (maxLength > 0)
         b->setMaxLength(maxLength);
+    qx::fitToLongest(b, longest);
     return b;
 }
 
 void ParamPage::addWriteButton(QGroupBox *frame, int row, int column, int index, Group group, int columnSpan)
 {
-    auto *b = new QPushButton(QStringLiteral("确定"), this);
+    auto *b = new QPushButton(tr("确定"), this);
     b->setObjectName(QStringLiteral("Command1_%1").arg(index));
     gridOf(frame)->addWidget(b, row, column, 1, columnSpan);
     connect(b, &QPushButton::clicked, this, [this, group] { emit writeRequested(group); });
@@ -90,21 +102,23 @@ void ParamPage::addWriteButton(QGroupBox *frame, int row, int column, int index,
 
 QGroupBox *ParamPage::powerSavingFrame()
 {
-    QGroupBox *f = frame(this, QStringLiteral("省电"), "Frame_power");
+    QGroupBox *f = frame(this, tr("省电"), "Frame_power");
     auto *savingGroup = new QButtonGroup(this);
     auto *wakeGroup = new QButtonGroup(this);
-    m_savingOn = option("Option3", QStringLiteral("省电"), savingGroup);
-    m_savingOff = option("Option4", QStringLiteral("不省电"), savingGroup);
-    m_wakeMode1 = option("Option7", QStringLiteral("模式1"), wakeGroup);
-    m_wakeMode2 = option("Option8", QStringLiteral("模式2"), wakeGroup);
-    m_wakeIdleBox = box("Text11", QStringLiteral("1000"));
-    m_wakeDataBox = box("Text12", QStringLiteral("10000"));
+    m_savingOn = option("Option3", tr("省电"), savingGroup);
+    m_savingOff = option("Option4", tr("不省电"), savingGroup);
+    m_wakeMode1 = option("Option7", tr("模式1"), wakeGroup);
+    m_wakeMode2 = option("Option8", tr("模式2"), wakeGroup);
+    // The most the module keeps: 65535 units of 400 ms.
+    const QString longestWake = QString::number(65535 * 400);
+    m_wakeIdleBox = box("Text11", QStringLiteral("1000"), longestWake);
+    m_wakeDataBox = box("Text12", QStringLiteral("10000"), longestWake);
     QGridLayout *g = gridOf(f);
     g->addWidget(m_savingOn, 0, 0);
     g->addWidget(m_savingOff, 0, 1);
-    g->addWidget(caption(QStringLiteral("醒后空闲时间(ms)")), 1, 0);
+    g->addWidget(caption(tr("醒后空闲时间(ms)")), 1, 0);
     g->addWidget(m_wakeIdleBox, 1, 1);
-    g->addWidget(caption(QStringLiteral("醒后数据时间(ms)")), 2, 0);
+    g->addWidget(caption(tr("醒后数据时间(ms)")), 2, 0);
     g->addWidget(m_wakeDataBox, 2, 1);
     g->addWidget(m_wakeMode1, 3, 0);
     g->addWidget(m_wakeMode2, 3, 1);
@@ -114,14 +128,14 @@ QGroupBox *ParamPage::powerSavingFrame()
 
 QGroupBox *ParamPage::targetFrame()
 {
-    QGroupBox *f = frame(this, QStringLiteral("目标地址设置"), "Frame_target");
-    m_targetProjectBox = box("Text8", QStringLiteral("0"), 1);
-    m_targetSiteBox = box("Text1_0", QStringLiteral("000"));
+    QGroupBox *f = frame(this, tr("目标地址设置"), "Frame_target");
+    m_targetProjectBox = box("Text8", QStringLiteral("0"), QStringLiteral("D"), 1);
+    m_targetSiteBox = box("Text1_0", QStringLiteral("000"), QStringLiteral("DDD"));
     installKeyFilter(m_targetProjectBox, hex_key);
     QGridLayout *g = gridOf(f);
-    g->addWidget(caption(QStringLiteral("工程号：")), 0, 0);
+    g->addWidget(caption(tr("工程号：")), 0, 0);
     g->addWidget(m_targetProjectBox, 0, 1);
-    g->addWidget(caption(QStringLiteral("站点号：")), 1, 0);
+    g->addWidget(caption(tr("站点号：")), 1, 0);
     g->addWidget(m_targetSiteBox, 1, 1);
     addWriteButton(f, 2, 1, 6, Group::Target);
     return f;
@@ -129,70 +143,75 @@ QGroupBox *ParamPage::targetFrame()
 
 QGroupBox *ParamPage::heartbeatFrame()
 {
-    QGroupBox *f = frame(this, QStringLiteral("心跳时间设置"), "Frame_heartbeat");
-    m_heartbeatBox = box("Text4", QStringLiteral("300"), 4);
-    m_restartCountBox = box("Text10", QStringLiteral("5"));
+    QGroupBox *f = frame(this, tr("心跳时间设置"), "Frame_heartbeat");
+    m_heartbeatBox = box("Text4", QStringLiteral("300"), QStringLiteral("9999"), 4);
+    m_restartCountBox = box("Text10", QStringLiteral("5"), QStringLiteral("255"));
     installKeyFilter(m_heartbeatBox, num_key);
     QGridLayout *g = gridOf(f);
-    g->addWidget(caption(QStringLiteral("时间选择：")), 0, 0);
+    g->addWidget(caption(tr("时间选择：")), 0, 0);
     g->addWidget(m_heartbeatBox, 0, 1);
-    g->addWidget(caption(QStringLiteral("秒")), 0, 2);
-    g->addWidget(caption(QStringLiteral("模块重起：")), 1, 0);
+    g->addWidget(caption(tr("秒")), 0, 2);
+    g->addWidget(caption(tr("模块重起：")), 1, 0);
     g->addWidget(m_restartCountBox, 1, 1);
-    g->addWidget(caption(QStringLiteral("次")), 1, 2);
+    g->addWidget(caption(tr("次")), 1, 2);
     addWriteButton(f, 2, 1, 2, Group::Heartbeat);
     return f;
 }
 
 QGroupBox *ParamPage::serialLineFrame()
 {
-    QGroupBox *f = frame(this, QStringLiteral("通讯设置"), "Frame_line");
+    QGroupBox *f = frame(this, tr("通讯设置"), "Frame_line");
     QList<std::pair<QString, int>> rates;
     for (int rate : qx3200::listedBauds())
         rates.append({QString::number(rate) + QStringLiteral("bps"), rate});
     m_baudList = choice::makeList(this, "Combo7", rates);
+    // The port's own rate may be shown too, 115200 among them.
+    const QString longestRate = QStringLiteral("115200bps");
+    m_baudList->setProperty("longestValue", longestRate);
+    m_baudList->setMinimumContentsLength(longestRate.size());
     auto *bitsGroup = new QButtonGroup(this);
     auto *parityGroup = new QButtonGroup(this);
     auto *stopGroup = new QButtonGroup(this);
     m_eightBits = option("Option1", QStringLiteral("8"), bitsGroup);
     m_sevenBits = option("Option2", QStringLiteral("7"), bitsGroup);
-    m_noParity = option("Option5", QStringLiteral("无"), parityGroup);
-    m_oddParity = option("Option6", QStringLiteral("奇"), parityGroup);
-    m_evenParity = option("Option9", QStringLiteral("偶"), parityGroup);
+    m_noParity = option("Option5", tr("无"), parityGroup);
+    m_oddParity = option("Option6", tr("奇"), parityGroup);
+    m_evenParity = option("Option9", tr("偶"), parityGroup);
     m_oneStopBit = option("Option11", QStringLiteral("1"), stopGroup);
     m_twoStopBits = option("Option10", QStringLiteral("2"), stopGroup);
     QGridLayout *g = gridOf(f);
-    g->addWidget(caption(QStringLiteral("波特率：")), 0, 0);
+    g->addWidget(caption(tr("波特率：")), 0, 0);
     g->addWidget(m_baudList, 0, 1, 1, 3);
-    g->addWidget(caption(QStringLiteral("数据位：")), 1, 0);
+    g->addWidget(caption(tr("数据位：")), 1, 0);
     g->addWidget(m_eightBits, 1, 1);
     g->addWidget(m_sevenBits, 1, 2);
-    g->addWidget(caption(QStringLiteral("校验位：")), 2, 0);
+    g->addWidget(caption(tr("校验位：")), 2, 0);
     g->addWidget(m_noParity, 2, 1);
     g->addWidget(m_oddParity, 2, 2);
     g->addWidget(m_evenParity, 2, 3);
-    g->addWidget(caption(QStringLiteral("停止位：")), 3, 0);
+    g->addWidget(caption(tr("停止位：")), 3, 0);
     g->addWidget(m_oneStopBit, 3, 1);
     g->addWidget(m_twoStopBits, 3, 2);
-    g->addWidget(caption(QStringLiteral("  参数设置完成后请重新启动程序！！")), 4, 0, 1, 4);
+    g->addWidget(caption(tr("  参数设置完成后请重新启动程序！！")), 4, 0, 1, 4);
     addWriteButton(f, 5, 1, 8, Group::SerialLine, 2);
     return f;
 }
 
 QGroupBox *ParamPage::passiveAddressFrame()
 {
-    m_passiveFrame = frame(this, QStringLiteral("被动方式地址"), "Frame_passive");
-    m_passiveAddressBox = box("Text9", QStringLiteral("0"));
-    const QString note = QStringLiteral("  被动方式下地址是两字节，以ASCII表示");
+    m_passiveFrame = frame(this, tr("被动方式地址"), "Frame_passive");
+    // Two characters, or the two bytes as a read shows them.
+    m_passiveAddressBox = box("Text9", QStringLiteral("0"), QStringLiteral("DD:DD:"));
+    const QString note = tr("  被动方式下地址是两字节，以ASCII表示");
     m_passiveAddressBox->setToolTip(note);
     m_passiveBar = numberBar(this, "VScroll8", 0, 255);
     QGridLayout *g = gridOf(m_passiveFrame);
-    g->addWidget(caption(QStringLiteral("地址：")), 0, 0);
+    g->addWidget(caption(tr("地址：")), 0, 0);
     g->addWidget(m_passiveAddressBox, 0, 1);
     g->addWidget(m_passiveBar, 0, 2);
-    auto *noteLabel = caption(note);
-    noteLabel->setWordWrap(true);
-    g->addWidget(noteLabel, 1, 0, 1, 3);
+    // On one line: a wrapped label's height is not known when the window's
+    // least size is, and the rows above it would be squeezed for it.
+    g->addWidget(caption(note), 1, 0, 1, 3);
     addWriteButton(m_passiveFrame, 2, 1, 11, Group::PassiveAddress);
     connect(m_passiveBar, &QScrollBar::valueChanged, this,
             [this](int v) { m_passiveAddressBox->setText(QString::number(-v).trimmed()); });

@@ -61,7 +61,8 @@ private:
     QGroupBox *heartbeatFrame();
     QGroupBox *serialLineFrame();
     QGroupBox *passiveAddressFrame();
-    QLineEdit *box(const char *name, const QString &text, int maxLength = 0);
+    // A box as wide as the longest value it takes.
+    QLineEdit *box(const char *name, const QString &text, const QString &longest, int maxLength = 0);
     void addWriteButton(QGroupBox *frame, int row, int column, int index, qx3200::Group group, int columnSpan = 1);
     // The rate the module's line is to take: the listed rate shown, or the
     // port's own when the list shows that.

@@ -28,8 +28,6 @@ using qx3200::Group;
 
 namespace {
 
-const QString kSystemTitle = QStringLiteral("系统提示");
-const QString kErrorTitle = QStringLiteral("错误提示");
 
 // The pages of the tab control, by the work mode they belong to.
 constexpr int kParamPageIndex = 0;
@@ -83,9 +81,9 @@ void openQx3200Window(Shell &shell, WorkMode mode)
         return;
     }
     auto *window = new Qx3200Window(shell, mode);
-    QMdiSubWindow *sub = shell.addChild(window);
-    sub->move(0, 0);
-    sub->resize(twips(11800), twips(8180));
+    shell.addChild(window)->move(0, 0);
+    // The size it was drawn for, or larger where the fonts need more room.
+    shell.fitChild(window, QSize(twips(11800), twips(8180)));
 }
 
 Qx3200Window *Qx3200Window::find(Shell &shell)
@@ -98,16 +96,16 @@ Qx3200Window::Qx3200Window(Shell &shell, WorkMode mode, QWidget *parent)
       m_parser(m_views, *this, shell.link().module(), [this](const QByteArray &block) { m_dataTest->parse(block); })
 {
     setObjectName(QStringLiteral("frm3200COM"));
-    setWindowTitle(QStringLiteral("模块设置"));
+    setWindowTitle(tr("模块设置"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_paramPage = new ParamPage;
     m_dataTest = new DataTestPage(shell);
     m_identityPage = new IdentityPage;
-    m_tabs->addTab(m_paramPage, QStringLiteral("    参数设置    "));
-    m_tabs->addTab(m_dataTest, QStringLiteral("    通信测试    "));
-    m_tabs->addTab(m_identityPage, QStringLiteral("身份地址设置"));
+    m_tabs->addTab(m_paramPage, tr("    参数设置    "));
+    m_tabs->addTab(m_dataTest, tr("    通信测试    "));
+    m_tabs->addTab(m_identityPage, tr("身份地址设置"));
     m_display = new ParamDisplay(this);
     m_files = new SettingsFiles(
         this, {QStringLiteral("QX3200"), qx3200::fieldNames(),
@@ -217,7 +215,7 @@ void Qx3200Window::load(WorkMode mode)
     m_shell.setPortUser(this);
 
     if (!port.isOpen() && port.open() != ModulePort::Opened) {
-        message(this, port.serialPort().errorString(), QStringLiteral("错误"), QMessageBox::Critical);
+        message(this, port.serialPort().errorString(), tr("错误"), QMessageBox::Critical);
         return;
     }
     m_firstRefresh.start(timing::interval(kFirstRefreshMs));
@@ -432,7 +430,7 @@ void Qx3200Window::nextRead(int step)
 
 void Qx3200Window::moduleReady()
 {
-    postMessage(this, QStringLiteral("模块初始化已经完成，您可以接收和发射数据了"), QStringLiteral("提示信息"));
+    postMessage(this, tr("模块初始化已经完成，您可以接收和发射数据了"), tr("提示信息"));
 }
 
 void Qx3200Window::identityRetry()
@@ -444,19 +442,19 @@ void Qx3200Window::identityResult(qx3200::IdentityResult result)
 {
     switch (result) {
     case qx3200::IdentityResult::Accepted:
-        postMessage(this, QStringLiteral("模块身份地址设置成功"), kSystemTitle);
+        postMessage(this, tr("模块身份地址设置成功"), tr("系统提示"));
         closeWaitNotice();
         break;
     case qx3200::IdentityResult::Refused:
-        postMessage(this, QStringLiteral("对不起，模块身份地址设置失败"), kErrorTitle, QMessageBox::Critical);
+        postMessage(this, tr("对不起，模块身份地址设置失败"), tr("错误提示"), QMessageBox::Critical);
         closeWaitNotice();
         break;
     case qx3200::IdentityResult::Offline:
-        postMessage(this, QStringLiteral("对不起，您的模块没有上网"), kErrorTitle, QMessageBox::Critical);
+        postMessage(this, tr("对不起，您的模块没有上网"), tr("错误提示"), QMessageBox::Critical);
         closeWaitNotice();
         break;
     case qx3200::IdentityResult::Taken:
-        postMessage(this, QStringLiteral("您设置的身份地址已经被占用，要替换它吗？"), kErrorTitle, QMessageBox::Question,
+        postMessage(this, tr("您设置的身份地址已经被占用，要替换它吗？"), tr("错误提示"), QMessageBox::Question,
                     QMessageBox::Yes | QMessageBox::No, [this](QMessageBox::StandardButton answer) {
                         if (answer == QMessageBox::Yes)
                             m_replaceDelay.start(timing::interval(kReplaceDelayMs));

@@ -2,6 +2,7 @@
 
 #include "choice_list.h"
 
+#include "box_width.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ QLineEdit *numberBox(QWidget *parent, const char *name)
     auto *b = new QLineEdit(parent);
     b->setObjectName(QLatin1String(name));
     b->setReadOnly(true);
+    qx::fitToLongest(b, QStringLiteral("255"));
     return b;
 }
 
@@ -64,35 +66,35 @@ QScrollBar *numberBar(QWidget *parent, const char *name, int lowest, int highest
     return s;
 }
 
-WorkModeGroup::WorkModeGroup(QWidget *parent) : QGroupBox(QStringLiteral("工作方式选择"), parent)
+WorkModeGroup::WorkModeGroup(QWidget *parent) : QGroupBox(tr("工作方式选择"), parent)
 {
     setObjectName(QStringLiteral("Frame_work"));
-    m_formList = choice::makeList(this, "Combo1", {{QStringLiteral("主动方式"), int(WorkForm::Active)},
-                                                   {QStringLiteral("被动方式"), int(WorkForm::Passive)}});
-    m_transferList = choice::makeList(this, "Combo2", {{QStringLiteral("格式传输"), int(TransForm::Format)},
-                                                       {QStringLiteral("透明传输"), int(TransForm::Transparent)}});
-    m_modeList = choice::makeList(this, "Combo3", {{QStringLiteral("方式1"), int(TransparentMode::Mode1)},
-                                                   {QStringLiteral("方式2"), int(TransparentMode::Mode2)}});
+    m_formList = choice::makeList(this, "Combo1", {{tr("主动方式"), int(WorkForm::Active)},
+                                                   {tr("被动方式"), int(WorkForm::Passive)}});
+    m_transferList = choice::makeList(this, "Combo2", {{tr("格式传输"), int(TransForm::Format)},
+                                                       {tr("透明传输"), int(TransForm::Transparent)}});
+    m_modeList = choice::makeList(this, "Combo3", {{tr("方式1"), int(TransparentMode::Mode1)},
+                                                   {tr("方式2"), int(TransparentMode::Mode2)}});
     m_typeList = choice::makeList(this, "Combo4", {{QStringLiteral("ASCII"), int(AddressType::Ascii)},
-                                                   {QStringLiteral("16进制"), int(AddressType::Hex)},
-                                                   {QStringLiteral("BCD码"), int(AddressType::Bcd)}});
+                                                   {tr("16进制"), int(AddressType::Hex)},
+                                                   {tr("BCD码"), int(AddressType::Bcd)}});
     m_startBox = numberBox(this, "Text5");
     m_lengthBox = numberBox(this, "Text6");
     m_groupMaxBox = numberBox(this, "Text7");
     m_startBar = numberBar(this, "VScroll3", 0, 255);
     m_lengthBar = numberBar(this, "VScroll4", 1, 4);
     m_groupMaxBar = numberBar(this, "VScroll5", 1, 255);
-    auto *ok = new QPushButton(QStringLiteral("确定"), this);
+    auto *ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("Command1_10"));
-    m_transferLabel = caption(this, QStringLiteral("串口数据格式："), "Label_format");
-    m_modeLabel = caption(this, QStringLiteral("地址隐含方式："), "Label_sub");
-    auto *typeLabel = caption(this, QStringLiteral("地址类型："), "Label_type");
-    auto *startLabel = caption(this, QStringLiteral("地址开始位置："), "Label_start");
-    auto *lengthLabel = caption(this, QStringLiteral("地址长度："), "Label_length");
-    auto *maxLabel = caption(this, QStringLiteral("组内最大数："), "Label_max");
+    m_transferLabel = caption(this, tr("串口数据格式："), "Label_format");
+    m_modeLabel = caption(this, tr("地址隐含方式："), "Label_sub");
+    auto *typeLabel = caption(this, tr("地址类型："), "Label_type");
+    auto *startLabel = caption(this, tr("地址开始位置："), "Label_start");
+    auto *lengthLabel = caption(this, tr("地址长度："), "Label_length");
+    auto *maxLabel = caption(this, tr("组内最大数："), "Label_max");
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(caption(this, QStringLiteral("工作方式：")), 0, 0);
+    grid->addWidget(caption(this, tr("工作方式：")), 0, 0);
     grid->addWidget(m_formList, 0, 1, 1, 2);
     grid->addWidget(m_transferLabel, 1, 0);
     grid->addWidget(m_transferList, 1, 1, 1, 2);
@@ -197,9 +199,9 @@ void WorkModeGroup::workFormListChosen()
     // A passive module knows mode 1 only.
     m_modeList->clear();
     m_modeList->setEditText(choice::noneText());
-    choice::addEntry(m_modeList, QStringLiteral("方式1"), int(TransparentMode::Mode1));
+    choice::addEntry(m_modeList, tr("方式1"), int(TransparentMode::Mode1));
     if (*form == WorkForm::Active)
-        choice::addEntry(m_modeList, QStringLiteral("方式2"), int(TransparentMode::Mode2));
+        choice::addEntry(m_modeList, tr("方式2"), int(TransparentMode::Mode2));
     choice::clear(m_modeList);
 }
 
@@ -242,7 +244,7 @@ void WorkModeGroup::typeListChosen()
 void WorkModeGroup::lengthBarMoved()
 {
     if (!choice::shown<AddressType>(m_typeList)) {
-        message(this, QStringLiteral("您必须选择地址的类型才可以选择地址的长度"), QStringLiteral("错误提示"),
+        message(this, tr("您必须选择地址的类型才可以选择地址的长度"), tr("错误提示"),
                 QMessageBox::Warning);
         return;
     }

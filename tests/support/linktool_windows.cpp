@@ -9,12 +9,16 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace lt;
 
@@ -26,6 +30,10 @@ WindowStage::WindowStage()
     QStandardPaths::setTestModeEnabled(true);
     timing::setScale(0.25, 250);
     main = std::make_unique<MainWindow>();
+    QObject::connect(&main->mdi(), &QMdiArea::subWindowActivated, main.get(), [this](QMdiSubWindow *sub) {
+        if (sub && !m_leastWhenOpened.contains(sub))
+            m_leastWhenOpened.insert(sub, sub->minimumSizeHint());
+    });
     main->show();
     m_messages = std::make_unique<MessageRecorder>();
 }
@@ -93,6 +101,85 @@ QWidget *calculatorFilled(WindowStage &stage)
     return form->parentWidget();
 }
 
+// Waits for the window's first read of the module (the sequence timed by
+// Timer2, started a moment after the window opens) to start and to end.
+bool firstReadDone(QWidget *window)
+{
+    auto running = [window](const char *name) { return window->findChild<QTimer *>(QLatin1String(name))->isActive(); };
+    return QTest::qWaitFor([&] { return running("Timer2"); }, 8000)
+           && QTest::qWaitFor([&] { return !running("Timer2") && !running("Timer6"); }, 15000);
+}
+
+// Puts the longest value a box takes into it, as a user types it or the
+// module reports it, and names it for the fit check.
+void fill(QWidget *window, const char *name, const QString &value)
+{
+    auto *box = window->findChild<QLineEdit *>(QLatin1String(name));
+    box->setText(value);
+    box->setProperty("longestValue", value);
+}
+
+// The QX3100 window after the connect window's module answered and its
+// first read ended, on the tab `page`, each box holding its longest value.
+QWidget *qx3100Tab(WindowStage &s, int page)
+{
+    s.module(QStringLiteral("qx3100"));
+    openSmsConnect(*s.main);
+    QWidget *connect = s.find("frm3000MOD");
+    if (!connect)
+        return nullptr;
+    connect->findChild<QPushButton *>(QStringLiteral("Command1_0"))->click();
+    QWidget *w = s.find("frm3100COM");
+    if (!w || !firstReadDone(w))
+        return nullptr;
+    const std::pair<const char *, const char *> longest[] = {
+        {"Text1", "DD:DD:DD:DD:"}, {"Text2", "13888888888"}, {"Text3", "DD:DD:"},   {"Text4", "-10737418.24"},
+        {"Text11", "26214000"},    {"Text13", "26214000"},   {"Text5", "255"},      {"Text6", "255"},
+        {"Text7", "255"},          {"Text8", "DD:DD:"},      {"Text9", "DDDDDDDDDDD"}, {"Text10", "65535"},
+        {"Text12", "65535"},       {"Text22", "DD:DD:"},     {"Text21_3", "DDDDDDDDDDDD"},
+        {"Text21_4", "13888888888"}};
+    for (const auto &[name, value] : longest)
+        fill(w, name, QString::fromLatin1(value));
+    // An entry of the phone table as a read lists it: its address, and the number of an erased one.
+    auto *grid = w->findChild<QTableWidget *>(QStringLiteral("Grid"));
+    grid->setRowCount(1);
+    grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("DD:DD:")));
+    grid->setItem(0, 2, new QTableWidgetItem(QStringLiteral("DDDDDDDDDDDD")));
+    w->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(page);
+    return w->parentWidget();
+}
+
+// The QX3200 window as the connect window's Enter opens it in the working
+// `mode` the module reports (0x80 data communication, 0 address setting),
+// after its first read of a module whose values are the longest each shows,
+// on the page named `page`.
+QWidget *qx3200Page(WindowStage &s, int mode, const char *page)
+{
+    SimModule &module = s.module(QStringLiteral("qx3200"));
+    const std::pair<const char *, int> longest[] = {
+        {"mode", mode},        {"heartbeat", 9999},    {"restarts", 255},      {"passive", 0x0102},
+        {"addr-start", 255},   {"addr-length", 4},     {"group-max", 255},     {"addr-type", 3},
+        {"idle-units", 65534}, {"data-units", 65534},  {"power", 1},           {"wake-mode", 1},
+        {"identity", 0xDDDD},  {"target", 0xDDDD},     {"internal", 0xDDDD},   {"submode", 0}};
+    for (const auto &[key, value] : longest)
+        module.set(QLatin1String(key), value);
+    QWidget *connect = s.connected(QStringLiteral("qx3200"), openQx3200Connect, "frmQX3200");
+    if (!connect)
+        return nullptr;
+    connect->findChild<QPushButton *>(QStringLiteral("Command1_2"))->click();
+    QWidget *w = s.find("frm3200COM");
+    if (!w || !firstReadDone(w))
+        return nullptr;
+    auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    tabs->setCurrentWidget(w->findChild<QWidget *>(QLatin1String(page)));
+    if (tabs->currentWidget()->objectName() != QLatin1String(page))
+        return nullptr;
+    // What the data test page shows after a message from the network: the sender's address.
+    if (QWidget *sender = w->findChild<QLineEdit *>(QStringLiteral("Text1_5")))
+        static_cast<QLineEdit *>(sender)->setText(QStringLiteral("DD:DD:"));
+    return w->parentWidget();
+}
+
 } // namespace
 
 const QList<WindowToShow> &linktoolWindows()
@@ -138,6 +225,12 @@ const QList<WindowToShow> &linktoolWindows()
              s.trigger("count_k");
              return calculatorFilled(s);
          }},
+        {"QX3100 settings", [](WindowStage &s) { return qx3100Tab(s, 0); }},
+        {"QX3100 SMS test", [](WindowStage &s) { return qx3100Tab(s, 1); }},
+        // The display below the pages shows the values read on every page.
+        {"QX3200 settings", [](WindowStage &s) { return qx3200Page(s, 0x80, "page0"); }},
+        {"QX3200 data test", [](WindowStage &s) { return qx3200Page(s, 0x80, "DataTestPage"); }},
+        {"QX3200 identity", [](WindowStage &s) { return qx3200Page(s, 0, "page2"); }},
         {"Unicode tool", [](WindowStage &s) {
              s.trigger("mnuCode");
              s.find("Form18")->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("短信 SMS"));

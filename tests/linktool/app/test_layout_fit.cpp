@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace lt;
@@ -27,6 +28,24 @@ QString problems(const QWidget *w)
 QString sizeText(QSize s)
 {
     return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+}
+
+// The least size that shows each page of the window's tabs whole: the
+// window keeps its size when another page is chosen.
+QSize leastForEveryPage(QWidget *window)
+{
+    QSize least = window->minimumSizeHint();
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        const int shown = tabs->currentIndex();
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QTest::qWait(1);   // the layouts learn of the page
+            least = least.expandedTo(window->minimumSizeHint());
+        }
+        tabs->setCurrentIndex(shown);
+        QTest::qWait(1);
+    }
+    return least;
 }
 
 } // namespace
@@ -77,10 +96,11 @@ private slots:
         if (auto *sub = qobject_cast<QMdiSubWindow *>(window.data())) {
             // Opens inside the main window's area, unless what it holds needs more: the area then scrolls.
             const QSize area = stage.main->mdi().viewport()->size();
-            const QSize whole = sub->minimumSizeHint();
+            const QSize whole = leastForEveryPage(sub).expandedTo(stage.leastWhenOpened(sub));
             QVERIFY2(opened.width() <= qMax(area.width(), whole.width())
                          && opened.height() <= qMax(area.height(), whole.height()),
-                     qPrintable(sizeText(opened) + QStringLiteral(" in ") + sizeText(area)));
+                     qPrintable(sizeText(opened) + QStringLiteral(" in ") + sizeText(area) + QStringLiteral(", needs ")
+                                + sizeText(whole)));
             if (opened.height() > area.height())
                 QCOMPARE(stage.main->mdi().verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
             if (opened.width() > area.width())
