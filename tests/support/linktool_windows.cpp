@@ -8,6 +8,7 @@
 #include "ui/network_wait_notice.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -206,7 +207,11 @@ const QList<WindowToShow> &linktoolWindows()
          [](WindowStage &s) { return s.connected(QStringLiteral("qx3200"), openQx3200Connect, "frmQX3200"); }},
         {"restart notice", [](WindowStage &s) {
              auto *notice = new RestartNotice(
-                 *s.main, QStringLiteral("您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"), {});
+                 *s.main,
+                 // The text the QX3200 connect window gives it, in the language of the walk.
+                 QCoreApplication::translate("lt::Qx3200ConnectWindow",
+                                             "您设置了QX3200模块通信模式，模块已经重新启动，需要等待一点时间"),
+                 {});
              notice->show();
              return notice;
          }},
