@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // The entries of a .ts that would still show the Chinese source text:
@@ -99,6 +101,96 @@ Catalogs readCatalogList()
     return c;
 }
 
+
+// A piece of source as the scan below sees it: a string literal (its text
+// between the quotes) or one other token.
+struct Token {
+    bool literal = false;
+    QString text;
+    int line = 0;
+};
+
+bool isCjk(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x3000 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef);
+}
+
+// Comments and character literals are dropped; an encoding prefix (u8, u, L)
+// stays a token of its own before its literal.
+QList<Token> tokens(const QString &code)
+{
+    QList<Token> out;
+    int line = 1;
+    const int n = code.size();
+    for (int i = 0; i < n;) {
+        const QChar c = code[i];
+        if (c == QLatin1Char('\n')) {
+            ++line;
+            ++i;
+        } else if (c.isSpace()) {
+            ++i;
+        } else if (code.mid(i, 2) == QLatin1String("//")) {
+            while (i < n && code[i] != QLatin1Char('\n'))
+                ++i;
+        } else if (code.mid(i, 2) == QLatin1String("/*")) {
+            const int end = code.indexOf(QLatin1String("*/"), i + 2);
+            const int stop = end < 0 ? n : end + 2;
+            line += code.mid(i, stop - i).count(QLatin1Char('\n'));
+            i = stop;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            Token t{c == QLatin1Char('"'), {}, line};
+            for (++i; i < n && code[i] != c && code[i] != QLatin1Char('\n'); ++i) {
+                if (code[i] == QLatin1Char('\\') && i + 1 < n)
+                    t.text += code[i++];
+                t.text += code[i];
+            }
+            ++i;
+            if (t.literal)
+                out << t;
+        } else if (c.isLetterOrNumber() || c == QLatin1Char('_')) {
+            Token t{false, {}, line};
+            while (i < n && (code[i].isLetterOrNumber() || code[i] == QLatin1Char('_')))
+                t.text += code[i++];
+            out << t;
+        } else {
+            out << Token{false, QString(c), line};
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool isToken(const QList<Token> &t, int i, const char *text)
+{
+    return i >= 0 && !t[i].literal && t[i].text == QLatin1String(text);
+}
+
+// The string literals holding Chinese that no translation marker takes, as
+// "line: text": what a user would see in Chinese whatever the language.
+// Marked are tr("…"), QT_TR_NOOP("…") and translate("context", "…") or
+// QT_TRANSLATE_NOOP("context", "…"), literals split over lines included.
+QStringList unmarkedTexts(const QString &code)
+{
+    const QList<Token> t = tokens(code);
+    QStringList found;
+    for (int i = 0; i < t.size(); ++i) {
+        if (!t[i].literal || std::none_of(t[i].text.begin(), t[i].text.end(), isCjk))
+            continue;
+        int first = i;
+        while (first > 0 && (t[first - 1].literal || isToken(t, first - 1, "u8") || isToken(t, first - 1, "u")
+                             || isToken(t, first - 1, "L")))
+            --first;
+        const int before = first - 1;
+        const bool marked = (isToken(t, before, "(")
+                             && (isToken(t, before - 1, "tr") || isToken(t, before - 1, "QT_TR_NOOP")))
+            || (isToken(t, before, ",") && before >= 2 && t[before - 1].literal && isToken(t, before - 2, "(")
+                && (isToken(t, before - 3, "translate") || isToken(t, before - 3, "QT_TRANSLATE_NOOP")));
+        if (!marked)
+            found << QStringLiteral("%1: %2").arg(t[i].line).arg(t[i].text);
+    }
+    return found;
+}
 } // namespace
 
 class TranslationsTest : public QObject
@@ -148,6 +240,63 @@ private slots:
         const QStringList found = untranslated(QByteArray("<TS><context><name>x</name><message>"));
         QCOMPARE(found.size(), 1);
         QVERIFY(found[0].startsWith(QLatin1String("unreadable")));
+    }
+
+    void unmarkedTexts_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("tr") << QStringLiteral("x = tr(\"提示\");") << QStringList();
+        QTest::newRow("class tr") << QStringLiteral("x = QObject::tr(\"提示\");") << QStringList();
+        QTest::newRow("literal") << QStringLiteral("x = QStringLiteral(\"提示\");") << QStringList{QStringLiteral("1: 提示")};
+        QTest::newRow("utf8") << QStringLiteral("x = QString::fromUtf8(u8\"提示\");") << QStringList{QStringLiteral("1: 提示")};
+        QTest::newRow("translate") << QStringLiteral("QCoreApplication::translate(\"Ctx\",\n  \"提示\")") << QStringList();
+        QTest::newRow("noop table") << QStringLiteral("{QT_TRANSLATE_NOOP(\"Ctx\", \"甲\"), 1}") << QStringList();
+        QTest::newRow("split over lines") << QStringLiteral("tr(\"甲\"\n   \"乙\")") << QStringList();
+        QTest::newRow("second argument") << QStringLiteral("f(tr(\"甲\"),\n  \"乙\")") << QStringList{QStringLiteral("2: 乙")};
+        QTest::newRow("context holds Chinese") << QStringLiteral("translate(\"甲\", \"乙\")") << QStringList{QStringLiteral("1: 甲")};
+        QTest::newRow("comments") << QStringLiteral("// \"甲\"\n/* \"乙\"\n */ tr(\"丙\\\"\")") << QStringList();
+        QTest::newRow("full-width colon") << QStringLiteral("QStringLiteral(\"a：\")") << QStringList{QStringLiteral("1: a：")};
+        QTest::newRow("ascii") << QStringLiteral("QStringLiteral(\"COM1\")") << QStringList();
+    }
+
+    void unmarkedTexts()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, expected);
+        QCOMPARE(::unmarkedTexts(code), expected);
+    }
+
+    // Every Chinese text in the programs' sources goes through a translation
+    // marker, but those kept in Chinese on purpose.
+    void everyChineseTextIsMarked()
+    {
+        // file name ending, text: why it stays Chinese in every language
+        static const QList<QPair<QString, QString>> kept = {
+            {QStringLiteral("common/app/language_menu.cpp"), QStringLiteral("中文")},   // each language names itself
+        };
+        const Catalogs catalogs = readCatalogList();
+        QVERIFY(!catalogs.files.isEmpty());
+        QStringList found;
+        for (const auto &catalog : catalogs.files) {
+            for (const QString &path : catalog.second) {
+                QFile file(path);
+                QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+                for (const QString &text : ::unmarkedTexts(QString::fromUtf8(file.readAll()))) {
+                    const QString literal = text.section(QLatin1String(": "), 1);
+                    const bool isKept = std::any_of(kept.begin(), kept.end(), [&](const auto &k) {
+                        return path.endsWith(k.first) && literal == k.second;
+                    });
+                    if (!isKept)
+                        found << path + QLatin1Char(':') + text;
+                }
+            }
+        }
+        found.removeDuplicates();
+        // One line each: a test message this long would be cut.
+        for (const QString &text : std::as_const(found))
+            qWarning("no tr(): %s", qPrintable(text));
+        QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 Chinese texts without tr()").arg(found.size())));
     }
 
     // Every text of every catalog, as the sources have it now, is translated.
