@@ -51,7 +51,7 @@ void openQx3100Window(Shell &shell)
     // Top left of the frame's area, 11800 x 8180 twips, or larger where the
     // fonts need more room to show every text whole.
     sub->move(0, 0);
-    sub->resize(QSize(twips(11800), twips(8180)).expandedTo(sub->minimumSizeHint()));
+    shell.fitChild(window, QSize(twips(11800), twips(8180)));
     window->load();
 }
 
