@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -31,10 +30,6 @@ WindowStage::WindowStage()
     QStandardPaths::setTestModeEnabled(true);
     timing::setScale(0.25, 250);
     main = std::make_unique<MainWindow>();
-    QObject::connect(&main->mdi(), &QMdiArea::subWindowActivated, main.get(), [this](QMdiSubWindow *sub) {
-        if (sub && !m_leastWhenOpened.contains(sub))
-            m_leastWhenOpened.insert(sub, sub->minimumSizeHint());
-    });
     main->show();
     m_messages = std::make_unique<MessageRecorder>();
 }

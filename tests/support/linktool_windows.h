@@ -2,14 +2,11 @@
 
 #include "linktool_support.h"
 
-#include <QHash>
 #include <QList>
-#include <QSize>
 
 #include <functional>
 #include <memory>
 
-class QMdiSubWindow;
 class QWidget;
 
 namespace lt {
@@ -38,17 +35,12 @@ public:
     QWidget *connected(const QString &model, void (*open)(lt::Shell &), const char *name);
     // The module on COM1, started on first use.
     SimModule &module(const QString &model);
-    // The least size a child window's content asked for when it came up:
-    // a window may hide controls later (those its module does not use) and
-    // keeps the room they had.
-    QSize leastWhenOpened(QMdiSubWindow *sub) const { return m_leastWhenOpened.value(sub); }
 
     std::unique_ptr<lt::MainWindow> main;
 
 private:
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<SimModule> m_module;
-    QHash<QMdiSubWindow *, QSize> m_leastWhenOpened;
 };
 
 // A window of linktool as a user gets to see it: its name and how it is
