@@ -5,7 +5,7 @@
 
 #include "app/start_options.h"
 
-#include "language.h"
+#include "test_language.h"
 #include "linktool_windows.h"
 
 #include <QApplication>
@@ -35,8 +35,7 @@ int main(int argc, char **argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
-    const auto language = qx::languageFromCode(qEnvironmentVariable("QX_TEST_LANGUAGE", QStringLiteral("zh")));
-    if (!language || !qx::useLanguage(*language, lt::program())) {
+    if (!test::useTestLanguage(lt::program())) {
         std::fprintf(stderr, "unknown language in QX_TEST_LANGUAGE\n");
         return 2;
     }

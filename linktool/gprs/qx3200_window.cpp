@@ -28,7 +28,6 @@ using qx3200::Group;
 
 namespace {
 
-
 // The pages of the tab control, by the work mode they belong to.
 constexpr int kParamPageIndex = 0;
 constexpr int kDataTestIndex = 1;

@@ -1,6 +1,6 @@
 #include "fit_check.h"
 #include "input_dialogs.h"
-#include "language.h"
+#include "test_language.h"
 #include "port_box.h"
 #include "smsconf_dlg.h"
 #include "smsconf_support.h"
@@ -36,10 +36,8 @@ class LayoutTest : public QObject
 private slots:
     void initTestCase()
     {
-        const QString code = qEnvironmentVariable("QX_TEST_LANGUAGE", QStringLiteral("zh"));
-        const std::optional<qx::Language> language = qx::languageFromCode(code);
-        QVERIFY2(language, qPrintable(code));
-        QVERIFY(qx::useLanguage(*language, program()));
+        const QString code = test::testLanguageCode();
+        QVERIFY2(test::useTestLanguage(program()), qPrintable(code));
         // Measured with the font that draws Chinese for users (fonts-noto-cjk), not a fallback box.
         CSmsconfDlg dlg;
         const QString family = test::fontFamilyFor(QStringLiteral("设备地址"), dlg.font());

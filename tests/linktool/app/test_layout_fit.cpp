@@ -2,7 +2,7 @@
 #include "app/start_options.h"
 
 #include "fit_check.h"
-#include "language.h"
+#include "test_language.h"
 #include "linktool_windows.h"
 
 #include <QMdiArea>
@@ -61,10 +61,8 @@ class LayoutFitTest : public QObject
 private slots:
     void initTestCase()
     {
-        const QString code = qEnvironmentVariable("QX_TEST_LANGUAGE", QStringLiteral("zh"));
-        const std::optional<qx::Language> language = qx::languageFromCode(code);
-        QVERIFY2(language, qPrintable(code));
-        QVERIFY(qx::useLanguage(*language, program()));
+        const QString code = test::testLanguageCode();
+        QVERIFY2(test::useTestLanguage(program()), qPrintable(code));
         // Measured with the font that draws Chinese for users (fonts-noto-cjk), not a fallback box.
         QWidget probe;
         const QString family = test::fontFamilyFor(QStringLiteral("串口号"), probe.font());

@@ -3,7 +3,7 @@
 #include "app/start_options.h"
 
 #include "fit_check.h"
-#include "language.h"
+#include "test_language.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -90,12 +90,10 @@ class Sms3100LayoutTest : public QObject
 private slots:
     void initTestCase()
     {
-        const QString code = qEnvironmentVariable("QX_TEST_LANGUAGE", QStringLiteral("zh"));
-        const std::optional<qx::Language> language = qx::languageFromCode(code);
-        QVERIFY2(language, qPrintable(code));
-        QVERIFY(qx::useLanguage(*language, program()));
+        const std::optional<qx::Language> language = test::useTestLanguage(program());
+        QVERIFY2(language, qPrintable(test::testLanguageCode()));
         m_english = *language == qx::Language::English;
-        qInfo("language %s, scale %s", qPrintable(code), qgetenv("QT_SCALE_FACTOR").constData());
+        qInfo("language %s, scale %s", qPrintable(test::testLanguageCode()), qgetenv("QT_SCALE_FACTOR").constData());
     }
     void init() { f.start(); }
     void cleanup() { f.stop(); }
