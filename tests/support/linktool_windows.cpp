@@ -1,4 +1,5 @@
 #include "linktool_windows.h"
+#include "qx3100_longest.h"
 
 #include "app/main_window.h"
 #include "link/link.h"
@@ -128,19 +129,12 @@ QWidget *qx3100Tab(WindowStage &s, int page)
     QWidget *w = s.find("frm3100COM");
     if (!w || !firstReadDone(w))
         return nullptr;
-    const std::pair<const char *, const char *> longest[] = {
-        {"Text1", "DD:DD:DD:DD:"}, {"Text2", "13888888888"}, {"Text3", "DD:DD:"},   {"Text4", "-10737418.24"},
-        {"Text11", "26214000"},    {"Text13", "26214000"},   {"Text5", "255"},      {"Text6", "255"},
-        {"Text7", "255"},          {"Text8", "DD:DD:"},      {"Text9", "DDDDDDDDDDD"}, {"Text10", "65535"},
-        {"Text12", "65535"},       {"Text22", "DD:DD:"},     {"Text21_3", "DDDDDDDDDDDD"},
-        {"Text21_4", "13888888888"}};
-    for (const auto &[name, value] : longest)
+    for (const auto &[name, value] : kQx3100LongestValues)
         fill(w, name, QString::fromLatin1(value));
-    // An entry of the phone table as a read lists it: its address, and the number of an erased one.
     auto *grid = w->findChild<QTableWidget *>(QStringLiteral("Grid"));
     grid->setRowCount(1);
-    grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("DD:DD:")));
-    grid->setItem(0, 2, new QTableWidgetItem(QStringLiteral("DDDDDDDDDDDD")));
+    grid->setItem(0, 1, new QTableWidgetItem(QString::fromLatin1(kQx3100GridAddress)));
+    grid->setItem(0, 2, new QTableWidgetItem(QString::fromLatin1(kQx3100GridNumber)));
     w->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(page);
     return w->parentWidget();
 }

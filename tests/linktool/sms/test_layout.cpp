@@ -3,6 +3,7 @@
 #include "app/start_options.h"
 
 #include "fit_check.h"
+#include "qx3100_longest.h"
 #include "test_language.h"
 
 #include <QAbstractButton>
@@ -107,29 +108,13 @@ private slots:
         const QString family = test::fontFamilyFor(QStringLiteral("身份地址"), f.window()->font());
         QVERIFY2(family.contains(QStringLiteral("Noto Sans CJK")), qPrintable(family));
 
-        // The longest value each box takes, as a user types it or the module reports it.
-        fill("Text1", QStringLiteral("DD:DD:DD:DD:"));
-        fill("Text2", QStringLiteral("13888888888"));
-        fill("Text3", QStringLiteral("DD:DD:"));
-        fill("Text4", QStringLiteral("-10737418.24"));
-        fill("Text11", QStringLiteral("26214000"));
-        fill("Text13", QStringLiteral("26214000"));
-        for (const char *box : {"Text5", "Text6", "Text7"})
-            fill(box, QStringLiteral("255"));
-        fill("Text8", QStringLiteral("DD:DD:"));
-        // Hex digits may be typed as the number (the eleven F erase an entry).
-        fill("Text9", QStringLiteral("DDDDDDDDDDD"));
-        fill("Text10", QStringLiteral("65535"));
-        fill("Text12", QStringLiteral("65535"));
-        fill("Text22", QStringLiteral("DD:DD:"));
-        fill("Text21_3", QStringLiteral("DDDDDDDDDDDD"));
-        fill("Text21_4", QStringLiteral("13888888888"));
+        for (const auto &[name, value] : test::kQx3100LongestValues)
+            fill(name, QString::fromLatin1(value));
         auto *grid = f.control<QTableWidget>(QStringLiteral("Grid"));
         QVERIFY(grid);
-        // An entry as a read puts it there: its address, and the number of an erased one.
         grid->setRowCount(1);
-        grid->setItem(0, 1, new QTableWidgetItem(QStringLiteral("DD:DD:")));
-        grid->setItem(0, 2, new QTableWidgetItem(QStringLiteral("DDDDDDDDDDDD")));
+        grid->setItem(0, 1, new QTableWidgetItem(QString::fromLatin1(test::kQx3100GridAddress)));
+        grid->setItem(0, 2, new QTableWidgetItem(QString::fromLatin1(test::kQx3100GridNumber)));
 
         // The SMS test tab with all it may show: a passive module (its address
         // and the read and status buttons) in format transfer (the numbers),
